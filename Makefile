@@ -1,0 +1,46 @@
+# Set-up and everyday commands. Every Debian package the build, the tests, the
+# benchmarks and the packaging need is listed here and nowhere else.
+PACKAGES := g++ cmake make pkg-config file dpkg-dev \
+	qt6-base-dev qt6-qpa-plugins libgl-dev \
+	libgtest-dev libbenchmark-dev liberfa-dev \
+	xvfb xauth xdotool x11-utils x11-apps imagemagick fonts-liberation \
+	desktop-file-utils appstream
+
+BUILD ?= build
+JOBS ?= $(shell nproc)
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps configure build test run bench package clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+		dpkg-query -W -f='$${db:Status-Status}\n' $$p 2>/dev/null | grep -qx installed || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing:" $$missing; \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -q && \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing </dev/null; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+run: build
+	cd $(BUILD) && if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./orbalis; else xvfb-run -a ./orbalis; fi
+
+bench: deps
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DORBALIS_BENCH=ON
+	cmake --build $(BUILD)-bench -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/orbalis_bench
+	bench/idle $(BUILD)-bench/orbalis
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-bench

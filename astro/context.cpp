@@ -1,0 +1,115 @@
+#include "context.h"
+
+#include <cmath>
+
+#include "frames.h"
+
+namespace astro {
+
+namespace {
+
+// Shared by julian_day (integer year and month) and compute_jd (the record's doubles).
+double calendar_to_jd(double year, double month, double day) {
+    double y = year;
+    double m = month;
+    if (m <= 2) {
+        y -= 1;
+        m += 12;
+    }
+    double b = 0;
+    const bool gregorian = y > 1582 || (y == 1582 && (m > 10 || (m == 10 && day >= 15)));
+    if (gregorian) {
+        const double a = std::floor(y / 100);
+        b = 2 - a + std::floor(a / 4);
+    }
+    return std::floor(365.25 * y) + std::floor(30.6001 * (m + 1)) + day + 1720994.5 + b;
+}
+
+bool gregorian_leap(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// Delta T at the start of 1975 ... 1989, whole seconds.
+constexpr int kDeltaTTable[] = {46, 47, 48, 49, 50, 51, 52, 53, 54, 54, 55, 55, 56, 56, 57};
+constexpr int kDeltaTFirstYear = 1975;
+constexpr int kDaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+
+// Polynomial in centuries from 1900 January 0.5, result in days (1800 ... 1974).
+double delta_t_polynomial(int year, int month, double day) {
+    constexpr double kCoefficients[] = {-0.000029, 0.001233,  0.003081, -0.013867, -0.020446,
+                                        0.076929,  0.075456,  -0.200097, -0.159732, 0.247433,
+                                        0.185489,  -0.117389, -0.089491};
+    const double c = (julian_day(year, month, day) - 2415020.0) / kDaysPerCentury;
+    double sum = 0;
+    double power = 1;
+    for (double k : kCoefficients) {
+        sum += k * power;
+        power *= c;
+    }
+    return 86400.0 * sum;
+}
+
+}  // namespace
+
+double floor_mod(double x, double y) {
+    const double r = x - std::floor(x / y) * y;
+    return r < y ? r : r - y;  // a tiny negative x would otherwise round up to y itself
+}
+
+double julian_day(int year, int month, double day) { return calendar_to_jd(year, month, day); }
+
+double delta_t_seconds(int year, int month, double day) {
+    // A month outside 1..12 is carried into the year, as the calendar formula does.
+    const int shift = (month >= 1) ? (month - 1) / 12 : -((12 - month) / 12);
+    year += shift;
+    month -= 12 * shift;
+
+    if (year < 1800) return 0.0;
+    if (year <= 1974) return delta_t_polynomial(year, month, day);
+
+    const int leap = (month >= 3 && gregorian_leap(year)) ? 1 : 0;
+    const double g = (kDaysBeforeMonth[month - 1] + day + leap) / 365.25;
+    if (year <= 1988) {
+        const int i = year - kDeltaTFirstYear;
+        return (1 - g) * kDeltaTTable[i] + g * kDeltaTTable[i + 1];
+    }
+    return 58 + 0.8 * (year - 1990 + g);
+}
+
+double compute_jd(CalcContext& ctx) {
+    const double day_fraction =
+        (ctx.hour - ctx.tz_hours + ctx.minute / 60 + (ctx.second + ctx.delta_t) / 3600) / 24;
+    ctx.jd = calendar_to_jd(ctx.year, ctx.month, ctx.day) + day_fraction;
+    return ctx.jd;
+}
+
+void set_time(CalcContext& ctx, double year, double month, double day, double hour,
+              double minute, double second) {
+    ctx.year = year;
+    ctx.month = month;
+    ctx.day = day;
+    ctx.hour = hour;
+    ctx.minute = minute;
+    ctx.second = second;
+    ctx.ut_hours = hour - ctx.tz_hours + minute / 60 + second / 3600;
+    compute_frames(ctx);
+}
+
+int set_time_from_clock(CalcContext& ctx) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    set_time(ctx, local.tm_year + 1900.0, local.tm_mon + 1.0, local.tm_mday, local.tm_hour,
+             local.tm_min, local.tm_sec);
+    return 0;
+}
+
+double dst_shift_hours(std::time_t t) {
+    tzset();
+    std::tm local{};
+    if (localtime_r(&t, &local) == nullptr || local.tm_isdst <= 0) return 0.0;
+    // tm_gmtoff is the offset in force; timezone (seconds west) the zone's standard one.
+    return (static_cast<double>(local.tm_gmtoff) + static_cast<double>(timezone)) / 3600.0;
+}
+
+}  // namespace astro

@@ -1,0 +1,112 @@
+// The calculation context: one record through which the engine is driven, and the
+// time scales (calendar date to Julian Day, Delta T, the time argument T).
+#pragma once
+
+#include <ctime>
+
+namespace astro {
+
+using Vec3 = double[3];
+using Mat3 = double[3][3];  // row-major
+
+struct CalcContext {
+    double year = 2000;
+    double month = 1;
+    double day = 1;
+    double hour = 12;
+    double minute = 0;
+    double second = 0;
+    double delta_t = 0;   // TT - UT, seconds
+    double tz_hours = 9.0;  // local = UT + tz_hours
+    double ut_hours = 0;  // not wrapped into [0, 24)
+    double jd = 0;        // Julian Day on the TT scale
+    double t2000 = 0;     // Julian centuries of TT from J2000.0
+
+    double prec_zeta = 0, prec_z = 0, prec_theta = 0;
+    double mean_obliquity = 0;
+    double nut_obliquity = 0;
+    double nut_longitude = 0;
+    double eq_equinoxes = 0;
+    double gmst_deg = 0;
+    double gast_deg = 0;
+    double sun_longitude = 0;
+    double sun_distance = 0;
+    double perihelion_longitude = 0;
+    double eccentricity = 0;
+    Vec3 earth_sun_vector = {};
+    Mat3 precession_matrix = {};
+    Mat3 nutation_matrix = {};
+    Mat3 prec_nut_matrix = {};
+    Vec3 sun_dir_vector = {};
+    Vec3 aberration_vector = {};
+    Vec3 eterm_vector = {};
+    Mat3 inv_precession_matrix = {};
+    Mat3 inv_nutation_matrix = {};
+    Mat3 inv_prec_nut_matrix = {};
+    Mat3 ecl_to_equ_matrix = {};
+    Mat3 equ_to_ecl_matrix = {};
+
+    // Observer block: geodetic place, geocentric Earth-fixed position (km) and the
+    // same position shifted by the datum offset.
+    double latitude = 35.0;
+    double longitude = 135.0;
+    double height = 0.0;
+    double obs_x = 0, obs_y = 0, obs_z = 0;
+    double obs_xd = 0, obs_yd = 0, obs_zd = 0;
+
+    double horizon_latitude = 0;
+    double local_apparent_sidereal = 0;
+    double local_mean_sidereal = 0;
+    Mat3 equ_to_hor_matrix = {};
+    Mat3 hor_to_equ_matrix = {};
+    Vec3 observer_vector = {};  // km, equatorial frame of date
+    double local_solar_hour = 0;
+
+    // The day's events, hours after the moment of computation.
+    double sunrise = 0;
+    double sunset = 0;
+    double twilight_begin = 0;
+    double twilight_end = 0;
+    double moonrise = -1;
+    double moonset = -1;
+    double moon_phase_angle = 0;
+    double moon_up_flag = 0;  // Moon's topocentric altitude + 35.8', degrees
+
+    // Whether each Sun event was found in the coming day, and the Sun's topocentric
+    // horizon direction at the moment (z is the sine of its altitude).
+    bool sunrise_found = false;
+    bool sunset_found = false;
+    bool twilight_begin_found = false;
+    bool twilight_end_found = false;
+    Vec3 sun_horizon_vector = {};
+};
+
+inline constexpr double kDegToRad = 0.017453292519943295;
+inline constexpr double kJ2000 = 2451545.0;
+inline constexpr double kDaysPerCentury = 36525.0;
+
+// x - floor(x/y)*y: in [0, y) for positive y.
+double floor_mod(double x, double y);
+
+// Julian Day of 0h of the calendar date plus the day's fraction. Gregorian from
+// 1582 October 15 on, Julian before.
+double julian_day(int year, int month, double day);
+
+// Delta T = TT - UT in seconds; 0 before 1800.
+double delta_t_seconds(int year, int month, double day);
+
+// Julian Day on the TT scale of the stored local time; stored and returned.
+double compute_jd(CalcContext& ctx);
+
+// Stores the local civil time, sets ut_hours, then refreshes the frames.
+void set_time(CalcContext& ctx, double year, double month, double day, double hour,
+              double minute, double second);
+
+// set_time from the system clock as local broken-down time. Returns 0.
+int set_time_from_clock(CalcContext& ctx);
+
+// Daylight-saving shift in hours that the system reports for the moment t
+// (0 where the zone has none).
+double dst_shift_hours(std::time_t t);
+
+}  // namespace astro

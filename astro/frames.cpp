@@ -1,0 +1,216 @@
+#include "frames.h"
+
+#include <cmath>
+
+#include "earth_table.h"
+#include "nutation_table.h"
+#include "series.h"
+
+namespace astro {
+
+namespace {
+
+constexpr double kSiderealRate = 1.00273791;  // sidereal days per solar day
+constexpr double kObliquityJ2000 = 84381.448 / 3600;  // 23.43929111 deg, IAU 1976
+
+struct FundamentalArguments {
+    double l, lp, F, D, Om;  // radians
+};
+
+FundamentalArguments fundamental_arguments(double T) {
+    const double T2 = T * T;
+    const double T3 = T2 * T;
+    auto reduced = [](double deg) { return floor_mod(deg, 360.0) * kDegToRad; };
+    return {
+        reduced(134.9629813888889 + 477198.86739805556 * T + 0.008697222222222223 * T2 +
+                0.000017777777777777777 * T3),
+        reduced(357.5277233333333 + 35999.05034 * T - 0.00016027777777777777 * T2 -
+                0.0000033333333333333333 * T3),
+        reduced(93.27191027777778 + 483202.01753805554 * T - 0.0036825 * T2 +
+                0.000003055555555555555 * T3),
+        reduced(297.85036305555553 + 445267.11148 * T - 0.0019141666666666667 * T2 +
+                0.000005277777777777778 * T3),
+        reduced(125.04452222222223 - 1934.1362608333334 * T + 0.0020708333333333334 * T2 +
+                0.000002222222222222222 * T3),
+    };
+}
+
+double row_argument(const NutationRow& r, const FundamentalArguments& f) {
+    return r.k_l * f.l + r.k_lp * f.lp + r.k_F * f.F + r.k_D * f.D + r.k_Om * f.Om;
+}
+
+// "Formed from A, B and C" with A applied first: the matrix C*B*A.
+void compose(const Mat3 a, const Mat3 b, const Mat3 c, Mat3 out) {
+    Mat3 ba;
+    mat_mul(b, a, ba);
+    mat_mul(c, ba, out);
+}
+
+void precession_matrices(CalcContext& ctx) {
+    precession_matrix(ctx.prec_zeta, ctx.prec_z, ctx.prec_theta, ctx.precession_matrix);
+    inv_precession_matrix(ctx.prec_zeta, ctx.prec_z, ctx.prec_theta, ctx.inv_precession_matrix);
+}
+
+void nutation_matrices(CalcContext& ctx) {
+    const double eps0 = ctx.mean_obliquity;
+    const double eps = eps0 + ctx.nut_obliquity;
+    Mat3 a, b, c;
+    rot_x(eps0, a);
+    rot_z(-ctx.nut_longitude, b);
+    rot_x(-eps, c);
+    compose(a, b, c, ctx.nutation_matrix);
+    rot_x(eps, a);
+    rot_z(ctx.nut_longitude, b);
+    rot_x(-eps0, c);
+    compose(a, b, c, ctx.inv_nutation_matrix);
+}
+
+void frame_matrices(CalcContext& ctx) {
+    precession_matrices(ctx);
+    nutation_matrices(ctx);
+    mat_mul(ctx.nutation_matrix, ctx.precession_matrix, ctx.prec_nut_matrix);
+    mat_mul(ctx.inv_precession_matrix, ctx.inv_nutation_matrix, ctx.inv_prec_nut_matrix);
+    rot_x(-ctx.mean_obliquity, ctx.ecl_to_equ_matrix);
+    rot_x(ctx.mean_obliquity, ctx.equ_to_ecl_matrix);
+}
+
+void sun_vectors(CalcContext& ctx) {
+    const double L = ctx.sun_longitude * kDegToRad;
+    const double e = ctx.mean_obliquity * kDegToRad;
+    const double w = ctx.perihelion_longitude * kDegToRad;
+    const double ce = std::cos(e), se = std::sin(e);
+    const double cl = std::cos(L), sl = std::sin(L);
+    ctx.sun_dir_vector[0] = cl;
+    ctx.sun_dir_vector[1] = ce * sl;
+    ctx.sun_dir_vector[2] = se * sl;
+    ctx.aberration_vector[0] = sl;
+    ctx.aberration_vector[1] = -ce * cl;
+    ctx.aberration_vector[2] = -se * cl;
+    ctx.eterm_vector[0] = -std::sin(w);
+    ctx.eterm_vector[1] = ce * std::cos(w);
+    ctx.eterm_vector[2] = se * std::cos(w);
+}
+
+// Sidereal time is a function of universal time, so day, fraction and Tu come from
+// the UT Julian Day; everything else in the frames stays on TT.
+void sidereal_time(CalcContext& ctx) {
+    const double jd_ut = ctx.jd - ctx.delta_t / 86400.0;
+    double jd0 = std::floor(jd_ut + 0.5) - 0.5;
+    double f = jd_ut - jd0;
+    while (f < 0) {
+        f += 1;
+        jd0 -= 1;
+    }
+    const double tu = (jd0 - kJ2000) / kDaysPerCentury;
+    const double s = 24110.54841 + 8640184.812866 * tu + 0.093104 * tu * tu -
+                     0.0000062 * tu * tu * tu;
+    ctx.gmst_deg = floor_mod(s * 15 / 3600 + f * 360 * kSiderealRate, 360.0);
+    ctx.gast_deg = floor_mod(ctx.gmst_deg + ctx.eq_equinoxes, 360.0);
+}
+
+}  // namespace
+
+void precession_matrix(double zeta, double z, double theta, Mat3 out) {
+    Mat3 a, b, c;
+    rot_z(90.0 - zeta, a);
+    rot_x(theta, b);
+    rot_z(-z - 90.0, c);
+    compose(a, b, c, out);
+}
+
+void inv_precession_matrix(double zeta, double z, double theta, Mat3 out) {
+    Mat3 a, b, c;
+    rot_z(90.0 + z, a);
+    rot_x(-theta, b);
+    rot_z(zeta - 90.0, c);
+    compose(a, b, c, out);
+}
+
+void rot_x(double deg, Mat3 out) {
+    const double c = std::cos(deg * kDegToRad), s = std::sin(deg * kDegToRad);
+    const double m[3][3] = {{1, 0, 0}, {0, c, s}, {0, -s, c}};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) out[i][j] = m[i][j];
+}
+
+void rot_z(double deg, Mat3 out) {
+    const double c = std::cos(deg * kDegToRad), s = std::sin(deg * kDegToRad);
+    const double m[3][3] = {{c, s, 0}, {-s, c, 0}, {0, 0, 1}};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) out[i][j] = m[i][j];
+}
+
+void mat_mul(const Mat3 a, const Mat3 b, Mat3 out) {
+    Mat3 r;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) r[i][j] = a[i][0] * b[0][j] + a[i][1] * b[1][j] + a[i][2] * b[2][j];
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) out[i][j] = r[i][j];
+}
+
+void mat_transpose(const Mat3 a, Mat3 out) {
+    Mat3 r;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) r[i][j] = a[j][i];
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) out[i][j] = r[i][j];
+}
+
+void mat_vec(const Mat3 m, const Vec3 v, Vec3 out) {
+    const double r[3] = {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2],
+                         m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
+                         m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
+    out[0] = r[0];
+    out[1] = r[1];
+    out[2] = r[2];
+}
+
+double nutation_longitude(double T) {
+    const FundamentalArguments f = fundamental_arguments(T);
+    double sum = 0;
+    for (const NutationRow& r : kNutationRows) sum += std::sin(row_argument(r, f)) * (r.A + r.A_t * T);
+    return sum;
+}
+
+double nutation_obliquity(double T) {
+    const FundamentalArguments f = fundamental_arguments(T);
+    double sum = 0;
+    for (const NutationRow& r : kNutationRows) sum += std::cos(row_argument(r, f)) * (r.B + r.B_t * T);
+    return sum;
+}
+
+double earth_x(double T) { return series_sum(0.0, kEarthXTerms, T); }
+double earth_y(double T) { return series_sum(0.0, kEarthYTerms, T); }
+double earth_z(double T) { return series_sum(0.0, kEarthZTerms, T); }
+
+void compute_frames(CalcContext& ctx) {
+    compute_jd(ctx);
+    const double T = (ctx.jd - kJ2000) / kDaysPerCentury;
+    ctx.t2000 = T;
+    const double T2 = T * T, T3 = T2 * T;
+
+    ctx.prec_zeta = (2306.2181 * T + 0.30188 * T2 + 0.017998 * T3) / 3600;
+    ctx.prec_z = (2306.2181 * T + 1.09468 * T2 + 0.018203 * T3) / 3600;
+    ctx.prec_theta = (2004.3109 * T - 0.42665 * T2 - 0.041833 * T3) / 3600;
+
+    ctx.nut_longitude = nutation_longitude(T) / 3600;
+    ctx.nut_obliquity = nutation_obliquity(T) / 3600;
+    ctx.mean_obliquity = kObliquityJ2000 + (-46.815 * T - 0.00059 * T2 + 0.001813 * T3) / 3600;
+    ctx.eq_equinoxes =
+        ctx.nut_longitude * std::cos((ctx.mean_obliquity + ctx.nut_obliquity) * kDegToRad);
+
+    ctx.sun_longitude = sun_longitude(T);
+    ctx.sun_distance = sun_distance(T);
+    ctx.eccentricity = 0.016709 - 0.000042 * T;
+    ctx.perihelion_longitude = 102.9373 + 0.00004708 * 36525 * T;
+
+    sidereal_time(ctx);
+    frame_matrices(ctx);
+    sun_vectors(ctx);
+
+    ctx.earth_sun_vector[0] = -earth_x(T);
+    ctx.earth_sun_vector[1] = -earth_y(T);
+    ctx.earth_sun_vector[2] = -earth_z(T);
+}
+
+}  // namespace astro

@@ -1,0 +1,211 @@
+#include "observer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "frames.h"
+#include "series.h"
+
+namespace astro {
+
+namespace {
+
+constexpr double kPolarRadiusKm = 6356.755;  // also the radius the Moon's parallax refers to
+constexpr double kEccentricitySquared = 0.00669438;
+constexpr double kOneMinusE2 = 0.99330562;
+constexpr double kDatumOffsetKm[3] = {-0.136, 0.521, 0.681};
+constexpr double kAuKm = 149597870.0;
+constexpr double kMoonSemidiameterRefraction = 35.8 / 60.0;  // degrees
+// The horizon turns with the stars: 15 deg per hour of mean solar time times the sidereal rate.
+constexpr double kSiderealDegPerHour = 15.0 * 1.00273791;
+
+// Equator-to-horizon matrix R_y(90 - latitude) * R_z(theta); x south, y east, z zenith.
+void horizon_matrix(double theta_deg, double latitude_deg, Mat3 out) {
+    const double m = theta_deg * kDegToRad;
+    const double o = (90.0 - latitude_deg) * kDegToRad;
+    const double cm = std::cos(m), sm = std::sin(m), co = std::cos(o), so = std::sin(o);
+    const double r[3][3] = {{co * cm, co * sm, -so}, {-sm, cm, 0}, {so * cm, so * sm, co}};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) out[i][j] = r[i][j];
+}
+
+// The datum-shifted observer position rotated by the Greenwich angle g into the equator of date.
+void observer_of_date(const CalcContext& ctx, double g_deg, Vec3 out) {
+    const double g = g_deg * kDegToRad;
+    const double cg = std::cos(g), sg = std::sin(g);
+    out[0] = cg * ctx.obs_xd - sg * ctx.obs_yd;
+    out[1] = sg * ctx.obs_xd + cg * ctx.obs_yd;
+    out[2] = ctx.obs_zd;
+}
+
+// Geocentric ecliptic direction times distance, to the equator, less the observer,
+// normalised and turned into the horizon frame. Returns the topocentric distance.
+double topocentric(const Vec3 ecliptic_unit, double distance_km, const Mat3 ecl_to_equ,
+                   const Vec3 observer, const Mat3 equ_to_hor, Vec3 out) {
+    Vec3 equ;
+    mat_vec(ecl_to_equ, ecliptic_unit, equ);
+    for (int k = 0; k < 3; ++k) equ[k] = equ[k] * distance_km - observer[k];
+    const double r = std::sqrt(equ[0] * equ[0] + equ[1] * equ[1] + equ[2] * equ[2]);
+    if (r > 0)
+        for (double& c : equ) c /= r;
+    mat_vec(equ_to_hor, equ, out);
+    return r;
+}
+
+void sun_unit(double longitude_deg, Vec3 out) {
+    const double l = longitude_deg * kDegToRad;
+    out[0] = std::cos(l);
+    out[1] = std::sin(l);
+    out[2] = 0;
+}
+
+void moon_unit(double longitude_deg, double latitude_deg, Vec3 out) {
+    const double l = longitude_deg * kDegToRad, b = latitude_deg * kDegToRad;
+    out[0] = std::cos(b) * std::cos(l);
+    out[1] = std::cos(b) * std::sin(l);
+    out[2] = std::sin(b);
+}
+
+double moon_distance_km(double parallax_deg) {
+    return kPolarRadiusKm / std::sin(parallax_deg * kDegToRad);
+}
+
+// Hour of a threshold crossing between samples i-1 and i, by linear interpolation.
+double crossing_time(int i, double threshold, double z_prev, double z) {
+    return (i - 1) + (threshold - z_prev) / (z - z_prev);
+}
+
+bool rises_through(double z_prev, double z, double threshold) { return z_prev < threshold && threshold <= z; }
+bool sets_through(double z_prev, double z, double threshold) { return z < threshold && threshold <= z_prev; }
+
+// The horizon matrix and observer vector i hours after the moment.
+struct StepFrame {
+    Mat3 equ_to_hor;
+    Vec3 observer;
+};
+
+void step_frame(const CalcContext& ctx, int i, StepFrame& out) {
+    const double advance = kSiderealDegPerHour * i;
+    horizon_matrix(ctx.local_apparent_sidereal + advance, ctx.horizon_latitude, out.equ_to_hor);
+    observer_of_date(ctx, ctx.gmst_deg + advance, out.observer);
+}
+
+void search_sun_events(CalcContext& ctx, const Mat3 ecl_to_equ, double z0) {
+    double z_prev = z0;
+    for (int i = 1; i <= kEventSteps; ++i) {
+        const double Ti = ctx.t2000 + i / 24.0 / kDaysPerCentury;
+        StepFrame frame;
+        step_frame(ctx, i, frame);
+        Vec3 unit, hor;
+        sun_unit(sun_longitude(Ti), unit);
+        topocentric(unit, sun_distance(Ti) * kAuKm, ecl_to_equ, frame.observer, frame.equ_to_hor, hor);
+        const double z = hor[2];
+        if (rises_through(z_prev, z, kSunriseSine)) {
+            ctx.sunrise = crossing_time(i, kSunriseSine, z_prev, z);
+            ctx.sunrise_found = true;
+        }
+        if (sets_through(z_prev, z, kSunriseSine)) {
+            ctx.sunset = crossing_time(i, kSunriseSine, z_prev, z);
+            ctx.sunset_found = true;
+        }
+        if (rises_through(z_prev, z, kTwilightSine)) {
+            ctx.twilight_begin = crossing_time(i, kTwilightSine, z_prev, z);
+            ctx.twilight_begin_found = true;
+        }
+        if (sets_through(z_prev, z, kTwilightSine)) {
+            ctx.twilight_end = crossing_time(i, kTwilightSine, z_prev, z);
+            ctx.twilight_end_found = true;
+        }
+        z_prev = z;
+    }
+}
+
+void search_moon_events(CalcContext& ctx, const Mat3 ecl_to_equ, double z0) {
+    double z_prev = z0;
+    for (int i = 1; i <= kEventSteps; ++i) {
+        const double Ti = ctx.t2000 + i / 24.0 / kDaysPerCentury;
+        StepFrame frame;
+        step_frame(ctx, i, frame);
+        Vec3 unit, hor;
+        moon_unit(moon_longitude(Ti), moon_latitude(Ti), unit);
+        topocentric(unit, moon_distance_km(moon_parallax(Ti)), ecl_to_equ, frame.observer,
+                    frame.equ_to_hor, hor);
+        const double z = hor[2];
+        if (rises_through(z_prev, z, kMoonriseSine)) ctx.moonrise = crossing_time(i, kMoonriseSine, z_prev, z);
+        if (sets_through(z_prev, z, kMoonriseSine)) ctx.moonset = crossing_time(i, kMoonriseSine, z_prev, z);
+        z_prev = z;
+    }
+}
+
+void reset_events(CalcContext& ctx) {
+    ctx.sunrise = ctx.sunset = ctx.twilight_begin = ctx.twilight_end = 0;
+    ctx.moonrise = ctx.moonset = -1;
+    ctx.sunrise_found = ctx.sunset_found = false;
+    ctx.twilight_begin_found = ctx.twilight_end_found = false;
+}
+
+}  // namespace
+
+void set_observer(CalcContext& ctx, double latitude, double longitude, double height) {
+    ctx.latitude = latitude;
+    ctx.longitude = longitude;
+    ctx.height = height;
+    const double phi = latitude * kDegToRad, lambda = longitude * kDegToRad;
+    const double h = height * 0.001;
+    const double sphi = std::sin(phi);
+    const double n = kPolarRadiusKm / std::sqrt(1 - kEccentricitySquared * sphi * sphi);
+    ctx.obs_x = std::cos(lambda) * std::cos(phi) * (n + h);
+    ctx.obs_y = std::sin(lambda) * std::cos(phi) * (n + h);
+    ctx.obs_z = sphi * (n * kOneMinusE2 + h);
+    ctx.obs_xd = ctx.obs_x + kDatumOffsetKm[0];
+    ctx.obs_yd = ctx.obs_y + kDatumOffsetKm[1];
+    ctx.obs_zd = ctx.obs_z + kDatumOffsetKm[2];
+}
+
+void orient_observer(CalcContext& ctx) {
+    ctx.horizon_latitude = ctx.latitude;
+    ctx.local_mean_sidereal = ctx.gmst_deg + ctx.longitude;
+    ctx.local_apparent_sidereal = ctx.gast_deg + ctx.longitude;
+    horizon_matrix(ctx.local_apparent_sidereal, ctx.horizon_latitude, ctx.equ_to_hor_matrix);
+    mat_transpose(ctx.equ_to_hor_matrix, ctx.hor_to_equ_matrix);
+    observer_of_date(ctx, ctx.gmst_deg, ctx.observer_vector);
+    ctx.local_solar_hour = ctx.longitude * 24 / 360 + ctx.ut_hours;
+}
+
+void compute_sun_and_moon(CalcContext& ctx) {
+    reset_events(ctx);
+    Mat3 ecl_to_equ;
+    rot_x(-(ctx.mean_obliquity + ctx.nut_obliquity), ecl_to_equ);
+
+    const double T = ctx.t2000;
+    const double moon_lon = moon_longitude(T);
+    const double moon_lat = moon_latitude(T);
+    const double parallax = moon_parallax(T);
+    const double sun_lon = sun_longitude(T);
+    const double sun_dist = sun_distance(T);
+    const double apparent_sun = sun_lon + 0.0048 * std::cos((1934 * T + 145) * kDegToRad) - 0.0057;
+
+    Vec3 unit;
+    sun_unit(apparent_sun, unit);
+    topocentric(unit, sun_dist * kAuKm, ecl_to_equ, ctx.observer_vector, ctx.equ_to_hor_matrix,
+                ctx.sun_horizon_vector);
+    ctx.moon_phase_angle = floor_mod(moon_lon - apparent_sun, 360.0);
+    search_sun_events(ctx, ecl_to_equ, ctx.sun_horizon_vector[2]);
+
+    Vec3 moon_hor;
+    moon_unit(moon_lon, moon_lat, unit);
+    topocentric(unit, moon_distance_km(parallax), ecl_to_equ, ctx.observer_vector,
+                ctx.equ_to_hor_matrix, moon_hor);
+    const double altitude = std::asin(std::clamp(moon_hor[2], -1.0, 1.0)) / kDegToRad;
+    ctx.moon_up_flag = altitude + kMoonSemidiameterRefraction;
+    search_moon_events(ctx, ecl_to_equ, moon_hor[2]);
+}
+
+void set_time_and_orient(CalcContext& ctx, double year, double month, double day, double hour,
+                         double minute, double second) {
+    set_time(ctx, year, month, day, hour, minute, second);
+    orient_observer(ctx);
+    compute_sun_and_moon(ctx);
+}
+
+}  // namespace astro

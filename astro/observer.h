@@ -1,0 +1,28 @@
+// The observer's place, the horizon frame, the topocentric Sun and Moon, and the
+// rise, set and twilight times of the coming day.
+#pragma once
+
+#include "context.h"
+
+namespace astro {
+
+inline constexpr double kSunriseSine = -0.01478;   // altitude -0.847 deg
+inline constexpr double kTwilightSine = -0.31;     // altitude -18.06 deg
+inline constexpr double kMoonriseSine = -0.01041;  // altitude -0.597 deg
+inline constexpr int kEventSteps = 24;             // hourly samples of the coming day
+
+// Fills the observer block from geodetic latitude and longitude (deg) and height (m).
+void set_observer(CalcContext& ctx, double latitude, double longitude, double height);
+
+// Rebuilds the local sidereal angles, the horizon matrices, the observer vector of
+// date and the local solar hour for the context's current time.
+void orient_observer(CalcContext& ctx);
+
+// Sun and Moon directions, the Moon's phase angle and the day's events.
+void compute_sun_and_moon(CalcContext& ctx);
+
+// set_time, orient_observer and compute_sun_and_moon for a local civil moment.
+void set_time_and_orient(CalcContext& ctx, double year, double month, double day, double hour,
+                         double minute, double second);
+
+}  // namespace astro

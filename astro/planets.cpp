@@ -1,0 +1,183 @@
+#include "planets.h"
+
+#include <cmath>
+#include <span>
+
+#include "context.h"
+#include "frames.h"
+#include "planet_tables.h"
+#include "series.h"
+
+namespace astro {
+
+namespace {
+
+constexpr double kAuKm = 149597870.0;
+constexpr double kEarthRadiusKm = 6356.755;  // the radius the Moon's parallax refers to
+constexpr double kMoonRadiusKm = 1738.0;
+constexpr double kSunAberration = 0.0057;       // deg
+constexpr double kPlanetAberration = 0.00569;   // deg AU
+
+struct BodyConstants {
+    double radius_km;
+    double light_time;  // deg AU
+};
+
+constexpr BodyConstants kBodyConstants[kPluto + 1] = {
+    {696000, 0},      {2440, 0.00347},  {6052, 0.00484},  {6378, 0},       {3397, 0.007},
+    {71492, 0.01298}, {60268, 0.01756}, {25559, 0.0249},  {24764, 0.03121}, {1137, 0.03461},
+};
+
+struct PlanetSeries {
+    double L0;  // deg
+    double n;   // deg per century
+    double R0;  // AU
+    std::span<const SeriesTerm> L, B, R;
+};
+
+constexpr PlanetSeries kSeries[kPluto + 1] = {
+    {},
+    {252.2502, 149474.0714, 0.395283, kMercuryLTerms, kMercuryBTerms, kMercuryRTerms},
+    {181.9793, 58519.2125, 0.723348, kVenusLTerms, kVenusBTerms, kVenusRTerms},
+    {},
+    {355.4472, 19141.6999, 1.530339, kMarsLTerms, kMarsBTerms, kMarsRTerms},
+    {34.39356, 3036.08406, 5.209105, kJupiterLTerms, kJupiterBTerms, kJupiterRTerms},
+    {49.97937, 1224.04687, 9.554001, kSaturnLTerms, kSaturnBTerms, kSaturnRTerms},
+    {313.33676, 428.7288, 19.203034, kUranusLTerms, kUranusBTerms, kUranusRTerms},
+    {0, 219.93503, 30.073033, kNeptuneLTerms, kNeptuneBTerms, kNeptuneRTerms},
+    {241.82574, 179.09519, 38.662489, kPlutoLTerms, kPlutoBTerms, kPlutoRTerms},
+};
+
+double positive_angle(double deg) { return floor_mod(deg, 360.0); }
+
+double diameter_arcsec(double radius_km, double distance_km) {
+    return 2 * 3600 * std::asin(radius_km / distance_km) / kDegToRad;
+}
+
+struct Frames {
+    double mean[3][3];       // mean ecliptic to mean equator of date
+    double true_eq[3][3];    // true ecliptic to true equator of date
+    double to_j2000[3][3];   // mean equator of date back to J2000.0 after `mean`
+};
+
+void set_pairs(PlanetEntry& e, double lon, const Frames& f) {
+    e.eq_a = equatorial_pair(lon, e.geo_lat, f.mean);
+    e.eq_b = equatorial_pair(lon, e.geo_lat, f.to_j2000);
+}
+
+void fill_sun(PlanetEntry& sun, double T, const CPlnt_Data& d, const Frames& f) {
+    sun.helio_lon = sun.geo_lon = sun_longitude(T);
+    sun.helio_lat = sun.geo_lat = 0;
+    sun.helio_dist = sun.geo_dist = sun_distance(T);
+    sun.app_lon = sun.geo_lon - kSunAberration;
+    set_pairs(sun, sun.app_lon, f);
+    sun.app_lon += d.d_psi;
+    sun.eq_c = equatorial_pair(sun.app_lon, sun.geo_lat, f.true_eq);
+}
+
+void fill_earth(PlanetEntry& earth, const PlanetEntry& sun) {
+    earth.helio_lon = positive_angle(sun.helio_lon - 180);
+    earth.helio_lat = 0;
+    earth.helio_dist = sun.helio_dist;
+}
+
+void fill_planet(PlanetEntry& p, Body b, double T, const PlanetEntry& sun, const CPlnt_Data& d,
+                 const Frames& f) {
+    const double L = planet_longitude(b, T), B = planet_latitude(b, T), R = planet_radius(b, T);
+    p.helio_lon = L;
+    p.helio_lat = B;
+    p.helio_dist = R;
+    const double l0 = sun.geo_lon * kDegToRad, r0 = sun.geo_dist;
+    const double x = R * std::cos(B * kDegToRad) * std::cos(L * kDegToRad) + r0 * std::cos(l0);
+    const double y = R * std::cos(B * kDegToRad) * std::sin(L * kDegToRad) + r0 * std::sin(l0);
+    const double z = R * std::sin(B * kDegToRad);
+    p.geo_lon = std::atan2(y, x) / kDegToRad;
+    p.geo_lat = std::atan2(z, std::sqrt(x * x + y * y)) / kDegToRad;
+    p.geo_dist = std::sqrt(x * x + y * y + z * z);
+    const double lam = p.geo_lon;
+    p.app_lon = lam - kPlanetAberration * std::cos((lam - sun.geo_lon) * kDegToRad) / r0 -
+                kBodyConstants[b].light_time * std::cos((lam - L) * kDegToRad) / R;
+    set_pairs(p, p.app_lon, f);
+    p.app_lon += d.d_psi;
+    p.eq_c = equatorial_pair(p.app_lon, p.geo_lat, f.true_eq);
+    p.diameter = static_cast<float>(diameter_arcsec(kBodyConstants[b].radius_km, p.geo_dist * kAuKm));
+    p.elongation = positive_angle(L - sun.helio_lon);
+}
+
+void fill_moon(PlanetEntry& moon, double T, const PlanetEntry& sun, const CPlnt_Data& d,
+               const Frames& f) {
+    moon.app_lon = moon_longitude(T);
+    moon.helio_lon = moon.geo_lon = moon.app_lon - d.d_psi;
+    moon.helio_lat = moon.geo_lat = moon_latitude(T);
+    moon.helio_dist = moon_parallax(T);
+    moon.eq_c = equatorial_pair(moon.app_lon, moon.geo_lat, f.true_eq);
+    set_pairs(moon, moon.geo_lon, f);
+    moon.geo_dist = kEarthRadiusKm / std::sin(moon.helio_dist * kDegToRad);
+    moon.diameter = static_cast<float>(diameter_arcsec(kMoonRadiusKm, moon.geo_dist));
+    moon.elongation = positive_angle(moon.geo_lon - sun.geo_lon);
+}
+
+}  // namespace
+
+double planet_longitude(Body planet, double T) {
+    const PlanetSeries& s = kSeries[planet];
+    double base = floor_mod(s.n * T, 360.0) + s.L0;
+    if (planet == kMercury) base = floor_mod(base, 360.0);
+    return floor_mod(series_sum(base, s.L, T), 360.0);
+}
+
+double planet_latitude(Body planet, double T) { return series_sum(0.0, kSeries[planet].B, T); }
+
+double planet_radius(Body planet, double T) {
+    return series_sum(kSeries[planet].R0, kSeries[planet].R, T);
+}
+
+EquatorialPair equatorial_pair(double lon_deg, double lat_deg, const double m[3][3]) {
+    const double l = lon_deg * kDegToRad, b = lat_deg * kDegToRad;
+    const Vec3 v = {std::cos(b) * std::cos(l), std::cos(b) * std::sin(l), std::sin(b)};
+    Vec3 e;
+    mat_vec(m, v, e);
+    const double r = std::sqrt(e[0] * e[0] + e[1] * e[1] + e[2] * e[2]);
+    if (r == 0) return {0, 0};
+    double ra = std::atan2(e[1], e[0]) / kDegToRad;
+    if (ra < 0) ra += 360;
+    return {ra, std::asin(e[2] / r) / kDegToRad};
+}
+
+double moon_age_days(double elongation, double T) {
+    return moon_age_search(elongation, [T](int i) {
+        const double ti = T - i / kDaysPerCentury;
+        const double e = moon_longitude(ti) - sun_longitude(ti);
+        return e < 0 ? e + 360 : e;
+    });
+}
+
+void compute(CPlnt_Data& d, double T) {
+    const double T2 = T * T, T3 = T2 * T;
+    d.zeta = (2306.2181 * T + 0.30188 * T2 + 0.017998 * T3) / 3600;
+    d.z = (2306.2181 * T + 1.09468 * T2 + 0.018203 * T3) / 3600;
+    d.theta = (2004.3109 * T - 0.42665 * T2 - 0.041833 * T3) / 3600;
+    d.eps = 84381.448 / 3600 + (-46.815 * T - 0.00059 * T2 + 0.001813 * T3) / 3600;
+    d.d_psi = nutation_longitude(T) / 3600;
+    d.d_eps = nutation_obliquity(T) / 3600;
+
+    Frames f;
+    rot_x(-d.eps, f.mean);
+    rot_x(-(d.eps + d.d_eps), f.true_eq);
+    Mat3 back;
+    inv_precession_matrix(d.zeta, d.z, d.theta, back);
+    mat_mul(back, f.mean, f.to_j2000);
+
+    PlanetEntry& sun = d.body[kSun];
+    fill_sun(sun, T, d, f);
+    fill_earth(d.body[kEarth], sun);
+    fill_moon(d.body[kMoon], T, sun, d, f);
+    for (Body b : {kMercury, kVenus, kMars, kJupiter, kSaturn, kUranus, kNeptune, kPluto})
+        fill_planet(d.body[b], b, T, sun, d, f);
+    sun.diameter = static_cast<float>(diameter_arcsec(kBodyConstants[kSun].radius_km, sun.geo_dist * kAuKm));
+    sun.elongation = 0;
+
+    d.moon_age = moon_age_days(d.body[kMoon].elongation, T);
+}
+
+}  // namespace astro

@@ -1,0 +1,36 @@
+// Short trigonometric series of the Sun and the Moon, and the two term accumulators
+// that every series of the engine (Sun, Moon, Earth, planets) is built from.
+#pragma once
+
+#include <span>
+
+namespace astro {
+
+// a*cos(theta), or a*T*cos(theta) when secular, theta = (b*T reduced into [0, 360) + c) deg.
+struct SeriesTerm {
+    double a;
+    double b;
+    double c;
+    bool secular;
+};
+
+// Set the one shared accumulator to a series' starting value.
+void series_clear(double start);
+
+// Add a*cos(theta) to the accumulator; returns the new value.
+double series_term(double a, double b, double c, double T);
+
+// Add a*T*cos(theta) to the accumulator; returns the new value.
+double series_term_t(double a, double b, double c, double T);
+
+// Start at `start`, add the terms in order and return the sum.
+double series_sum(double start, std::span<const SeriesTerm> terms, double T);
+
+// Geometric longitudes refer to the mean equinox of date, in [0, 360) degrees.
+double sun_longitude(double T);
+double sun_distance(double T);  // AU
+double moon_longitude(double T);
+double moon_latitude(double T);  // degrees
+double moon_parallax(double T);  // horizontal parallax, degrees
+
+}  // namespace astro

@@ -1,0 +1,65 @@
+// The settings record and its 52-byte file "orbalis.ini" in the working directory.
+#pragma once
+
+#include <cstddef>
+#include <bit>
+#include <cstdint>
+#include <string>
+
+#pragma pack(push, 4)
+struct CInit {
+    std::int32_t left;
+    std::int32_t top;
+    std::uint8_t south;  // nonzero: southern latitude
+    std::uint8_t west;   // nonzero: western longitude
+    std::int16_t lat_deg;
+    std::int16_t lat_min;
+    std::int16_t lon_deg;
+    std::int16_t lon_min;
+    std::uint8_t padding[2];
+    double latitude;   // signed degrees, derived from the fields above
+    double longitude;  // signed degrees, derived
+    double height;     // metres above the ellipsoid
+    double tz_hours;   // standard time minus universal time
+};
+#pragma pack(pop)
+
+static_assert(std::endian::native == std::endian::little, "the file is the little-endian record itself");
+static_assert(sizeof(CInit) == 52);
+static_assert(offsetof(CInit, top) == 4);
+static_assert(offsetof(CInit, south) == 8);
+static_assert(offsetof(CInit, west) == 9);
+static_assert(offsetof(CInit, lat_deg) == 10);
+static_assert(offsetof(CInit, lat_min) == 12);
+static_assert(offsetof(CInit, lon_deg) == 14);
+static_assert(offsetof(CInit, lon_min) == 16);
+static_assert(offsetof(CInit, padding) == 18);
+static_assert(offsetof(CInit, latitude) == 20);
+static_assert(offsetof(CInit, longitude) == 28);
+static_assert(offsetof(CInit, height) == 36);
+static_assert(offsetof(CInit, tz_hours) == 44);
+
+inline constexpr const char* kSettingsFile = "orbalis.ini";
+inline constexpr std::size_t kSettingsSize = sizeof(CInit);
+inline constexpr double kMinTimeZone = -12.0;
+inline constexpr double kMaxTimeZone = 14.0;
+inline constexpr double kMinHeight = -99999.0;
+inline constexpr double kMaxHeight = 999999.0;
+
+// Writes the defaults; the padding and the derived doubles are left as they are.
+void default_settings(CInit& s);
+
+// Reads one whole record from `path`; a missing or short file gives the defaults,
+// and each field out of its valid range takes its default. The derived latitude and
+// longitude are recomputed.
+void load_settings(CInit& s, const std::string& path = kSettingsFile);
+
+// Writes the record to a temporary file beside `path`, flushes it and renames it over
+// `path`. Returns false (and warns on standard error) when the old file had to be kept.
+bool save_settings(const CInit& s, const std::string& path = kSettingsFile);
+
+// Signed latitude and longitude from the degree/minute fields and the flags.
+void derive_angles(CInit& s);
+
+// Fields outside their valid ranges take their defaults.
+void sanitize_settings(CInit& s);

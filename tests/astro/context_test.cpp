@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "context.h"
+
+using namespace astro;
+
+TEST(JulianDay, J2000NoonTT) {
+    CalcContext ctx;
+    ctx.tz_hours = 0;
+    ctx.delta_t = 0;
+    set_time(ctx, 2000, 1, 1, 12, 0, 0);
+    EXPECT_DOUBLE_EQ(ctx.jd, 2451545.0);
+    EXPECT_DOUBLE_EQ(ctx.t2000, 0.0);
+}
+
+TEST(JulianDay, GregorianReformAndNestedTest) {
+    // Thursday 1582 October 4 (Julian) was followed by Friday October 15 (Gregorian).
+    EXPECT_DOUBLE_EQ(julian_day(1582, 10, 4), 2299159.5);
+    EXPECT_DOUBLE_EQ(julian_day(1582, 10, 15), 2299160.5);
+    EXPECT_DOUBLE_EQ(julian_day(1582, 10, 15) - julian_day(1582, 10, 4), 1.0);
+    // January and February 1583 run on the shifted year 1582 and months 13, 14.
+    EXPECT_DOUBLE_EQ(julian_day(1583, 1, 1), 2299238.5);
+    EXPECT_DOUBLE_EQ(julian_day(1583, 2, 28), 2299296.5);
+    // October 1..14 of later years are Gregorian too.
+    EXPECT_DOUBLE_EQ(julian_day(2000, 10, 10) + 1, julian_day(2000, 10, 11));
+    EXPECT_DOUBLE_EQ(julian_day(2000, 10, 1), 2451818.5);
+    EXPECT_DOUBLE_EQ(julian_day(1957, 10, 4.81), 2436116.31);
+    EXPECT_DOUBLE_EQ(julian_day(-4712, 1, 1.5), 0.0);
+}
+
+TEST(JulianDay, ComputeJdTakesLocalTimeToTT) {
+    CalcContext ctx;
+    ctx.tz_hours = 9;
+    ctx.delta_t = 64.0;
+    set_time(ctx, 2000, 1, 1, 21, 0, 0);
+    EXPECT_NEAR(ctx.jd, 2451545.0 + 64.0 / 86400.0, 1e-9);
+    EXPECT_DOUBLE_EQ(compute_jd(ctx), ctx.jd);
+}
+
+TEST(UtHours, NotWrapped) {
+    CalcContext ctx;
+    ctx.tz_hours = 9;
+    set_time(ctx, 2026, 3, 1, 8, 30, 0);
+    EXPECT_DOUBLE_EQ(ctx.ut_hours, -0.5);
+    ctx.tz_hours = -5;
+    set_time(ctx, 2026, 3, 1, 23, 0, 36);
+    EXPECT_DOUBLE_EQ(ctx.ut_hours, 28.01);
+}
+
+TEST(DeltaT, Branches) {
+    EXPECT_EQ(delta_t_seconds(1799, 12, 31), 0.0);
+    EXPECT_NEAR(delta_t_seconds(1900, 1, 1), -2.50, 0.01);
+    const double g1 = 1 / 365.25;
+    EXPECT_DOUBLE_EQ(delta_t_seconds(1975, 1, 1), (1 - g1) * 46 + g1 * 47);
+    EXPECT_DOUBLE_EQ(delta_t_seconds(1987, 1, 1), 56.0);
+    EXPECT_DOUBLE_EQ(delta_t_seconds(1987, 9, 17), 56.0);
+    const double g88 = (181 + 10 + 1) / 365.25;  // 1988 July 10, a leap year
+    EXPECT_DOUBLE_EQ(delta_t_seconds(1988, 7, 10), 56 + g88);
+    EXPECT_DOUBLE_EQ(delta_t_seconds(2000, 3, 1), 58 + 0.8 * (10 + (59 + 1 + 1) / 365.25));
+    // No leap day before March, none in 1900 (not a Gregorian leap year).
+    EXPECT_DOUBLE_EQ(delta_t_seconds(2000, 2, 1), 58 + 0.8 * (10 + 32 / 365.25));
+    EXPECT_DOUBLE_EQ(delta_t_seconds(2100, 3, 1), 58 + 0.8 * (110 + 60 / 365.25));
+    // The polynomial at the 1974/1975 seam: about 44.5 s.
+    EXPECT_NEAR(delta_t_seconds(1974, 12, 31), 44.5, 1.0);
+}
+
+TEST(DeltaT, MonthOutsideTableCarriesIntoYear) {
+    EXPECT_DOUBLE_EQ(delta_t_seconds(2001, 0, 5), delta_t_seconds(2000, 12, 5));
+    EXPECT_DOUBLE_EQ(delta_t_seconds(2000, 13, 5), delta_t_seconds(2001, 1, 5));
+    EXPECT_DOUBLE_EQ(delta_t_seconds(2002, -13, 5), delta_t_seconds(2000, 11, 5));
+    EXPECT_DOUBLE_EQ(delta_t_seconds(1975, 0, 5), delta_t_seconds(1974, 12, 5));
+    EXPECT_DOUBLE_EQ(delta_t_seconds(1800, 0, 5), 0.0);
+}
+
+TEST(FloorMod, RangeAndNegatives) {
+    EXPECT_DOUBLE_EQ(floor_mod(370, 360), 10);
+    EXPECT_DOUBLE_EQ(floor_mod(-10, 360), 350);
+    EXPECT_DOUBLE_EQ(floor_mod(-720, 360), 0);
+    const double r = floor_mod(-1e-17, 360);
+    EXPECT_GE(r, 0.0);
+    EXPECT_LT(r, 360.0);
+}
+
+TEST(SetTimeFromClock, ReadsLocalClock) {
+    CalcContext ctx;
+    ctx.tz_hours = 0;
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    EXPECT_EQ(set_time_from_clock(ctx), 0);
+    EXPECT_EQ(ctx.year, local.tm_year + 1900);
+    EXPECT_EQ(ctx.month, local.tm_mon + 1);
+    EXPECT_GT(ctx.jd, 2451545.0);
+}

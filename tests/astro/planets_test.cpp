@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "context.h"
+#include "planet_tables.h"
+#include "planets.h"
+#include "series.h"
+
+using namespace astro;
+
+namespace {
+
+double fold(double deg) { return std::remainder(deg, 360.0); }
+
+template <std::size_t N>
+int secular_count(const SeriesTerm (&t)[N]) {
+    int n = 0;
+    for (auto& r : t) n += r.secular;
+    return n;
+}
+
+}  // namespace
+
+TEST(PlanetSeries, TableCountsAndRows) {
+    struct Count {
+        std::size_t size;
+        int secular;
+    };
+    auto check = [](auto& table, Count c) {
+        EXPECT_EQ(std::size(table), c.size);
+        EXPECT_EQ(secular_count(table), c.secular);
+    };
+    check(kMercuryLTerms, {25, 2}); check(kMercuryBTerms, {20, 3}); check(kMercuryRTerms, {9, 3});
+    check(kVenusLTerms, {14, 1});   check(kVenusBTerms, {5, 1});    check(kVenusRTerms, {6, 1});
+    check(kMarsLTerms, {35, 3});    check(kMarsBTerms, {7, 1});     check(kMarsRTerms, {16, 3});
+    check(kJupiterLTerms, {25, 2}); check(kJupiterBTerms, {20, 4}); check(kJupiterRTerms, {24, 4});
+    check(kSaturnLTerms, {22, 3});  check(kSaturnBTerms, {13, 4});  check(kSaturnRTerms, {22, 3});
+    check(kUranusLTerms, {12, 3});  check(kUranusBTerms, {8, 3});   check(kUranusRTerms, {10, 3});
+    check(kNeptuneLTerms, {9, 2});  check(kNeptuneBTerms, {6, 0});  check(kNeptuneRTerms, {6, 1});
+    check(kPlutoLTerms, {8, 0});    check(kPlutoBTerms, {9, 0});    check(kPlutoRTerms, {9, 2});
+
+    EXPECT_EQ(kMercuryLTerms[0].a, 23.4405);
+    EXPECT_EQ(kMercuryLTerms[0].c, 84.7947);
+    EXPECT_EQ(kVenusBTerms[0].b, 58518.312);
+    EXPECT_EQ(kMarsLTerms[6].b, 19140);
+    EXPECT_TRUE(kMarsLTerms[6].secular);
+    EXPECT_EQ(kMarsLTerms[19].c, 309);
+    EXPECT_EQ(kMarsLTerms[34].b, 6842);
+    EXPECT_EQ(kJupiterLTerms[3].a, 0.0437);
+    EXPECT_TRUE(kJupiterLTerms[3].secular);
+    EXPECT_EQ(kJupiterLTerms[24].b, 12691);
+    EXPECT_EQ(kSaturnLTerms[5].c, 8.114);
+    EXPECT_EQ(kSaturnLTerms[21].b, 8461);
+    EXPECT_TRUE(kUranusBTerms[0].secular);
+    EXPECT_EQ(kUranusBTerms[0].a, 1.78488);
+    EXPECT_EQ(kNeptuneLTerms[0].a, 55.13323);
+    EXPECT_EQ(kNeptuneLTerms[0].b, 0);
+    EXPECT_EQ(kNeptuneLTerms[0].c, 180);
+    EXPECT_EQ(kPlutoRTerms[0].a, 8.670489);
+}
+
+TEST(PlanetPass, PlausibleDistancesAndElongations) {
+    struct Range {
+        Body b;
+        double min_au, max_au;
+    };
+    const Range ranges[] = {{kMercury, 0.54, 1.47}, {kVenus, 0.25, 1.75}, {kMars, 0.36, 2.7},
+                            {kJupiter, 3.9, 6.5},   {kSaturn, 7.9, 11.1}, {kUranus, 17.2, 21.2},
+                            {kNeptune, 28.7, 31.4}, {kPluto, 28.5, 50.5}};
+    CPlnt_Data d;
+    for (double T = -0.5; T <= 0.5; T += 0.00397) {
+        compute(d, T);
+        for (const Range& r : ranges) {
+            const PlanetEntry& p = d.body[r.b];
+            ASSERT_GT(p.geo_dist, r.min_au) << kBodyNames[r.b] << " T=" << T;
+            ASSERT_LT(p.geo_dist, r.max_au) << kBodyNames[r.b];
+            ASSERT_GE(p.elongation, 0.0);
+            ASSERT_LT(p.elongation, 360.0);
+            ASSERT_GT(p.geo_lon, -180.0);
+            ASSERT_LE(p.geo_lon, 180.0);
+            ASSERT_GT(p.diameter, 0.0f);
+        }
+        ASSERT_LT(std::fabs(fold(d.body[kMercury].geo_lon - d.body[kSun].geo_lon)), 28.5);
+        ASSERT_LT(std::fabs(fold(d.body[kVenus].geo_lon - d.body[kSun].geo_lon)), 47.9);
+        ASSERT_NEAR(d.body[kSun].diameter, 1919, 35);
+        ASSERT_NEAR(d.body[kMoon].diameter, 1887, 130);  // 29.4 to 33.5 minutes of arc
+        ASSERT_GE(d.moon_age, 0.0);
+        ASSERT_LT(d.moon_age, 30.0);
+    }
+}
+
+TEST(PlanetPass, MoonAndSunEntries) {
+    CPlnt_Data d;
+    const double T = 0.2613;
+    compute(d, T);
+    const PlanetEntry& moon = d.body[kMoon];
+    EXPECT_DOUBLE_EQ(moon.app_lon, moon_longitude(T));
+    EXPECT_DOUBLE_EQ(moon.geo_lon, moon.app_lon - d.d_psi);
+    EXPECT_DOUBLE_EQ(moon.helio_dist, moon_parallax(T));
+    EXPECT_NEAR(moon.geo_dist, 6356.755 / std::sin(moon.helio_dist * kDegToRad), 1e-6);
+    const PlanetEntry& sun = d.body[kSun];
+    EXPECT_DOUBLE_EQ(sun.geo_lon, sun_longitude(T));
+    EXPECT_DOUBLE_EQ(sun.app_lon, sun.geo_lon - 0.0057 + d.d_psi);
+    EXPECT_DOUBLE_EQ(d.body[kEarth].helio_dist, sun.helio_dist);
+    EXPECT_NEAR(fold(d.body[kEarth].helio_lon - sun.helio_lon), 180.0 * (fold(d.body[kEarth].helio_lon - sun.helio_lon) > 0 ? 1 : -1), 1e-9);
+    // The Sun's equatorial place lies on the ecliptic: declination = asin(sin e sin L).
+    const double dec = std::asin(std::sin(d.eps * kDegToRad) * std::sin((sun.geo_lon - 0.0057) * kDegToRad));
+    EXPECT_NEAR(sun.eq_a.dec, dec / kDegToRad, 1e-9);
+    EXPECT_GE(sun.eq_a.ra, 0.0);
+    EXPECT_LT(sun.eq_a.ra, 360.0);
+}
+
+TEST(PlanetPass, EquatorialPairOfZeroVector) {
+    const double zero[3][3] = {};
+    const EquatorialPair p = equatorial_pair(123.0, 45.0, zero);
+    EXPECT_EQ(p.ra, 0.0);
+    EXPECT_EQ(p.dec, 0.0);
+}
+
+TEST(MoonAge, GrowsFromNewMoon) {
+    // New moon of 2000 January 6, 18:14 UT (TT about 64 s later).
+    const double T_new = (2451550.2597 - kJ2000) / kDaysPerCentury;
+    CPlnt_Data d;
+    double previous = -1;
+    for (int k = 0; k <= 28; ++k) {
+        const double T = T_new + (k + 0.05) / kDaysPerCentury;
+        compute(d, T);
+        EXPECT_NEAR(d.moon_age, k + 0.05, 0.15) << k;
+        EXPECT_GT(d.moon_age, previous);
+        previous = d.moon_age;
+        EXPECT_NEAR(d.moon_age * 10, std::round(d.moon_age * 10), 1e-9);
+    }
+}
+
+TEST(MoonAge, SearchInterpolatesTheJump) {
+    // 10 deg now, 1 deg four days back, 355 deg five days back: the jump lies at 4 + 1/6 days.
+    const double elong[] = {10, 7.75, 5.5, 3.25, 1, 355};
+    const double age = moon_age_search(10, [&](int i) { return elong[i]; });
+    EXPECT_NEAR(age, 4.1, 1e-12);
+}
+
+TEST(MoonAge, NoWrapInThirtyNineDays) {
+    // The elongation keeps shrinking: the search ends with i = 40 and age = 39 + E/360.
+    const double age = moon_age_search(200.0, [](int i) { return 200.0 - i; });
+    EXPECT_NEAR(age, std::trunc((39 + 161.0 / 360) * 10) * 0.1, 1e-12);
+}

@@ -1,0 +1,100 @@
+// Reads "year month day hour minute second tz lat lon height" lines from standard input
+// and prints, for each, what the clock computes at start-up and in one minute update
+// with that moment as the clock reading: one JSON object per line.
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "context.h"
+#include "frames.h"
+#include "observer.h"
+#include "planets.h"
+
+namespace {
+
+struct Moment {
+    int year, month, day, hour, minute, second;
+    double tz, lat, lon, height;
+};
+
+void field(std::string& out, const char* name, double v) {
+    char buf[64];
+    if (std::isfinite(v))
+        std::snprintf(buf, sizeof buf, "\"%s\":%.17g", name, v);
+    else
+        std::snprintf(buf, sizeof buf, "\"%s\":null", name);
+    if (out.size() > 1) out += ',';
+    out += buf;
+}
+
+void flag(std::string& out, const char* name, bool v) {
+    out += ",\"";
+    out += name;
+    out += v ? "\":true" : "\":false";
+}
+
+void run(const Moment& m) {
+    astro::CalcContext ctx;
+    astro::CPlnt_Data planets;
+    // Start-up: the clock reading, the stored zone and the observer, one Sun/Moon pass.
+    ctx.tz_hours = m.tz;
+    astro::set_time(ctx, m.year, m.month, m.day, m.hour, m.minute, m.second);
+    astro::set_observer(ctx, m.lat, m.lon, m.height);
+    astro::orient_observer(ctx);
+    astro::compute_sun_and_moon(ctx);
+    // One minute update.
+    ctx.delta_t = astro::delta_t_seconds(m.year, m.month, m.day);
+    astro::compute_frames(ctx);
+    astro::set_time_and_orient(ctx, m.year, m.month, m.day, m.hour, m.minute, m.second);
+    astro::compute(planets, ctx.t2000);
+
+    std::string out = "{";
+    field(out, "jd", ctx.jd);
+    field(out, "t2000", ctx.t2000);
+    field(out, "delta_t", ctx.delta_t);
+    field(out, "ut_hours", ctx.ut_hours);
+    field(out, "gmst_deg", ctx.gmst_deg);
+    field(out, "gast_deg", ctx.gast_deg);
+    field(out, "nut_longitude", ctx.nut_longitude);
+    field(out, "nut_obliquity", ctx.nut_obliquity);
+    field(out, "mean_obliquity", ctx.mean_obliquity);
+    field(out, "sun_longitude", ctx.sun_longitude);
+    field(out, "sun_distance", ctx.sun_distance);
+    field(out, "moon_phase_angle", ctx.moon_phase_angle);
+    field(out, "moon_up_flag", ctx.moon_up_flag);
+    field(out, "sunrise", ctx.sunrise);
+    field(out, "sunset", ctx.sunset);
+    field(out, "twilight_begin", ctx.twilight_begin);
+    field(out, "twilight_end", ctx.twilight_end);
+    field(out, "moonrise", ctx.moonrise);
+    field(out, "moonset", ctx.moonset);
+    flag(out, "sunrise_found", ctx.sunrise_found);
+    flag(out, "sunset_found", ctx.sunset_found);
+    flag(out, "twilight_begin_found", ctx.twilight_begin_found);
+    flag(out, "twilight_end_found", ctx.twilight_end_found);
+    field(out, "moon_age", planets.moon_age);
+    out += "}";
+    std::cout << out << '\n';
+}
+
+}  // namespace
+
+int main() {
+    std::string line;
+    int status = 0;
+    while (std::getline(std::cin, line)) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        std::istringstream in(line);
+        Moment m{};
+        if (!(in >> m.year >> m.month >> m.day >> m.hour >> m.minute >> m.second >> m.tz >> m.lat >>
+              m.lon >> m.height)) {
+            std::cerr << "almanac_dump: unreadable line: " << line << '\n';
+            status = 1;
+            continue;
+        }
+        run(m);
+    }
+    return status;
+}
