@@ -1,0 +1,298 @@
+#include "Unit1.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QScreen>
+#include <QWindow>
+#include <chrono>
+#include <ctime>
+
+#include "Unit2.h"
+#include "frames.h"
+#include "observer.h"
+
+namespace {
+
+constexpr int kMinuteMs = 60000;
+constexpr int kTickMs = 50;
+constexpr int kPaintWindowMs = 200;  // the fast layer is drawn early in each second
+
+bool on_wayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), PopupMenu1(this) {
+    setWindowTitle(QStringLiteral("Orbalis"));
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(11);
+    setFont(font);
+
+    const double dpr = devicePixelRatioF();
+    face_bitmap = QPixmap(static_cast<int>(2 * face_radius * dpr), static_cast<int>(2 * face_radius * dpr));
+    face_bitmap.setDevicePixelRatio(dpr);
+    setFixedSize(2 * face_radius, 2 * face_radius);
+    build_menu();
+
+    settings = std::make_unique<CInit>();
+    load_settings(*settings);
+    ctx = std::make_unique<astro::CalcContext>();
+    planets = std::make_unique<astro::CPlnt_Data>();
+    place_window();
+
+    set_zone_for_now();
+    astro::set_time_from_clock(*ctx);
+    astro::set_observer(*ctx, settings->latitude, settings->longitude, settings->height);
+    astro::orient_observer(*ctx);
+    astro::compute_sun_and_moon(*ctx);
+    update_face();
+
+    Timer1.setInterval(kMinuteMs);
+    Timer2.setInterval(kTickMs);
+    Timer2.setTimerType(Qt::PreciseTimer);
+    connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(&Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    Timer1.start();
+    Timer2.start();
+}
+
+TForm1::~TForm1() { FormDestroy(); }
+
+void TForm1::build_menu() {
+    PopupMenu1.setObjectName(QStringLiteral("PopupMenu1"));
+    Clock12h = PopupMenu1.addAction(QStringLiteral("1&2h"));
+    Clock24h = PopupMenu1.addAction(QStringLiteral("2&4h"));
+    N1 = PopupMenu1.addSeparator();
+    K2 = PopupMenu1.addAction(QStringLiteral("&Info..."));
+    N2 = PopupMenu1.addSeparator();
+    K1 = PopupMenu1.addAction(QStringLiteral("E&xit"));
+    Clock12h->setObjectName(QStringLiteral("Clock12h"));
+    Clock24h->setObjectName(QStringLiteral("Clock24h"));
+    K2->setObjectName(QStringLiteral("K2"));
+    K1->setObjectName(QStringLiteral("K1"));
+    Clock12h->setCheckable(true);
+    Clock24h->setCheckable(true);
+    Clock12h->setChecked(true);
+    connect(Clock12h, &QAction::triggered, this, &TForm1::Clock12hClick);
+    connect(Clock24h, &QAction::triggered, this, &TForm1::Clock24hClick);
+    connect(K2, &QAction::triggered, this, &TForm1::K2Click);
+    connect(K1, &QAction::triggered, this, &TForm1::K1Click);
+    // The release after a right press goes to the menu: never leave a drag behind.
+    connect(&PopupMenu1, &QMenu::aboutToHide, this, [this] { dragging = false; });
+}
+
+// The saved position, unless it lies off every screen (a monitor unplugged, a file from
+// another machine): then the top left of the primary screen.
+void TForm1::place_window() {
+    const QRect wanted(settings->left, settings->top, width(), height());
+    for (const QScreen* s : QGuiApplication::screens())
+        if (s->availableGeometry().intersects(wanted)) {
+            move(wanted.topLeft());
+            return;
+        }
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    move(primary != nullptr ? primary->availableGeometry().topLeft() : QPoint(0, 0));
+}
+
+// The stored zone is standard time; the system's daylight-saving shift is added for now.
+void TForm1::set_zone_for_now() {
+    ctx->tz_hours = settings->tz_hours + astro::dst_shift_hours(std::time(nullptr));
+}
+
+double TForm1::pixels_per_inch() const { return logicalDpiY() * devicePixelRatioF(); }
+
+void TForm1::showEvent(QShowEvent*) { FormShow(); }
+void TForm1::paintEvent(QPaintEvent*) { FormPaint(); }
+
+void TForm1::mousePressEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    FormMouseDown(e->button(), p.x(), p.y());
+    if (e->button() == Qt::RightButton) PopupMenu1.popup(e->globalPosition().toPoint());
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* e) {
+    if (e->buttons() == Qt::NoButton) dragging = false;
+    const QPoint p = e->position().toPoint();
+    FormMouseMove(p.x(), p.y());
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    FormMouseUp(e->button(), p.x(), p.y());
+}
+
+void TForm1::FormShow() {
+    setMask(QRegion(0, 0, 2 * face_radius + 1, 2 * face_radius + 1, QRegion::Ellipse));
+}
+
+void TForm1::FormPaint() {
+    if (destroyed) return;
+    if (!fast_fonts) fast_fonts.emplace(pixels_per_inch());
+    QPainter p(this);
+    p.drawPixmap(0, 0, face_bitmap);
+    face::draw_fast_layer(p, fast_layer_input(), *fast_fonts);
+}
+
+void TForm1::FormDestroy() {
+    if (destroyed) return;
+    destroyed = true;
+    Timer1.stop();
+    Timer2.stop();
+    settings->left = x();
+    settings->top = y();
+    face_bitmap = QPixmap();
+    ctx.reset();
+    save_settings(*settings);
+    settings.reset();
+    planets.reset();
+}
+
+void TForm1::FormMouseDown(Qt::MouseButton, int x, int y) {
+    dragging = true;
+    drag_x = x;
+    drag_y = y;
+    // A Wayland client cannot place itself: hand the move to the compositor.
+    if (on_wayland() && windowHandle() != nullptr && windowHandle()->startSystemMove()) dragging = false;
+}
+
+void TForm1::FormMouseMove(int x, int y) {
+    if (!dragging) return;
+    move(pos().x(), pos().y() + y - drag_y);
+    move(pos().x() + x - drag_x, pos().y());
+}
+
+void TForm1::FormMouseUp(Qt::MouseButton, int, int) { dragging = false; }
+
+void TForm1::Clock12hClick() {
+    Clock12h->setChecked(true);
+    Clock24h->setChecked(false);
+    update_face();
+    update();
+}
+
+void TForm1::Clock24hClick() {
+    Clock12h->setChecked(false);
+    Clock24h->setChecked(true);
+    update_face();
+    update();
+}
+
+void TForm1::K2Click() {
+    TForm2 dialog(*this);
+    dialog.run();
+}
+
+void TForm1::K1Click() { close(); }
+
+void TForm1::Timer1Timer() {
+    update_face();
+    update();
+}
+
+void TForm1::Timer2Timer() {
+    read_clock();
+    if (millisecond >= kPaintWindowMs || painted_flag) {
+        painted_flag = 0;
+    } else {
+        update();
+        painted_flag = 1;
+    }
+}
+
+void TForm1::read_clock() {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t t = system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    year = local.tm_year + 1900;
+    month = local.tm_mon + 1;
+    day = local.tm_mday;
+    hour = local.tm_hour;
+    minute = local.tm_min;
+    second = local.tm_sec;
+    millisecond = static_cast<int>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
+}
+
+void TForm1::run_calculations() {
+    ctx->delta_t = astro::delta_t_seconds(year, month, day);
+    astro::compute_frames(*ctx);
+    astro::set_time_and_orient(*ctx, year, month, day, hour, minute, second);
+    astro::compute(*planets, ctx->t2000);
+}
+
+void TForm1::update_face() {
+    read_clock();
+    set_zone_for_now();
+    run_calculations();
+    draw_face_bitmap();
+    rebuild_texts();
+}
+
+void TForm1::apply_settings_to_engine() {
+    set_zone_for_now();
+    astro::set_observer(*ctx, settings->latitude, settings->longitude, settings->height);
+    astro::orient_observer(*ctx);
+    astro::compute_sun_and_moon(*ctx);
+    update_face();
+    update();
+}
+
+void TForm1::draw_face_bitmap() {
+    QPainter p(&face_bitmap);
+    face::draw_slow_layer(p, slow_layer_input());
+}
+
+void TForm1::rebuild_texts() {
+    DisplayTexts t = build_display_texts(*ctx, *planets, hour, minute, second);
+    age_text = std::move(t.age_text);
+    illum_text = std::move(t.illum_text);
+    moonrise_text = std::move(t.moonrise_text);
+    moonset_text = std::move(t.moonset_text);
+    sunrise_text = std::move(t.sunrise_text);
+    sunset_text = std::move(t.sunset_text);
+    twilight_begin_text = std::move(t.twilight_begin_text);
+    twilight_end_text = std::move(t.twilight_end_text);
+}
+
+SlowLayerInput TForm1::slow_layer_input() const {
+    SlowLayerInput in;
+    in.centre_x = centre_x;
+    in.centre_y = centre_y;
+    in.disc_radius = disc_radius;
+    in.hour = hour;
+    in.minute = minute;
+    in.twelve_hour = twelve_hour();
+    in.moonrise = ctx->moonrise;
+    in.moonset = ctx->moonset;
+    in.moon_up_flag = ctx->moon_up_flag;
+    in.moon_phase_angle = ctx->moon_phase_angle;
+    in.sunrise = ctx->sunrise;
+    in.sunset = ctx->sunset;
+    in.twilight_begin = ctx->twilight_begin;
+    in.twilight_end = ctx->twilight_end;
+    in.sunrise_found = ctx->sunrise_found;
+    in.sunset_found = ctx->sunset_found;
+    in.twilight_begin_found = ctx->twilight_begin_found;
+    in.twilight_end_found = ctx->twilight_end_found;
+    in.sun_altitude_sine = ctx->sun_horizon_vector[2];
+    return in;
+}
+
+FastLayerInput TForm1::fast_layer_input() const {
+    FastLayerInput in;
+    in.centre_x = centre_x;
+    in.centre_y = centre_y;
+    in.disc_radius = disc_radius;
+    in.year = year;
+    in.month = month;
+    in.day = day;
+    in.hour = hour;
+    in.minute = minute;
+    in.second = second;
+    in.twelve_hour = twelve_hour();
+    return in;
+}

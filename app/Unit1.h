@@ -1,0 +1,96 @@
+// The clock window: a round, borderless, always-on-top face that owns the settings
+// record, the calculation context and the planet record.
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "context.h"
+#include "face.h"
+#include "planets.h"
+#include "settings.h"
+#include "texts.h"
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Handlers, named after the control and the event.
+    void FormShow();
+    void FormPaint();
+    void FormDestroy();
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    void FormMouseMove(int x, int y);
+    void FormMouseUp(Qt::MouseButton button, int x, int y);
+    void Clock12hClick();
+    void Clock24hClick();
+    void K2Click();
+    void K1Click();
+    void Timer1Timer();
+    void Timer2Timer();
+
+    // The minute update.
+    void read_clock();
+    void run_calculations();
+    void update_face();
+    void draw_face_bitmap();  // the slow layer alone, from the current results
+    void rebuild_texts();
+    // After the observer or the zone changed: orient, compute Sun and Moon, redraw.
+    void apply_settings_to_engine();
+
+    bool twelve_hour() const { return Clock12h->isChecked(); }
+    double pixels_per_inch() const;
+
+    int face_radius = 60;
+    int centre_x = 60;
+    int centre_y = 60;
+    double disc_radius = 58.0;
+    bool dragging = false;
+    int drag_x = 0, drag_y = 0;
+    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0, millisecond = 0;
+    int painted_flag = 0;
+    QPixmap face_bitmap;
+    std::string age_text, illum_text, moonrise_text, moonset_text, sunrise_text, sunset_text,
+        twilight_begin_text, twilight_end_text;
+
+    QMenu PopupMenu1;
+    QAction* Clock12h;
+    QAction* Clock24h;
+    QAction* N1;
+    QAction* K2;
+    QAction* N2;
+    QAction* K1;
+    QTimer Timer1;
+    QTimer Timer2;
+
+    std::unique_ptr<CInit> settings;
+    std::unique_ptr<astro::CalcContext> ctx;
+    std::unique_ptr<astro::CPlnt_Data> planets;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    void build_menu();
+    void place_window();
+    void set_zone_for_now();
+    SlowLayerInput slow_layer_input() const;
+    FastLayerInput fast_layer_input() const;
+
+    std::optional<face::FastLayerFonts> fast_fonts;
+    bool destroyed = false;
+};

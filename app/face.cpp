@@ -1,0 +1,265 @@
+#include "face.h"
+
+#include <QFontMetrics>
+#include <QPen>
+#include <QPoint>
+#include <QRect>
+#include <cmath>
+
+#include "context.h"
+#include "observer.h"
+
+namespace face {
+
+namespace {
+
+constexpr double kDegToRad = astro::kDegToRad;
+constexpr int kInnerInset = 15;      // inner disc radius is R - 15
+constexpr double kLabelRadius = 0.83;
+constexpr double kTickRadius = 0.9;
+constexpr int kMoonInset = 10;       // the Moon picture's centre stands at R - 10
+constexpr int kMoonRadius = 10;
+
+// A point on the dial: angle clockwise from the top, coordinates truncated toward zero.
+QPoint dial_point(int cx, int cy, double r, double angle_deg) {
+    const double a = angle_deg * kDegToRad;
+    return {static_cast<int>(cx + r * std::sin(a)), static_cast<int>(cy - r * std::cos(a))};
+}
+
+// An ellipse box given by its corners, the right and bottom edges exclusive.
+QRect box(int left, int top, int right, int bottom) {
+    if (right < left) std::swap(left, right);
+    if (bottom < top) std::swap(top, bottom);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// Qt's outlined shapes cover width + 1 pixels; make them cover the box exactly.
+QRect outline_box(const QPainter& p, QRect r) {
+    if (p.pen().style() != Qt::NoPen) r.adjust(0, 0, -1, -1);
+    return r;
+}
+
+void set_pen_brush(QPainter& p, const QColor& pen, const QColor& brush, int width = 1) {
+    p.setPen(QPen(pen, width));
+    p.setBrush(brush);
+}
+
+// Angle of a radial through a point, counter-clockwise from 3 o'clock, in 1/16 degree.
+int radial_angle16(const QRect& r, QPoint pt) {
+    const double cx = r.left() + r.width() / 2.0, cy = r.top() + r.height() / 2.0;
+    const double deg = std::atan2(-(pt.y() - cy), pt.x() - cx) / kDegToRad;
+    return static_cast<int>(std::lround(deg * 16));
+}
+
+// Sweep counter-clockwise from the start radial to the end radial; equal radials give the
+// whole ellipse.
+int sweep16(int start16, int end16) {
+    int span = (end16 - start16) % (360 * 16);
+    if (span <= 0) span += 360 * 16;
+    return span;
+}
+
+void pie(QPainter& p, const QRect& r, QPoint start, QPoint end) {
+    const int a = radial_angle16(r, start);
+    p.drawPie(outline_box(p, r), a, sweep16(a, radial_angle16(r, end)));
+}
+
+void chord(QPainter& p, const QRect& r, QPoint start, QPoint end) {
+    const int a = radial_angle16(r, start);
+    p.drawChord(outline_box(p, r), a, sweep16(a, radial_angle16(r, end)));
+}
+
+void ellipse(QPainter& p, const QRect& r) { p.drawEllipse(outline_box(p, r)); }
+
+QRect disc_box(int cx, int cy, double r) {
+    return box(static_cast<int>(cx - r), static_cast<int>(cy - r), static_cast<int>(cx + r),
+               static_cast<int>(cy + r));
+}
+
+// A pair of events bounding a stretch of the dial (rise clockwise to set). Where one is
+// missing the present moment stands in; where both are, the body's state now decides.
+struct Stretch {
+    enum Kind { kNone, kWhole, kArc } kind;
+    double from, to;  // hours after now
+};
+
+Stretch stretch(bool rise_found, double rise, bool set_found, double set, bool up_now) {
+    if (!rise_found && !set_found) return {up_now ? Stretch::kWhole : Stretch::kNone, 0, 0};
+    return {Stretch::kArc, rise_found ? rise : 0.0, set_found ? set : 0.0};
+}
+
+void draw_stretch(QPainter& p, const QRect& r, int cx, int cy, double radius, double now_deg,
+                  const Stretch& s) {
+    if (s.kind == Stretch::kNone) return;
+    if (s.kind == Stretch::kWhole) {
+        ellipse(p, r);
+        return;
+    }
+    const QPoint from = dial_point(cx, cy, radius, now_deg + 15 * s.from);
+    const QPoint to = dial_point(cx, cy, radius, now_deg + 15 * s.to);
+    pie(p, r, to, from);  // counter-clockwise from the end: clockwise from `from` to `to`
+}
+
+void draw_moon_up(QPainter& p, const SlowLayerInput& in, double now_deg) {
+    const double R = in.disc_radius;
+    set_pen_brush(p, kYellow, kYellow);
+    const bool rise = in.moonrise != -1, set = in.moonset != -1;
+    draw_stretch(p, disc_box(in.centre_x, in.centre_y, R), in.centre_x, in.centre_y, R, now_deg,
+                 stretch(rise, in.moonrise, set, in.moonset, in.moon_up_flag > 0));
+}
+
+void draw_day_and_twilight(QPainter& p, const SlowLayerInput& in, double now_deg) {
+    const double R = in.disc_radius;
+    const int cx = in.centre_x, cy = in.centre_y;
+    const QRect inner = box(static_cast<int>(cx - R + kInnerInset), static_cast<int>(cy - R + kInnerInset),
+                            static_cast<int>(cx + R - kInnerInset), static_cast<int>(cy + R - kInnerInset));
+    set_pen_brush(p, kSilver, kBlue);
+    ellipse(p, inner);
+    p.setPen(Qt::NoPen);
+    const int r = static_cast<int>(R - kInnerInset);
+    // Twilight first, clockwise from its beginning to its end; daylight over it.
+    p.setBrush(kLightBlue);
+    draw_stretch(p, inner, cx, cy, r, now_deg,
+                 stretch(in.twilight_begin_found, in.twilight_begin, in.twilight_end_found,
+                         in.twilight_end, in.sun_altitude_sine >= astro::kTwilightSine));
+    p.setBrush(kAqua);
+    draw_stretch(p, inner, cx, cy, r, now_deg,
+                 stretch(in.sunrise_found, in.sunrise, in.sunset_found, in.sunset,
+                         in.sun_altitude_sine >= astro::kSunriseSine));
+    p.setBrush(kLightBlue);  // the tick marks take the last brush colour
+}
+
+void draw_rings_and_ticks(QPainter& p, const SlowLayerInput& in) {
+    const int cx = in.centre_x, cy = in.centre_y;
+    const double R = in.disc_radius;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kGrey, 2));
+    ellipse(p, disc_box(cx, cy, R));
+    p.setPen(QPen(kGrey, 1));
+    const int r = static_cast<int>(R - kInnerInset);
+    ellipse(p, box(cx - r, cy - r, cx + r, cy + r));
+
+    p.setBrush(kLightBlue);
+    const double c = kTickRadius * R * std::cos(30 * kDegToRad);
+    const double s = kTickRadius * R * std::sin(30 * kDegToRad);
+    const double offsets[8][2] = {{c, s}, {c, -s}, {-c, s}, {-c, -s}, {s, c}, {s, -c}, {-s, c}, {-s, -c}};
+    for (const auto& o : offsets) {
+        const int x = static_cast<int>(cx + o[0]), y = static_cast<int>(cy + o[1]);
+        ellipse(p, box(x - 2, y - 2, x + 2, y + 2));
+    }
+}
+
+void draw_labels(QPainter& p, const SlowLayerInput& in) {
+    QFont font;
+    font.setBold(true);
+    font.setPointSize(in.twelve_hour ? 14 : 10);
+    p.setFont(font);
+    p.setBrush(Qt::NoBrush);
+    const QFontMetrics fm(font);
+    const char* twelve[] = {"0", "3", "6", "9"};
+    const char* twentyfour[] = {"0", "6", "12", "18"};
+    const double r = kLabelRadius * in.disc_radius;
+    for (int k = 0; k < 4; ++k) {
+        const QString text = QString::fromLatin1(in.twelve_hour ? twelve[k] : twentyfour[k]);
+        const int w = fm.horizontalAdvance(text), h = fm.height();
+        const double a = 90.0 * k * kDegToRad;
+        const int x = static_cast<int>(in.centre_x - w / 2 + r * std::sin(a));
+        const int y = static_cast<int>(in.centre_y - h / 2 - r * std::cos(a));
+        p.setPen(Qt::black);
+        p.drawText(x + 1, y + 1 + fm.ascent(), text);
+        p.setPen(kSilver);
+        p.drawText(x, y + fm.ascent(), text);
+    }
+}
+
+void draw_moon_picture(QPainter& p, const SlowLayerInput& in) {
+    const double phi = in.moon_phase_angle;
+    const double d = in.disc_radius - kMoonInset;
+    const int mx = static_cast<int>(in.centre_x - d * std::sin(phi * kDegToRad));
+    const int my = static_cast<int>(in.centre_y + d * std::cos(phi * kDegToRad));
+    set_pen_brush(p, Qt::black, Qt::black);
+    ellipse(p, box(mx - 11, my - 11, mx + 11, my + 11));
+
+    set_pen_brush(p, kYellow, kYellow);
+    const QRect r = box(mx - kMoonRadius, my - kMoonRadius, mx + kMoonRadius, my + kMoonRadius);
+    const QPoint top(mx, my - kMoonRadius), bottom(mx, my + kMoonRadius);
+    if (phi >= 180)
+        chord(p, r, top, bottom);  // left half
+    else
+        chord(p, r, bottom, top);  // right half
+
+    const int e = static_cast<int>(kMoonRadius * std::cos(phi * kDegToRad));
+    if (phi <= 90 || phi >= 270) set_pen_brush(p, Qt::black, Qt::black);  // crescent
+    else p.setBrush(kYellow);                                               // gibbous
+    ellipse(p, box(mx + e, my - kMoonRadius, mx - e, my + kMoonRadius));
+}
+
+void draw_hand(QPainter& p, int cx, int cy, double length, double angle_deg, int width, int shadow,
+               const QColor& colour) {
+    const double a = angle_deg * kDegToRad;
+    const double sa = std::sin(a), ca = std::cos(a);
+    const QPoint tail(static_cast<int>(cx - 0.1 * length * sa), static_cast<int>(cy + 0.1 * length * ca));
+    const QPoint tip(static_cast<int>(cx + length * sa), static_cast<int>(cy - length * ca));
+    const QPoint s(shadow, shadow);
+    p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(tail + s, tip + s);
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(tail, tip);
+}
+
+QString two_digits(int v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); }
+
+}  // namespace
+
+int clock_font_points(double pixels_per_inch) { return pixels_per_inch < 97 ? 10 : 8; }
+
+void draw_slow_layer(QPainter& p, const SlowLayerInput& in) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.fillRect(QRect(0, 0, 2 * in.centre_x, 2 * in.centre_y), Qt::black);
+    set_pen_brush(p, kBlue, kBlue);
+    ellipse(p, disc_box(in.centre_x, in.centre_y, in.disc_radius));
+    const double now_deg = 15.0 * in.hour + 0.25 * in.minute;
+    draw_moon_up(p, in, now_deg);
+    draw_day_and_twilight(p, in, now_deg);
+    draw_rings_and_ticks(p, in);
+    draw_labels(p, in);
+    draw_moon_picture(p, in);
+}
+
+FastLayerFonts::FastLayerFonts(double pixels_per_inch) {
+    font.setFamily(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPointSize(clock_font_points(pixels_per_inch));
+    text_height = QFontMetrics(font).height();
+}
+
+void draw_fast_layer(QPainter& p, const FastLayerInput& in, const FastLayerFonts& fonts) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int cx = in.centre_x, cy = in.centre_y;
+    const double R = in.disc_radius;
+
+    p.setFont(fonts.font);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::NoBrush);
+    const QString date = two_digits(in.year % 100) + '/' + two_digits(in.month) + '/' + two_digits(in.day);
+    const QString time = two_digits(in.hour) + ':' + two_digits(in.minute) + ':' + two_digits(in.second);
+    const int date_y = static_cast<int>(cy + 0.1 * R);
+    const int time_y = static_cast<int>(cy + 0.1 * R + fonts.text_height);
+    const int width = 2 * cx;
+    p.drawText(QRect(0, date_y, width, fonts.text_height), Qt::AlignHCenter | Qt::AlignTop, date);
+    p.drawText(QRect(0, time_y, width, fonts.text_height), Qt::AlignHCenter | Qt::AlignTop, time);
+
+    const double hours = in.hour + in.minute / 60.0;
+    if (in.twelve_hour) draw_hand(p, cx, cy, 0.55 * R, 15 * hours, 4, 2, kGrey);
+    draw_hand(p, cx, cy, 0.55 * R, (in.twelve_hour ? 30 : 15) * hours, 4, 2, kRed);
+    if (in.twelve_hour) draw_hand(p, cx, cy, 0.75 * R, 6.0 * in.minute, 2, 1, kRed);
+    draw_hand(p, cx, cy, 0.95 * R, 6.0 * in.second, 1, 1, kRed);
+
+    p.setPen(QPen(Qt::black, 3));
+    ellipse(p, box(cx, cy, cx + 2, cy + 2));
+    p.setPen(QPen(Qt::white, 3));
+    ellipse(p, box(cx - 1, cy - 1, cx + 1, cy + 1));
+}
+
+}  // namespace face
