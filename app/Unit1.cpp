@@ -25,6 +25,7 @@ bool on_wayland() { return QGuiApplication::platformName().startsWith(QLatin1Str
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), PopupMenu1(this) {
+    Q_INIT_RESOURCE(icons);
     setWindowTitle(QStringLiteral("Orbalis"));
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);

@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <cmath>
+#include <filesystem>
+
+#include "Unit1.h"
+#include "face.h"
+#include "observer.h"
+
+namespace {
+
+QImage slow(const SlowLayerInput& in) {
+    QImage img(120, 120, QImage::Format_RGB32);
+    img.fill(Qt::magenta);
+    QPainter p(&img);
+    face::draw_slow_layer(p, in);
+    return img;
+}
+
+QColor at(const QImage& img, double r, double dial_deg) {
+    const double a = dial_deg * astro::kDegToRad;
+    return img.pixelColor(static_cast<int>(60 + r * std::sin(a)), static_cast<int>(60 - r * std::cos(a)));
+}
+
+// Centre of the Moon picture for a phase angle.
+QPoint moon_centre(double phi) {
+    const double a = phi * astro::kDegToRad;
+    return {static_cast<int>(60 - 48 * std::sin(a)), static_cast<int>(60 + 48 * std::cos(a))};
+}
+
+}  // namespace
+
+TEST(Face, MoonPictureForEachPhase) {
+    SlowLayerInput in;
+    in.moon_phase_angle = 0;
+    QImage img = slow(in);
+    QPoint c = moon_centre(0);
+    EXPECT_EQ(img.pixelColor(c + QPoint(5, 0)), QColor(Qt::black));
+    EXPECT_EQ(img.pixelColor(c + QPoint(-5, 0)), QColor(Qt::black));
+
+    in.moon_phase_angle = 180;
+    img = slow(in);
+    c = moon_centre(180);
+    for (QPoint d : {QPoint(5, 0), QPoint(-5, 0), QPoint(0, 6), QPoint(0, -6)})
+        EXPECT_EQ(img.pixelColor(c + d), face::kYellow);
+
+    in.moon_phase_angle = 90;
+    img = slow(in);
+    c = moon_centre(90);
+    EXPECT_EQ(img.pixelColor(c + QPoint(5, 0)), face::kYellow);
+    EXPECT_EQ(img.pixelColor(c + QPoint(-5, 0)), QColor(Qt::black));
+
+    in.moon_phase_angle = 270;
+    img = slow(in);
+    c = moon_centre(270);
+    EXPECT_EQ(img.pixelColor(c + QPoint(-5, 0)), face::kYellow);
+    EXPECT_EQ(img.pixelColor(c + QPoint(5, 0)), QColor(Qt::black));
+
+    in.moon_phase_angle = 45;  // waxing crescent: only the right edge lit
+    img = slow(in);
+    c = moon_centre(45);
+    EXPECT_EQ(img.pixelColor(c + QPoint(8, 0)), face::kYellow);
+    EXPECT_EQ(img.pixelColor(c + QPoint(2, 0)), QColor(Qt::black));
+}
+
+TEST(Face, MoonUpRing) {
+    constexpr double kRing = 55;  // between the tick marks and the outer rim
+    SlowLayerInput in;
+    in.moonrise = in.moonset = -1;
+    in.moon_up_flag = 5;
+    QImage img = slow(in);
+    for (double a : {10.0, 100.0, 200.0, 290.0}) EXPECT_EQ(at(img, kRing, a), face::kYellow) << a;
+    in.moon_up_flag = -5;
+    img = slow(in);
+    for (double a : {10.0, 100.0, 200.0, 290.0}) EXPECT_EQ(at(img, kRing, a), face::kBlue) << a;
+    // Up from 3 h to 9 h after midnight: yellow clockwise from 45 to 135 deg only.
+    in.hour = 0;
+    in.minute = 0;
+    in.moonrise = 3;
+    in.moonset = 9;
+    img = slow(in);
+    EXPECT_EQ(at(img, kRing, 80), face::kYellow);
+    EXPECT_EQ(at(img, kRing, 260), face::kBlue);
+    EXPECT_EQ(at(img, kRing, 20), face::kBlue);
+    // Only the set ahead: the Moon is up now until then.
+    in.moonrise = -1;
+    in.moonset = 4;
+    img = slow(in);
+    EXPECT_EQ(at(img, kRing, 20), face::kYellow);
+    EXPECT_EQ(at(img, kRing, 80), face::kBlue);
+}
+
+TEST(Face, DaylightAndTwilightArcs) {
+    SlowLayerInput in;
+    in.hour = 0;
+    in.minute = 0;
+    in.twilight_begin = 4.5;
+    in.sunrise = 6;
+    in.sunset = 18;
+    in.twilight_end = 19.5;
+    in.sun_altitude_sine = -0.8;
+    QImage img = slow(in);
+    EXPECT_EQ(at(img, 30, 180), face::kAqua);       // noon at the bottom
+    EXPECT_EQ(at(img, 30, 15 * 5.2), face::kLightBlue);
+    EXPECT_EQ(at(img, 30, 15 * 18.8), face::kLightBlue);
+    EXPECT_EQ(at(img, 30, 0), face::kBlue);         // midnight at the top
+    EXPECT_EQ(at(img, 30, 15 * 3.5), face::kBlue);
+    // The arcs turn with the time: at 06:00 sunrise 0 h ahead sits at the top.
+    in.hour = 6;
+    in.twilight_begin = 22.5;
+    in.sunrise = 0;
+    in.sunset = 12;
+    in.twilight_end = 13.5;
+    img = slow(in);
+    EXPECT_EQ(at(img, 30, 180), face::kAqua);
+    EXPECT_EQ(at(img, 30, 0), face::kBlue);
+}
+
+TEST(Face, AbsentSunEventsFollowTheSunNow) {
+    SlowLayerInput in;
+    in.sunrise_found = in.sunset_found = in.twilight_begin_found = in.twilight_end_found = false;
+    in.sun_altitude_sine = 0.3;  // polar day
+    QImage img = slow(in);
+    for (double a : {0.0, 90.0, 180.0, 270.0}) EXPECT_EQ(at(img, 30, a), face::kAqua);
+    in.sun_altitude_sine = -0.6;  // polar night
+    img = slow(in);
+    for (double a : {0.0, 90.0, 180.0, 270.0}) EXPECT_EQ(at(img, 30, a), face::kBlue);
+    // White nights: the Sun sets and rises, twilight never ends.
+    in.sunrise_found = in.sunset_found = true;
+    in.sunrise = 6;
+    in.sunset = 18;
+    in.sun_altitude_sine = -0.1;
+    img = slow(in);
+    EXPECT_EQ(at(img, 30, 180), face::kAqua);
+    EXPECT_EQ(at(img, 30, 0), face::kLightBlue);
+}
+
+TEST(Face, EngineCasesAtHighLatitude) {
+    auto input_for = [](int month, int day, double lat) {
+        astro::CalcContext ctx;
+        ctx.tz_hours = 1;
+        astro::set_observer(ctx, lat, 15, 0);
+        ctx.delta_t = astro::delta_t_seconds(2026, month, day);
+        astro::set_time_and_orient(ctx, 2026, month, day, 12, 0, 0);
+        SlowLayerInput in;
+        in.hour = 12;
+        in.sunrise = ctx.sunrise;
+        in.sunset = ctx.sunset;
+        in.twilight_begin = ctx.twilight_begin;
+        in.twilight_end = ctx.twilight_end;
+        in.sunrise_found = ctx.sunrise_found;
+        in.sunset_found = ctx.sunset_found;
+        in.twilight_begin_found = ctx.twilight_begin_found;
+        in.twilight_end_found = ctx.twilight_end_found;
+        in.sun_altitude_sine = ctx.sun_horizon_vector[2];
+        return slow(in);
+    };
+    QImage day = input_for(6, 21, 78), night = input_for(12, 21, 78), white = input_for(6, 21, 60);
+    int aqua_night = 0, blue_white = 0;
+    for (int a = 0; a < 360; a += 5) {
+        EXPECT_EQ(at(day, 30, a), face::kAqua) << a;
+        aqua_night += at(night, 30, a) == face::kAqua;
+        blue_white += at(white, 30, a) == face::kBlue;
+    }
+    EXPECT_EQ(aqua_night, 0);
+    EXPECT_EQ(blue_white, 0);
+    EXPECT_EQ(at(white, 30, 0), face::kLightBlue);
+}
+
+TEST(Face, DialLabelsDifferByMode) {
+    SlowLayerInput in;
+    in.twelve_hour = true;
+    const QImage twelve = slow(in);
+    in.twelve_hour = false;
+    const QImage twentyfour = slow(in);
+    // "3" and "6" at the right differ in shape; compare the label area only.
+    const QRect right(100, 50, 16, 20);
+    int differ = 0, silver = 0;
+    for (int y = right.top(); y <= right.bottom(); ++y)
+        for (int x = right.left(); x <= right.right(); ++x) {
+            differ += twelve.pixelColor(x, y) != twentyfour.pixelColor(x, y);
+            silver += twelve.pixelColor(x, y) == face::kSilver;
+        }
+    EXPECT_GT(differ, 5);
+    EXPECT_GT(silver, 5);
+}
+
+TEST(Face, HandsByMode) {
+    face::FastLayerFonts fonts(96);
+    EXPECT_EQ(fonts.font.pointSize(), 10);
+    EXPECT_EQ(face::clock_font_points(96), 10);
+    EXPECT_EQ(face::clock_font_points(97), 8);
+    auto draw = [&](bool twelve) {
+        QImage img(120, 120, QImage::Format_RGB32);
+        img.fill(face::kBlue);
+        QPainter p(&img);
+        FastLayerInput in;
+        in.hour = 3;
+        in.minute = 0;
+        in.second = 30;
+        in.twelve_hour = twelve;
+        face::draw_fast_layer(p, in, fonts);
+        return img;
+    };
+    const QImage twelve = draw(true), twentyfour = draw(false);
+    // Minute hand at 0 min points up, 0.75 R long.
+    EXPECT_EQ(twelve.pixelColor(60, 60 - 35), face::kRed);
+    EXPECT_NE(twentyfour.pixelColor(60, 60 - 35), face::kRed);
+    // The grey 24-hour hand at 45 deg only in 12-hour mode.
+    const int gx = static_cast<int>(60 + 22 * std::sin(0.785398)), gy = static_cast<int>(60 - 22 * std::cos(0.785398));
+    EXPECT_EQ(twelve.pixelColor(gx, gy), face::kGrey);
+    EXPECT_NE(twentyfour.pixelColor(gx, gy), face::kGrey);
+    // The hour hand: 90 deg in 12-hour mode, 45 deg in 24-hour mode.
+    EXPECT_EQ(twelve.pixelColor(60 + 25, 60), face::kRed);
+    EXPECT_EQ(twentyfour.pixelColor(gx, gy), face::kRed);
+    // Second hand at 30 s points down.
+    EXPECT_EQ(twelve.pixelColor(60, 60 + 50), face::kRed);
+}
+
+TEST(Window, ShapeMenuAndTexts) {
+    std::filesystem::remove(kSettingsFile);
+    TForm1 form;
+    form.FormShow();
+    EXPECT_TRUE(form.mask().contains(QPoint(60, 60)));
+    EXPECT_TRUE(form.mask().contains(QPoint(60, 1)));
+    EXPECT_FALSE(form.mask().contains(QPoint(2, 2)));
+    EXPECT_FALSE(form.mask().contains(QPoint(118, 118)));
+    EXPECT_EQ(form.width(), 120);
+    EXPECT_EQ(form.height(), 120);
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(form.Clock12h->text(), "1&2h");
+    EXPECT_EQ(form.Clock24h->text(), "2&4h");
+    EXPECT_EQ(form.K2->text(), "&Info...");
+    EXPECT_EQ(form.K1->text(), "E&xit");
+    EXPECT_TRUE(form.Clock12h->isChecked());
+    EXPECT_EQ(form.Timer1.interval(), 60000);
+    EXPECT_EQ(form.Timer2.interval(), 50);
+    EXPECT_EQ(form.age_text.rfind("Age=", 0), 0u);
+    EXPECT_EQ(form.illum_text.rfind("k=", 0), 0u);
+    EXPECT_EQ(form.settings->tz_hours, 9.0);
+
+    const QImage before = form.face_bitmap.toImage();
+    form.Clock24hClick();
+    EXPECT_FALSE(form.Clock12h->isChecked());
+    EXPECT_TRUE(form.Clock24h->isChecked());
+    EXPECT_NE(form.face_bitmap.toImage(), before);
+}
+
+TEST(Window, DragMovesByTheMouseOffset) {
+    TForm1 form;
+    form.move(100, 100);
+    form.FormMouseDown(Qt::LeftButton, 30, 40);
+    form.FormMouseMove(50, 45);
+    EXPECT_EQ(form.pos(), QPoint(120, 105));
+    form.FormMouseUp(Qt::LeftButton, 50, 45);
+    form.FormMouseMove(90, 90);
+    EXPECT_EQ(form.pos(), QPoint(120, 105));
+}
+
+TEST(Window, SecondTickPaintsEarlyInTheSecondOnly) {
+    TForm1 form;
+    form.painted_flag = 1;
+    form.Timer2Timer();
+    EXPECT_EQ(form.painted_flag, 0);
+}
+
+TEST(Window, ExitWritesPositionAndOffScreenIsBroughtBack) {
+    std::filesystem::remove(kSettingsFile);
+    {
+        CInit s{};
+        default_settings(s);
+        s.left = 30000;
+        s.top = 30000;
+        ASSERT_TRUE(save_settings(s));
+    }
+    {
+        TForm1 form;
+        EXPECT_LT(form.x(), 5000);
+        EXPECT_LT(form.y(), 5000);
+        form.move(40, 50);
+        form.FormDestroy();
+    }
+    CInit s{};
+    load_settings(s);
+    EXPECT_EQ(s.left, 40);
+    EXPECT_EQ(s.top, 50);
+}

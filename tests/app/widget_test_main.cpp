@@ -1,0 +1,20 @@
+// Widget tests run on the offscreen platform, each in a scratch working directory.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const auto dir = std::filesystem::temp_directory_path() / ("orbalis_widgets_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::filesystem::current_path(dir);
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    const int rc = RUN_ALL_TESTS();
+    std::filesystem::current_path("/");
+    std::filesystem::remove_all(dir);
+    return rc;
+}
