@@ -79,7 +79,8 @@ void TForm1::build_menu() {
     Clock12h->setChecked(true);
     connect(Clock12h, &QAction::triggered, this, &TForm1::Clock12hClick);
     connect(Clock24h, &QAction::triggered, this, &TForm1::Clock24hClick);
-    connect(K2, &QAction::triggered, this, &TForm1::K2Click);
+    // The dialog runs its own modal loop: open it once the menu has closed.
+    connect(K2, &QAction::triggered, this, &TForm1::K2Click, Qt::QueuedConnection);
     connect(K1, &QAction::triggered, this, &TForm1::K1Click);
     // The release after a right press goes to the menu: never leave a drag behind.
     connect(&PopupMenu1, &QMenu::aboutToHide, this, [this] { dragging = false; });

@@ -123,6 +123,14 @@ void TForm2::build() {
     top_layout.addLayout(&left_column);
     top_layout.addWidget(&Memo1, 1);
     setLayout(&top_layout);
+    // Keyboard order: the zone, the four position fields, the height, OK.
+    setTabOrder(&ComboBox1, &UpDown1);
+    setTabOrder(&UpDown1, &UpDown2);
+    setTabOrder(&UpDown2, &UpDown3);
+    setTabOrder(&UpDown3, &UpDown4);
+    setTabOrder(&UpDown4, &PS_Height);
+    setTabOrder(&PS_Height, &BitBtn1);
+    ComboBox1.setFocus();
     setMinimumSize(328, 201);
     adjustSize();
 }

@@ -1,0 +1,238 @@
+// The real program in a real X server (Xvfb), driven with xdotool as a user would.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "settings.h"
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string run(const std::string& cmd) {
+    std::string out;
+    std::FILE* p = popen(cmd.c_str(), "r");
+    if (p == nullptr) return out;
+    char buf[512];
+    while (std::fgets(buf, sizeof buf, p) != nullptr) out += buf;
+    pclose(p);
+    return out;
+}
+
+pid_t spawn(const std::vector<std::string>& args, const fs::path& cwd, const std::string& display) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!cwd.empty()) fs::current_path(cwd);
+        if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
+        unsetenv("QT_QPA_PLATFORM");
+        unsetenv("WAYLAND_DISPLAY");
+        std::vector<char*> argv;
+        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+bool wait_exit(pid_t pid, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        int status;
+        if (waitpid(pid, &status, WNOHANG) == pid) return true;
+        std::this_thread::sleep_for(50ms);
+    }
+    return false;
+}
+
+CInit read_settings(const fs::path& p) {
+    CInit s{};
+    std::ifstream f(p, std::ios::binary);
+    f.read(reinterpret_cast<char*>(&s), sizeof s);
+    return s;
+}
+
+class RealWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("orbalis_e2e_" + std::to_string(getpid()) + "_" +
+                                            testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        // A free display number: Xvfb writes it to the pipe we hand it.
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        xvfb = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "800x600x24", "-nolisten", "tcp"},
+                     {}, "");
+        close(fds[1]);
+        char buf[16] = {};
+        ASSERT_GT(read(fds[0], buf, sizeof buf - 1), 0);
+        close(fds[0]);
+        display = ":" + std::string(buf, std::strcspn(buf, "\n"));
+    }
+    void TearDown() override {
+        if (clock > 0) {
+            kill(clock, SIGKILL);
+            wait_exit(clock, 2000ms);
+        }
+        kill(xvfb, SIGTERM);
+        wait_exit(xvfb, 3000ms);
+        if (!HasFailure()) fs::remove_all(dir);
+    }
+    std::string x(const std::string& cmd) { return run("DISPLAY=" + display + " " + cmd + " 2>/dev/null"); }
+
+    void write_ini(int left, int top) {
+        CInit s{};
+        default_settings(s);
+        derive_angles(s);
+        s.left = left;
+        s.top = top;
+        s.height = 12.5;
+        s.tz_hours = 5.75;
+        ASSERT_TRUE(save_settings(s, (dir / kSettingsFile).string()));
+    }
+    void start() {
+        clock = spawn({ORBALIS_BINARY}, dir, display);
+        window = find_window("^Orbalis$");
+        ASSERT_FALSE(window.empty());
+        std::this_thread::sleep_for(700ms);
+    }
+    std::string find_window(const std::string& name) {
+        for (int i = 0; i < 100; ++i) {
+            std::string w = x("xdotool search --onlyvisible --name '" + name + "'");
+            if (!w.empty()) return w.substr(0, w.find('\n'));
+            std::this_thread::sleep_for(100ms);
+        }
+        return {};
+    }
+    std::pair<int, int> position() {
+        const std::string g = x("xdotool getwindowgeometry " + window);
+        int px = -1, py = -1;
+        const auto at = g.find("Position: ");
+        if (at != std::string::npos) std::sscanf(g.c_str() + at, "Position: %d,%d", &px, &py);
+        return {px, py};
+    }
+    // Colour of one screen pixel as "#RRGGBB".
+    std::string pixel(const std::string& shot, int px, int py) {
+        const std::string t = run("convert " + shot + " -crop 1x1+" + std::to_string(px) + "+" + std::to_string(py) +
+                                  " -depth 8 txt:- 2>/dev/null");
+        const auto hash = t.find(" #");  // past the "# ImageMagick" header line
+        return hash == std::string::npos ? "" : t.substr(hash + 1, 7);
+    }
+    std::string screenshot(const std::string& name) {
+        const std::string p = (dir / name).string();
+        x("import -window root " + p);
+        return p;
+    }
+    void menu_key(const std::string& key) {
+        auto [px, py] = position();
+        x("xdotool mousemove " + std::to_string(px + 60) + " " + std::to_string(py + 30));
+        std::this_thread::sleep_for(300ms);
+        x("xdotool click 3");
+        std::this_thread::sleep_for(600ms);
+        x("xdotool key " + key);
+        std::this_thread::sleep_for(500ms);
+    }
+
+    fs::path dir;
+    std::string display, window;
+    pid_t xvfb = -1, clock = -1;
+};
+
+bool face_colour(const std::string& c) { return c == "#0000FF" || c == "#FFFF00"; }
+
+}  // namespace
+
+TEST_F(RealWindow, ShapeDragMenuDialogAndExit) {
+    write_ini(200, 150);
+    const CInit original = read_settings(dir / kSettingsFile);
+    start();
+    EXPECT_EQ(position(), std::make_pair(200, 150));
+
+    const std::string shot = screenshot("start.png");
+    EXPECT_TRUE(face_colour(pixel(shot, 241, 158))) << pixel(shot, 241, 158);  // outer ring, 340 deg
+    EXPECT_TRUE(face_colour(pixel(shot, 241, 261))) << pixel(shot, 241, 261);  // outer ring, 200 deg
+    EXPECT_FALSE(face_colour(pixel(shot, 202, 152)));  // outside the circle: not the window
+    EXPECT_FALSE(face_colour(pixel(shot, 318, 268)));
+
+    const std::string state = x("xprop -id " + window + " _NET_WM_STATE");
+    EXPECT_NE(state.find("_NET_WM_STATE_ABOVE"), std::string::npos) << state;
+    EXPECT_NE(x("xprop -id " + window + " _MOTIF_WM_HINTS").find("="), std::string::npos);
+
+    x("xdotool mousemove 250 200 mousedown 1");
+    x("xdotool mousemove 270 215");
+    std::this_thread::sleep_for(100ms);
+    x("xdotool mousemove 290 230 mouseup 1");
+    std::this_thread::sleep_for(400ms);
+    EXPECT_EQ(position(), std::make_pair(240, 180));
+
+    const std::string before = screenshot("12h.png");
+    menu_key("4");  // "2&4h"
+    const std::string after = screenshot("24h.png");
+    EXPECT_NE(run("compare -metric AE " + before + " " + after + " null: 2>&1"), "0");
+
+    menu_key("i");  // "&Info..."
+    const std::string dialog = find_window("Infomations");
+    ASSERT_FALSE(dialog.empty());
+    screenshot("dialog.png");
+    x("xdotool windowfocus --sync " + dialog);
+    x("xdotool key Tab ctrl+a 4 2 Return");
+    std::this_thread::sleep_for(1000ms);
+    CInit now = read_settings(dir / kSettingsFile);
+    EXPECT_EQ(now.lat_deg, 42);
+    EXPECT_DOUBLE_EQ(now.latitude, 42.0);
+
+    menu_key("x");  // "E&xit"
+    screenshot("exit.png");
+    ASSERT_TRUE(wait_exit(clock, 5000ms));
+    clock = -1;
+    const CInit end = read_settings(dir / kSettingsFile);
+    EXPECT_EQ(end.left, 240);
+    EXPECT_EQ(end.top, 180);
+    EXPECT_EQ(end.lat_deg, 42);
+    EXPECT_DOUBLE_EQ(end.latitude, 42.0);
+    EXPECT_DOUBLE_EQ(end.longitude, 135.0);
+    EXPECT_EQ(end.lat_min, original.lat_min);
+    EXPECT_EQ(end.lon_deg, original.lon_deg);
+    EXPECT_EQ(end.south, original.south);
+    EXPECT_EQ(end.west, original.west);
+    EXPECT_EQ(end.height, original.height);
+    EXPECT_EQ(end.tz_hours, original.tz_hours);
+    EXPECT_EQ(fs::file_size(dir / kSettingsFile), 52u);
+}
+
+TEST_F(RealWindow, OffScreenPositionComesBackAndSigtermSaves) {
+    write_ini(5000, 4000);
+    start();
+    auto [px, py] = position();
+    EXPECT_GE(px, 0);
+    EXPECT_LT(px, 800 - 60);
+    EXPECT_GE(py, 0);
+    EXPECT_LT(py, 600 - 60);
+    x("xdotool mousemove " + std::to_string(px + 60) + " " + std::to_string(py + 60) + " mousedown 1");
+    x("xdotool mousemove " + std::to_string(px + 90) + " " + std::to_string(py + 100));
+    std::this_thread::sleep_for(100ms);
+    x("xdotool mousemove " + std::to_string(px + 160) + " " + std::to_string(py + 160) + " mouseup 1");
+    std::this_thread::sleep_for(400ms);
+    const auto moved = position();
+    kill(clock, SIGTERM);
+    ASSERT_TRUE(wait_exit(clock, 5000ms));
+    clock = -1;
+    const CInit s = read_settings(dir / kSettingsFile);
+    EXPECT_EQ(s.left, moved.first);
+    EXPECT_EQ(s.top, moved.second);
+    EXPECT_EQ(s.left, px + 100);
+    EXPECT_EQ(s.top, py + 100);
+}
