@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 #include "context.h"
 
@@ -93,4 +95,29 @@ TEST(SetTimeFromClock, ReadsLocalClock) {
     EXPECT_EQ(ctx.year, local.tm_year + 1900);
     EXPECT_EQ(ctx.month, local.tm_mon + 1);
     EXPECT_GT(ctx.jd, 2451545.0);
+}
+
+TEST(DaylightSaving, ShiftReportedBySystem) {
+    const char* old = std::getenv("TZ");
+    const std::string saved = old ? old : "";
+    setenv("TZ", "Europe/Berlin", 1);
+    tzset();
+    std::tm july{};
+    july.tm_year = 2026 - 1900;
+    july.tm_mon = 6;
+    july.tm_mday = 15;
+    july.tm_hour = 12;
+    july.tm_isdst = -1;
+    std::tm january = july;
+    january.tm_mon = 0;
+    EXPECT_DOUBLE_EQ(dst_shift_hours(std::mktime(&july)), 1.0);
+    EXPECT_DOUBLE_EQ(dst_shift_hours(std::mktime(&january)), 0.0);
+    // A stored +1 becomes the +2 in force in July.
+    CalcContext ctx;
+    ctx.tz_hours = 1 + dst_shift_hours(std::mktime(&july));
+    EXPECT_DOUBLE_EQ(ctx.tz_hours, 2.0);
+    setenv("TZ", "Asia/Tokyo", 1);
+    EXPECT_DOUBLE_EQ(dst_shift_hours(std::mktime(&july)), 0.0);
+    if (old) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
+    tzset();
 }
