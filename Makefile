@@ -3,7 +3,7 @@
 PACKAGES := g++ cmake make pkg-config file dpkg-dev \
 	qt6-base-dev qt6-qpa-plugins libgl-dev \
 	libgtest-dev libbenchmark-dev liberfa-dev \
-	xvfb xauth xdotool x11-utils x11-apps imagemagick fonts-liberation \
+	xvfb xauth xdotool x11-utils x11-apps imagemagick fonts-liberation locales \
 	desktop-file-utils appstream
 
 BUILD ?= build

@@ -6,7 +6,7 @@
 #include <QRegion>
 #include <QScreen>
 #include <QWindow>
-#include <chrono>
+#include <algorithm>
 #include <ctime>
 
 #include "Unit2.h"
@@ -53,9 +53,11 @@ TForm1::TForm1(QWidget* parent)
 
     Timer1.setInterval(kMinuteMs);
     Timer2.setInterval(kTickMs);
-    Timer2.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(&Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    Timer2Rearm.setSingleShot(true);
+    Timer2Rearm.setTimerType(Qt::PreciseTimer);
+    connect(&Timer2Rearm, &QTimer::timeout, this, [this] { Timer2.start(); });
     Timer1.start();
     Timer2.start();
 }
@@ -143,6 +145,7 @@ void TForm1::FormDestroy() {
     destroyed = true;
     Timer1.stop();
     Timer2.stop();
+    Timer2Rearm.stop();
     settings->left = x();
     settings->top = y();
     face_bitmap = QPixmap();
@@ -202,21 +205,33 @@ void TForm1::Timer2Timer() {
         update();
         painted_flag = 1;
     }
+    if (millisecond >= kPaintWindowMs) rest_until_next_second();
 }
 
+// Outside the paint window the ticks would only clear the flag: sleep until the next
+// second instead, and let the first tick land halfway into its paint window, so that the
+// clock wakes the machine four times a second, not twenty, and paints once.
+void TForm1::rest_until_next_second() {
+    constexpr int kFirstTickMs = kPaintWindowMs / 2;
+    Timer2.stop();
+    Timer2Rearm.start(std::max(0, 1000 - millisecond + kFirstTickMs - kTickMs));
+}
+
+// Called twenty times a second: the calendar fields are rebuilt only when the second turns.
 void TForm1::read_clock() {
-    using namespace std::chrono;
-    const auto now = system_clock::now();
-    const std::time_t t = system_clock::to_time_t(now);
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    millisecond = static_cast<int>(now.tv_nsec / 1000000);
+    if (now.tv_sec == clock_second) return;
+    clock_second = now.tv_sec;
     std::tm local{};
-    localtime_r(&t, &local);
+    localtime_r(&now.tv_sec, &local);
     year = local.tm_year + 1900;
     month = local.tm_mon + 1;
     day = local.tm_mday;
     hour = local.tm_hour;
     minute = local.tm_min;
     second = local.tm_sec;
-    millisecond = static_cast<int>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
 }
 
 void TForm1::run_calculations() {

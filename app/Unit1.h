@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <ctime>
 #include <memory>
 #include <optional>
 
@@ -72,6 +73,7 @@ public:
     QAction* K1;
     QTimer Timer1;
     QTimer Timer2;
+    QTimer Timer2Rearm;  // restarts Timer2 in time for the next second
 
     std::unique_ptr<CInit> settings;
     std::unique_ptr<astro::CalcContext> ctx;
@@ -88,9 +90,11 @@ private:
     void build_menu();
     void place_window();
     void set_zone_for_now();
+    void rest_until_next_second();
     SlowLayerInput slow_layer_input() const;
     FastLayerInput fast_layer_input() const;
 
     std::optional<face::FastLayerFonts> fast_fonts;
     bool destroyed = false;
+    std::time_t clock_second = -1;  // the second the calendar fields were read for
 };

@@ -263,9 +263,25 @@ TEST(Window, DragMovesByTheMouseOffset) {
 
 TEST(Window, SecondTickPaintsEarlyInTheSecondOnly) {
     TForm1 form;
-    form.painted_flag = 1;
+    auto wait_for_ms = [&](int lo, int hi) {
+        do form.read_clock(); while (form.millisecond < lo || form.millisecond >= hi);
+    };
+    // Early in a second: paint on alternate ticks.
+    wait_for_ms(0, 100);
+    form.painted_flag = 0;
+    form.Timer2Timer();
+    EXPECT_EQ(form.painted_flag, 1);
     form.Timer2Timer();
     EXPECT_EQ(form.painted_flag, 0);
+    EXPECT_TRUE(form.Timer2.isActive());
+    // Past the paint window: no paint, and the tick rests until the next second.
+    wait_for_ms(300, 900);
+    form.Timer2Timer();
+    EXPECT_EQ(form.painted_flag, 0);
+    EXPECT_FALSE(form.Timer2.isActive());
+    EXPECT_TRUE(form.Timer2Rearm.isActive());
+    EXPECT_GT(form.Timer2Rearm.remainingTime(), 100);
+    EXPECT_LE(form.Timer2Rearm.remainingTime(), 1000 - 300 + 100 - 50);
 }
 
 TEST(Window, ExitWritesPositionAndOffScreenIsBroughtBack) {
