@@ -104,6 +104,8 @@ TEST(ReferenceEvents, EveryRowWithinTolerance) {
         }
         const double phase = std::stod(json_value(json, "moon_phase_angle"));
         EXPECT_NEAR(std::remainder(phase - std::stod(r.cells.at("moon_phase_angle")), 360.0), 0.0, 0.05);
+        const std::string age_shown = json_value(json, "age_text");
+        EXPECT_EQ(age_shown.rfind("\"Age=", 0), 0u) << age_shown;
         const double age = std::stod(json_value(json, "moon_age"));
         const double ref_age = std::stod(r.cells.at("moon_age"));
         EXPECT_GE(age, ref_age - 0.12);

@@ -11,6 +11,7 @@
 #include "frames.h"
 #include "observer.h"
 #include "planets.h"
+#include "texts.h"
 
 namespace {
 
@@ -27,6 +28,12 @@ void field(std::string& out, const char* name, double v) {
         std::snprintf(buf, sizeof buf, "\"%s\":null", name);
     if (out.size() > 1) out += ',';
     out += buf;
+}
+
+void text(std::string& out, const char* name, const std::string& v) {
+    out += ",\"";
+    out += name;
+    out += "\":\"" + v + "\"";  // the texts hold no quotes or backslashes
 }
 
 void flag(std::string& out, const char* name, bool v) {
@@ -75,6 +82,15 @@ void run(const Moment& m) {
     flag(out, "twilight_begin_found", ctx.twilight_begin_found);
     flag(out, "twilight_end_found", ctx.twilight_end_found);
     field(out, "moon_age", planets.moon_age);
+    const DisplayTexts t = build_display_texts(ctx, planets, m.hour, m.minute, m.second);
+    text(out, "age_text", t.age_text);
+    text(out, "illum_text", t.illum_text);
+    text(out, "moonrise_text", t.moonrise_text);
+    text(out, "moonset_text", t.moonset_text);
+    text(out, "sunrise_text", t.sunrise_text);
+    text(out, "sunset_text", t.sunset_text);
+    text(out, "twilight_begin_text", t.twilight_begin_text);
+    text(out, "twilight_end_text", t.twilight_end_text);
     out += "}";
     std::cout << out << '\n';
 }
