@@ -36,6 +36,9 @@ TForm1::TForm1(QWidget* parent)
     face_bitmap = QPixmap(static_cast<int>(2 * face_radius * dpr), static_cast<int>(2 * face_radius * dpr));
     face_bitmap.setDevicePixelRatio(dpr);
     setFixedSize(2 * face_radius, 2 * face_radius);
+    // Every paint covers the whole window with the face picture: no background fill first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
     build_menu();
 
     settings = std::make_unique<CInit>();
