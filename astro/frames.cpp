@@ -126,34 +126,35 @@ void inv_precession_matrix(double zeta, double z, double theta, Mat3 out) {
     compose(a, b, c, out);
 }
 
+void mat_copy(const Mat3 src, Mat3 out) {
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) out[i][j] = src[i][j];
+}
+
 void rot_x(double deg, Mat3 out) {
     const double c = std::cos(deg * kDegToRad), s = std::sin(deg * kDegToRad);
     const double m[3][3] = {{1, 0, 0}, {0, c, s}, {0, -s, c}};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) out[i][j] = m[i][j];
+    mat_copy(m, out);
 }
 
 void rot_z(double deg, Mat3 out) {
     const double c = std::cos(deg * kDegToRad), s = std::sin(deg * kDegToRad);
     const double m[3][3] = {{c, s, 0}, {-s, c, 0}, {0, 0, 1}};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) out[i][j] = m[i][j];
+    mat_copy(m, out);
 }
 
 void mat_mul(const Mat3 a, const Mat3 b, Mat3 out) {
     Mat3 r;
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j) r[i][j] = a[i][0] * b[0][j] + a[i][1] * b[1][j] + a[i][2] * b[2][j];
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) out[i][j] = r[i][j];
+    mat_copy(r, out);
 }
 
 void mat_transpose(const Mat3 a, Mat3 out) {
     Mat3 r;
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j) r[i][j] = a[j][i];
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) out[i][j] = r[i][j];
+    mat_copy(r, out);
 }
 
 void mat_vec(const Mat3 m, const Vec3 v, Vec3 out) {

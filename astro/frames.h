@@ -24,6 +24,7 @@ void inv_precession_matrix(double zeta, double z, double theta, Mat3 out);
 // Elementary frame rotations and 3x3 helpers.
 void rot_x(double deg, Mat3 out);  // R1
 void rot_z(double deg, Mat3 out);  // R3
+void mat_copy(const Mat3 src, Mat3 out);
 void mat_mul(const Mat3 a, const Mat3 b, Mat3 out);  // out = a*b
 void mat_transpose(const Mat3 a, Mat3 out);
 void mat_vec(const Mat3 m, const Vec3 v, Vec3 out);  // out = m*v

@@ -25,8 +25,7 @@ void horizon_matrix(double theta_deg, double latitude_deg, Mat3 out) {
     const double o = (90.0 - latitude_deg) * kDegToRad;
     const double cm = std::cos(m), sm = std::sin(m), co = std::cos(o), so = std::sin(o);
     const double r[3][3] = {{co * cm, co * sm, -so}, {-sm, cm, 0}, {so * cm, so * sm, co}};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) out[i][j] = r[i][j];
+    mat_copy(r, out);
 }
 
 // The datum-shifted observer position rotated by the Greenwich angle g into the equator of date.
