@@ -60,7 +60,7 @@ TForm1::TForm1(QWidget* parent)
     connect(&Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     Timer2Rearm.setSingleShot(true);
     Timer2Rearm.setTimerType(Qt::PreciseTimer);
-    connect(&Timer2Rearm, &QTimer::timeout, this, [this] { Timer2.start(); });
+    connect(&Timer2Rearm, &QTimer::timeout, this, &TForm1::Timer2Resume);
     Timer1.start();
     Timer2.start();
 }
@@ -131,16 +131,19 @@ void TForm1::mouseReleaseEvent(QMouseEvent* e) {
     FormMouseUp(e->button(), p.x(), p.y());
 }
 
+// The round shape is given to the native window alone: a widget mask would also clip every
+// paint to the ellipse, which the raster engine then blends in bands on its thread pool.
 void TForm1::FormShow() {
-    setMask(QRegion(0, 0, 2 * face_radius + 1, 2 * face_radius + 1, QRegion::Ellipse));
+    winId();  // makes the native window, if it is not there yet
+    windowHandle()->setMask(QRegion(0, 0, 2 * face_radius + 1, 2 * face_radius + 1, QRegion::Ellipse));
 }
 
 void TForm1::FormPaint() {
     if (destroyed) return;
-    if (!fast_fonts) fast_fonts.emplace(pixels_per_inch());
+    if (!fast_tools) fast_tools.emplace(pixels_per_inch());
     QPainter p(this);
     p.drawPixmap(0, 0, face_bitmap);
-    face::draw_fast_layer(p, fast_layer_input(), *fast_fonts);
+    face::draw_fast_layer(p, fast_layer_input(), *fast_tools);
 }
 
 void TForm1::FormDestroy() {
@@ -208,16 +211,22 @@ void TForm1::Timer2Timer() {
         update();
         painted_flag = 1;
     }
-    if (millisecond >= kPaintWindowMs) rest_until_next_second();
+    // With the flag clear, the next tick past the paint window would change nothing.
+    if (painted_flag == 0 && millisecond + kTickMs >= kPaintWindowMs) rest_until_next_second();
 }
 
-// Outside the paint window the ticks would only clear the flag: sleep until the next
-// second instead, and let the first tick land halfway into its paint window, so that the
-// clock wakes the machine four times a second, not twenty, and paints once.
+// The clock wakes the machine twice a second, not twenty times: Timer2 stops once its
+// ticks can only keep the flag clear, and resumes with a tick of its own halfway into the
+// next second's paint window (leaving room for a late wake-up).
 void TForm1::rest_until_next_second() {
-    constexpr int kFirstTickMs = kPaintWindowMs / 2;
+    constexpr int kResumeMs = kPaintWindowMs / 2;
     Timer2.stop();
-    Timer2Rearm.start(std::max(0, 1000 - millisecond + kFirstTickMs - kTickMs));
+    Timer2Rearm.start(1000 - millisecond + kResumeMs);
+}
+
+void TForm1::Timer2Resume() {
+    Timer2.start();
+    Timer2Timer();
 }
 
 // Called twenty times a second: the calendar fields are rebuilt only when the second turns.

@@ -39,6 +39,7 @@ public:
     void K1Click();
     void Timer1Timer();
     void Timer2Timer();
+    void Timer2Resume();  // the first tick of a second, after a rest
 
     // The minute update.
     void read_clock();
@@ -94,7 +95,7 @@ private:
     SlowLayerInput slow_layer_input() const;
     FastLayerInput fast_layer_input() const;
 
-    std::optional<face::FastLayerFonts> fast_fonts;
+    std::optional<face::FastLayerTools> fast_tools;
     bool destroyed = false;
     std::time_t clock_second = -1;  // the second the calendar fields were read for
 };

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <cmath>
+#include <string_view>
 
 #include "context.h"
 #include "observer.h"
@@ -194,20 +195,54 @@ void draw_moon_picture(QPainter& p, const SlowLayerInput& in) {
     ellipse(p, box(mx + e, my - kMoonRadius, mx - e, my + kMoonRadius));
 }
 
-void draw_hand(QPainter& p, int cx, int cy, double length, double angle_deg, int width, int shadow,
-               const QColor& colour) {
+void draw_hand(QPainter& p, int cx, int cy, double length, double angle_deg, int shadow,
+               const QPen& shadow_pen, const QPen& pen) {
     const double a = angle_deg * kDegToRad;
     const double sa = std::sin(a), ca = std::cos(a);
     const QPoint tail(static_cast<int>(cx - 0.1 * length * sa), static_cast<int>(cy + 0.1 * length * ca));
     const QPoint tip(static_cast<int>(cx + length * sa), static_cast<int>(cy - length * ca));
     const QPoint s(shadow, shadow);
-    p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(shadow_pen);
     p.drawLine(tail + s, tip + s);
-    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(pen);
     p.drawLine(tail, tip);
 }
 
-QString two_digits(int v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); }
+ClockText three_fields(int a, int b, int c, char separator) {
+    auto digits = [](int v, char* out) {
+        v = (v % 100 + 100) % 100;
+        out[0] = static_cast<char>('0' + v / 10);
+        out[1] = static_cast<char>('0' + v % 10);
+    };
+    ClockText t{};
+    digits(a, &t[0]);
+    t[2] = separator;
+    digits(b, &t[3]);
+    t[5] = separator;
+    digits(c, &t[6]);
+    return t;
+}
+
+std::size_t glyph_slot(char c) {
+    const std::string_view chars(FastLayerTools::kClockCharacters);
+    const std::size_t k = chars.find(c);
+    return k == std::string_view::npos ? 0 : k;
+}
+
+// One line of the date or time, centred across the window with its top at `top`.
+void draw_clock_text(QPainter& p, const FastLayerTools& tools, FastLayerTools::Line& line,
+                     const ClockText& text, int top, int width) {
+    qreal x = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t k = glyph_slot(text[i]);
+        line.glyphs[i] = tools.glyphs[k];
+        line.positions[i] = QPointF(x, 0);
+        x += tools.advances[k];
+    }
+    p.drawGlyphRun(QPointF((width - x) / 2, top + tools.ascent), line.run);
+}
+
+QPen round_pen(const QColor& colour, int width) { return QPen(colour, width, Qt::SolidLine, Qt::RoundCap); }
 
 }  // namespace
 
@@ -227,38 +262,56 @@ void draw_slow_layer(QPainter& p, const SlowLayerInput& in) {
     draw_moon_picture(p, in);
 }
 
-FastLayerFonts::FastLayerFonts(double pixels_per_inch) {
+FastLayerTools::FastLayerTools(double pixels_per_inch)
+    : hour_shadow(round_pen(Qt::black, 4)),
+      hour_grey(round_pen(kGrey, 4)),
+      hour_red(round_pen(kRed, 4)),
+      minute_shadow(round_pen(Qt::black, 2)),
+      minute_red(round_pen(kRed, 2)),
+      second_shadow(round_pen(Qt::black, 1)),
+      second_red(round_pen(kRed, 1)) {
     font.setFamily(QStringLiteral("Arial"));
     font.setBold(true);
     font.setPointSize(clock_font_points(pixels_per_inch));
     text_height = QFontMetrics(font).height();
+    ascent = QFontMetricsF(font).ascent();
+    raw_font = QRawFont::fromFont(font);
+    const QList<quint32> indexes = raw_font.glyphIndexesForString(QString::fromLatin1(kClockCharacters));
+    const QList<QPointF> steps = raw_font.advancesForGlyphIndexes(indexes);
+    for (std::size_t k = 0; k < kGlyphCount && k < static_cast<std::size_t>(indexes.size()); ++k) {
+        glyphs[k] = indexes[static_cast<qsizetype>(k)];
+        advances[k] = steps.value(static_cast<qsizetype>(k)).x();
+    }
+    for (Line* line : {&date_line, &time_line}) {
+        line->run.setRawFont(raw_font);
+        line->run.setRawData(line->glyphs.data(), line->positions.data(), static_cast<int>(kLineLength));
+    }
 }
 
-void draw_fast_layer(QPainter& p, const FastLayerInput& in, const FastLayerFonts& fonts) {
+ClockText date_text(int year, int month, int day) { return three_fields(year, month, day, '/'); }
+ClockText time_text(int hour, int minute, int second) { return three_fields(hour, minute, second, ':'); }
+
+void draw_fast_layer(QPainter& p, const FastLayerInput& in, FastLayerTools& tools) {
     p.setRenderHint(QPainter::Antialiasing, false);
     const int cx = in.centre_x, cy = in.centre_y;
     const double R = in.disc_radius;
 
-    p.setFont(fonts.font);
-    p.setPen(Qt::black);
+    p.setPen(tools.text_pen);
     p.setBrush(Qt::NoBrush);
-    const QString date = two_digits(in.year % 100) + '/' + two_digits(in.month) + '/' + two_digits(in.day);
-    const QString time = two_digits(in.hour) + ':' + two_digits(in.minute) + ':' + two_digits(in.second);
     const int date_y = static_cast<int>(cy + 0.1 * R);
-    const int time_y = static_cast<int>(cy + 0.1 * R + fonts.text_height);
-    const int width = 2 * cx;
-    p.drawText(QRect(0, date_y, width, fonts.text_height), Qt::AlignHCenter | Qt::AlignTop, date);
-    p.drawText(QRect(0, time_y, width, fonts.text_height), Qt::AlignHCenter | Qt::AlignTop, time);
+    const int time_y = static_cast<int>(cy + 0.1 * R + tools.text_height);
+    draw_clock_text(p, tools, tools.date_line, date_text(in.year, in.month, in.day), date_y, 2 * cx);
+    draw_clock_text(p, tools, tools.time_line, time_text(in.hour, in.minute, in.second), time_y, 2 * cx);
 
     const double hours = in.hour + in.minute / 60.0;
-    if (in.twelve_hour) draw_hand(p, cx, cy, 0.55 * R, 15 * hours, 4, 2, kGrey);
-    draw_hand(p, cx, cy, 0.55 * R, (in.twelve_hour ? 30 : 15) * hours, 4, 2, kRed);
-    if (in.twelve_hour) draw_hand(p, cx, cy, 0.75 * R, 6.0 * in.minute, 2, 1, kRed);
-    draw_hand(p, cx, cy, 0.95 * R, 6.0 * in.second, 1, 1, kRed);
+    if (in.twelve_hour) draw_hand(p, cx, cy, 0.55 * R, 15 * hours, 2, tools.hour_shadow, tools.hour_grey);
+    draw_hand(p, cx, cy, 0.55 * R, (in.twelve_hour ? 30 : 15) * hours, 2, tools.hour_shadow, tools.hour_red);
+    if (in.twelve_hour) draw_hand(p, cx, cy, 0.75 * R, 6.0 * in.minute, 1, tools.minute_shadow, tools.minute_red);
+    draw_hand(p, cx, cy, 0.95 * R, 6.0 * in.second, 1, tools.second_shadow, tools.second_red);
 
-    p.setPen(QPen(Qt::black, 3));
+    p.setPen(tools.hub_outer);
     ellipse(p, box(cx, cy, cx + 2, cy + 2));
-    p.setPen(QPen(Qt::white, 3));
+    p.setPen(tools.hub_inner);
     ellipse(p, box(cx - 1, cy - 1, cx + 1, cy + 1));
 }
 

@@ -4,8 +4,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QPen>
+#include <QPointF>
+#include <QRawFont>
 #include <QString>
+#include <array>
 
 // What the slow layer shows, in the clock's terms.
 struct SlowLayerInput {
@@ -44,13 +49,45 @@ int clock_font_points(double pixels_per_inch);
 
 void draw_slow_layer(QPainter& p, const SlowLayerInput& in);
 
-// The fonts and text metrics of the fast layer, set up once.
-struct FastLayerFonts {
-    explicit FastLayerFonts(double pixels_per_inch);
+// The fonts, glyphs and pens of the fast layer, set up once. The date and the time use
+// only the characters of kClockCharacters: their glyphs and advances are looked up here,
+// so the per-second paint places glyphs without laying out text or allocating.
+struct FastLayerTools {
+    static constexpr char kClockCharacters[] = "0123456789/:";
+    static constexpr std::size_t kGlyphCount = sizeof kClockCharacters - 1;
+    static constexpr std::size_t kLineLength = 8;  // "yy/mm/dd", "hh:mm:ss"
+
+    // One line of glyphs; the run points into the arrays beside it.
+    struct Line {
+        std::array<quint32, kLineLength> glyphs{};
+        std::array<QPointF, kLineLength> positions{};
+        QGlyphRun run;
+    };
+
+    explicit FastLayerTools(double pixels_per_inch);
+    FastLayerTools(const FastLayerTools&) = delete;
+    FastLayerTools& operator=(const FastLayerTools&) = delete;
+
     QFont font;
     int text_height;
+    QRawFont raw_font;
+    qreal ascent = 0;
+    std::array<quint32, kGlyphCount> glyphs{};
+    std::array<qreal, kGlyphCount> advances{};
+    Line date_line, time_line;
+
+    QPen text_pen{Qt::black};
+    QPen hour_shadow, hour_grey, hour_red;  // 4 px, round caps
+    QPen minute_shadow, minute_red;         // 2 px
+    QPen second_shadow, second_red;         // 1 px
+    QPen hub_outer{Qt::black, 3}, hub_inner{Qt::white, 3};
 };
 
-void draw_fast_layer(QPainter& p, const FastLayerInput& in, const FastLayerFonts& fonts);
+// "yy/mm/dd" and "hh:mm:ss", each field two digits.
+using ClockText = std::array<char, FastLayerTools::kLineLength>;
+ClockText date_text(int year, int month, int day);
+ClockText time_text(int hour, int minute, int second);
+
+void draw_fast_layer(QPainter& p, const FastLayerInput& in, FastLayerTools& tools);
 
 }  // namespace face

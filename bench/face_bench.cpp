@@ -41,7 +41,7 @@ void BM_FastLayerPaint(benchmark::State& state) {
         face::draw_slow_layer(p, sample_slow());
     }
     QImage window(120, 120, QImage::Format_RGB32);
-    const face::FastLayerFonts fonts(96);
+    face::FastLayerTools fonts(96);
     FastLayerInput in;
     in.year = 2026;
     in.month = 12;

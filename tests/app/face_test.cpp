@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QWindow>
 #include <cmath>
 #include <filesystem>
 
@@ -189,7 +190,7 @@ TEST(Face, DialLabelsDifferByMode) {
 }
 
 TEST(Face, HandsByMode) {
-    face::FastLayerFonts fonts(96);
+    face::FastLayerTools fonts(96);
     EXPECT_EQ(fonts.font.pointSize(), 10);
     EXPECT_EQ(face::clock_font_points(96), 10);
     EXPECT_EQ(face::clock_font_points(97), 8);
@@ -220,14 +221,65 @@ TEST(Face, HandsByMode) {
     EXPECT_EQ(twelve.pixelColor(60, 60 + 50), face::kRed);
 }
 
+TEST(Face, DateAndTimeFields) {
+    auto str = [](const face::ClockText& t) { return std::string(t.begin(), t.end()); };
+    EXPECT_EQ(str(face::date_text(2026, 12, 8)), "26/12/08");
+    EXPECT_EQ(str(face::date_text(2000, 1, 31)), "00/01/31");
+    EXPECT_EQ(str(face::time_text(9, 5, 7)), "09:05:07");
+    EXPECT_EQ(str(face::time_text(23, 59, 59)), "23:59:59");
+}
+
+// The placed glyphs must look as Qt's own centred text layout draws the same strings.
+TEST(Face, DateAndTimeMatchQtTextLayout) {
+    for (const double ppi : {96.0, 120.0}) {
+        face::FastLayerTools tools(ppi);
+        FastLayerInput in;
+        in.year = 2027;
+        in.month = 10;
+        in.day = 28;
+        in.hour = 0;  // every hand points up, clear of the texts
+        in.minute = 0;
+        in.second = 0;
+        QImage drawn(120, 120, QImage::Format_RGB32);
+        drawn.fill(face::kBlue);
+        {
+            QPainter p(&drawn);
+            face::draw_fast_layer(p, in, tools);
+        }
+        QImage expected(120, 120, QImage::Format_RGB32);
+        expected.fill(face::kBlue);
+        const int date_y = static_cast<int>(60 + 5.8), time_y = date_y + tools.text_height;
+        {
+            QPainter p(&expected);
+            p.setFont(tools.font);
+            p.setPen(Qt::black);
+            p.drawText(QRect(0, date_y, 120, tools.text_height), Qt::AlignHCenter | Qt::AlignTop,
+                       QStringLiteral("27/10/28"));
+            p.drawText(QRect(0, time_y, 120, tools.text_height), Qt::AlignHCenter | Qt::AlignTop,
+                       QStringLiteral("00:00:00"));
+        }
+        int inked = 0, differ = 0;
+        for (int y = date_y + 3; y < time_y + tools.text_height; ++y)
+            for (int x = 0; x < 120; ++x) {
+                inked += expected.pixelColor(x, y) != face::kBlue;
+                differ += drawn.pixelColor(x, y) != expected.pixelColor(x, y);
+            }
+        EXPECT_GT(inked, 100) << ppi;
+        EXPECT_EQ(differ, 0) << ppi;
+    }
+}
+
 TEST(Window, ShapeMenuAndTexts) {
     std::filesystem::remove(kSettingsFile);
     TForm1 form;
     form.FormShow();
-    EXPECT_TRUE(form.mask().contains(QPoint(60, 60)));
-    EXPECT_TRUE(form.mask().contains(QPoint(60, 1)));
-    EXPECT_FALSE(form.mask().contains(QPoint(2, 2)));
-    EXPECT_FALSE(form.mask().contains(QPoint(118, 118)));
+    ASSERT_NE(form.windowHandle(), nullptr);
+    const QRegion shape = form.windowHandle()->mask();
+    EXPECT_TRUE(shape.contains(QPoint(60, 60)));
+    EXPECT_TRUE(shape.contains(QPoint(60, 1)));
+    EXPECT_TRUE(shape.contains(QPoint(120, 60)));
+    EXPECT_FALSE(shape.contains(QPoint(2, 2)));
+    EXPECT_FALSE(shape.contains(QPoint(118, 118)));
     EXPECT_EQ(form.width(), 120);
     EXPECT_EQ(form.height(), 120);
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -274,14 +326,39 @@ TEST(Window, SecondTickPaintsEarlyInTheSecondOnly) {
     form.Timer2Timer();
     EXPECT_EQ(form.painted_flag, 0);
     EXPECT_TRUE(form.Timer2.isActive());
-    // Past the paint window: no paint, and the tick rests until the next second.
+    // The last tick inside the window clears the flag and rests: the next could do nothing.
+    wait_for_ms(160, 190);
+    form.painted_flag = 1;
+    form.Timer2Timer();
+    EXPECT_EQ(form.painted_flag, 0);
+    EXPECT_FALSE(form.Timer2.isActive());
+    EXPECT_TRUE(form.Timer2Rearm.isActive());
+    EXPECT_GT(form.Timer2Rearm.remainingTime(), 1000 - 190 + 100 - 20);
+    EXPECT_LE(form.Timer2Rearm.remainingTime(), 1000 - 160 + 100);
+    // Past the paint window: no paint, even with the flag clear, and a rest until the next second.
+    form.Timer2Rearm.stop();
+    form.Timer2.start();
     wait_for_ms(300, 900);
+    form.painted_flag = 0;
     form.Timer2Timer();
     EXPECT_EQ(form.painted_flag, 0);
     EXPECT_FALSE(form.Timer2.isActive());
     EXPECT_TRUE(form.Timer2Rearm.isActive());
     EXPECT_GT(form.Timer2Rearm.remainingTime(), 100);
-    EXPECT_LE(form.Timer2Rearm.remainingTime(), 1000 - 300 + 100 - 50);
+    EXPECT_LE(form.Timer2Rearm.remainingTime(), 1000 - 300 + 100);
+    // A late resume past the window keeps Timer2 stopped and rests again.
+    form.Timer2Rearm.stop();
+    wait_for_ms(300, 900);
+    form.Timer2Resume();
+    EXPECT_FALSE(form.Timer2.isActive());
+    EXPECT_TRUE(form.Timer2Rearm.isActive());
+    // An early resume paints at once and keeps ticking.
+    form.Timer2Rearm.stop();
+    wait_for_ms(0, 100);
+    form.Timer2Resume();
+    EXPECT_EQ(form.painted_flag, 1);
+    EXPECT_TRUE(form.Timer2.isActive());
+    EXPECT_FALSE(form.Timer2Rearm.isActive());
 }
 
 TEST(Window, ExitWritesPositionAndOffScreenIsBroughtBack) {
