@@ -10,7 +10,6 @@
 #include <ctime>
 
 #include "Unit2.h"
-#include "frames.h"
 #include "observer.h"
 
 namespace {
@@ -246,9 +245,9 @@ void TForm1::read_clock() {
     second = local.tm_sec;
 }
 
+// Setting the time runs the frame pass for the new moment: no separate pass is needed.
 void TForm1::run_calculations() {
     ctx->delta_t = astro::delta_t_seconds(year, month, day);
-    astro::compute_frames(*ctx);
     astro::set_time_and_orient(*ctx, year, month, day, hour, minute, second);
     astro::compute(*planets, ctx->t2000);
 }

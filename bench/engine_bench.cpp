@@ -25,11 +25,10 @@ astro::CalcContext prepared() {
     return ctx;
 }
 
-// What the clock's minute update runs.
+// What the clock's minute update runs (setting the time runs the frame pass).
 void minute_pass(astro::CalcContext& ctx, astro::CPlnt_Data& planets) {
     const Moment m;
     ctx.delta_t = astro::delta_t_seconds(m.year, m.month, m.day);
-    astro::compute_frames(ctx);
     astro::set_time_and_orient(ctx, m.year, m.month, m.day, m.hour, m.minute, m.second);
     astro::compute(planets, ctx.t2000);
 }

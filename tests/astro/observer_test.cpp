@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <type_traits>
 
 #include "context.h"
 #include "frames.h"
@@ -155,4 +157,18 @@ TEST(Events, SweepStaysFiniteAndInRange) {
         ASSERT_GE(ctx.moon_phase_angle, 0.0);
         ASSERT_LT(ctx.moon_phase_angle, 360.0);
     }
+}
+
+// The minute update sets the new time straight away: a frame pass over the previous
+// minute's time first would be overwritten in full, so leaving it out changes nothing.
+TEST(Events, FramePassBeforeSetTimeIsOverwrittenInFull) {
+    static_assert(std::is_trivially_copyable_v<CalcContext>);
+    CalcContext stale = run_at(2026, 12, 8, 21, 29, 9.0, 35.0, 135.0);
+    stale.delta_t = delta_t_seconds(2026, 12, 8);
+    CalcContext with_pass = stale, without = stale;
+    compute_frames(with_pass);
+    set_time_and_orient(with_pass, 2026, 12, 8, 21, 30, 0);
+    set_time_and_orient(without, 2026, 12, 8, 21, 30, 0);
+    EXPECT_EQ(std::memcmp(&with_pass, &without, sizeof(CalcContext)), 0);
+    EXPECT_NE(std::memcmp(&stale, &without, sizeof(CalcContext)), 0);
 }
