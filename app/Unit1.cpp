@@ -215,10 +215,12 @@ void TForm1::Timer2Timer() {
 }
 
 // The clock wakes the machine twice a second, not twenty times: Timer2 stops once its
-// ticks can only keep the flag clear, and resumes with a tick of its own halfway into the
-// next second's paint window (leaving room for a late wake-up).
+// ticks can only keep the flag clear, and resumes with a tick of its own 120 ms into the
+// next second. That paints, the tick after clears the flag, and the one after that would
+// fall past the window even when the coarse 50 ms timer fires a little early, so the face
+// is drawn once a second; a wake-up up to 80 ms late still paints.
 void TForm1::rest_until_next_second() {
-    constexpr int kResumeMs = kPaintWindowMs / 2;
+    constexpr int kResumeMs = 120;
     Timer2.stop();
     Timer2Rearm.start(1000 - millisecond + kResumeMs);
 }
