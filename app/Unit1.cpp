@@ -210,17 +210,19 @@ void TForm1::Timer2Timer() {
         update();
         painted_flag = 1;
     }
-    // With the flag clear, the next tick past the paint window would change nothing.
-    if (painted_flag == 0 && millisecond + kTickMs >= kPaintWindowMs) rest_until_next_second();
+    // The tick that could paint next: the one after next if the flag is set, else the next.
+    const int next_paint_ms = millisecond + (painted_flag ? 2 : 1) * kTickMs;
+    if (next_paint_ms >= kPaintWindowMs) rest_until_next_second();
 }
 
-// The clock wakes the machine twice a second, not twenty times: Timer2 stops once its
-// ticks can only keep the flag clear, and resumes with a tick of its own 120 ms into the
-// next second. That paints, the tick after clears the flag, and the one after that would
-// fall past the window even when the coarse 50 ms timer fires a little early, so the face
-// is drawn once a second; a wake-up up to 80 ms late still paints.
+// The clock wakes the machine once a second, not twenty times. When no tick left in this
+// second could paint, Timer2 stops and the flag is cleared now (the tick that would clear
+// it has nothing else to do). A tick of its own 120 ms into the next second resumes it:
+// that tick paints, and the next paint could only come 100 ms later, past the window, even
+// when the coarse 50 ms timer fires a little early; a wake-up up to 80 ms late still paints.
 void TForm1::rest_until_next_second() {
     constexpr int kResumeMs = 120;
+    painted_flag = 0;
     Timer2.stop();
     Timer2Rearm.start(1000 - millisecond + kResumeMs);
 }

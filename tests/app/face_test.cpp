@@ -316,6 +316,16 @@ TEST(Window, DragMovesByTheMouseOffset) {
     EXPECT_EQ(form.pos(), QPoint(120, 105));
 }
 
+namespace {
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+}  // namespace
+
 TEST(Window, SecondTickPaintsEarlyInTheSecondOnly) {
     TForm1 form;
     auto wait_for_ms = [&](int lo, int hi) {
@@ -355,6 +365,21 @@ TEST(Window, SecondTickPaintsEarlyInTheSecondOnly) {
     form.Timer2Resume();
     EXPECT_FALSE(form.Timer2.isActive());
     EXPECT_TRUE(form.Timer2Rearm.isActive());
+    // A paint late in the window leaves no tick that could paint again: the flag is
+    // cleared at once and Timer2 rests, so the second costs one wake-up.
+    form.show();
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    form.installEventFilter(&counter);
+    form.Timer2Rearm.stop();
+    wait_for_ms(100, 190);
+    form.Timer2Resume();
+    QCoreApplication::processEvents();
+    form.removeEventFilter(&counter);
+    EXPECT_EQ(counter.paints, 1);
+    EXPECT_EQ(form.painted_flag, 0);
+    EXPECT_FALSE(form.Timer2.isActive());
+    EXPECT_TRUE(form.Timer2Rearm.isActive());
     // An early resume paints at once and keeps ticking.
     form.Timer2Rearm.stop();
     wait_for_ms(0, 100);
@@ -363,16 +388,6 @@ TEST(Window, SecondTickPaintsEarlyInTheSecondOnly) {
     EXPECT_TRUE(form.Timer2.isActive());
     EXPECT_FALSE(form.Timer2Rearm.isActive());
 }
-
-namespace {
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
-}  // namespace
 
 // Left to its own timers, the shown clock draws its face once per second, not twice
 // (a resume early in the window would leave room for a second paint after the clearing tick).
