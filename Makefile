@@ -36,7 +36,8 @@ run: build
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DORBALIS_BENCH=ON
 	cmake --build $(BUILD)-bench -j $(JOBS)
-	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/orbalis_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/orbalis_bench --benchmark_repetitions=9 \
+		--benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 	bench/idle $(BUILD)-bench/orbalis
 
 package: build

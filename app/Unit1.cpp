@@ -249,11 +249,12 @@ void TForm1::read_clock() {
     second = local.tm_sec;
 }
 
-// Setting the time runs the frame pass for the new moment: no separate pass is needed.
+// Setting the time runs the frame pass for the new moment: no separate pass is needed,
+// and the planet pass takes the series those passes evaluated.
 void TForm1::run_calculations() {
     ctx->delta_t = astro::delta_t_seconds(year, month, day);
     astro::set_time_and_orient(*ctx, year, month, day, hour, minute, second);
-    astro::compute(*planets, ctx->t2000);
+    astro::compute(*planets, *ctx);
 }
 
 void TForm1::update_face() {

@@ -72,6 +72,11 @@ struct CalcContext {
     double moon_phase_angle = 0;
     double moon_up_flag = 0;  // Moon's topocentric altitude + 35.8', degrees
 
+    // The Moon's series at the moment, kept for the planet pass.
+    double moon_longitude = 0;  // deg
+    double moon_latitude = 0;   // deg
+    double moon_parallax = 0;   // deg
+
     // Whether each Sun event was found in the coming day, and the Sun's topocentric
     // horizon direction at the moment (z is the sine of its altitude).
     bool sunrise_found = false;

@@ -176,12 +176,13 @@ void compute_sun_and_moon(CalcContext& ctx) {
     Mat3 ecl_to_equ;
     rot_x(-(ctx.mean_obliquity + ctx.nut_obliquity), ecl_to_equ);
 
+    // The frame pass has evaluated the Sun's series for this moment already.
     const double T = ctx.t2000;
-    const double moon_lon = moon_longitude(T);
-    const double moon_lat = moon_latitude(T);
-    const double parallax = moon_parallax(T);
-    const double sun_lon = sun_longitude(T);
-    const double sun_dist = sun_distance(T);
+    const double moon_lon = ctx.moon_longitude = moon_longitude(T);
+    const double moon_lat = ctx.moon_latitude = moon_latitude(T);
+    const double parallax = ctx.moon_parallax = moon_parallax(T);
+    const double sun_lon = ctx.sun_longitude;
+    const double sun_dist = ctx.sun_distance;
     const double apparent_sun = sun_lon + 0.0048 * std::cos((1934 * T + 145) * kDegToRad) - 0.0057;
 
     Vec3 unit;

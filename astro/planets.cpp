@@ -1,5 +1,6 @@
 #include "planets.h"
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 
@@ -50,6 +51,14 @@ constexpr PlanetSeries kSeries[kPluto + 1] = {
 
 double positive_angle(double deg) { return floor_mod(deg, 360.0); }
 
+// Going back in time the elongation falls by 10.8 to 14.5 deg a day and never rises but
+// at new moon, so the first E / 15.5 days (less one for the nutation in E) need no look.
+int days_before_new_moon_surely(double elongation) {
+    constexpr double kFastestElongationDegPerDay = 15.5;
+    if (!(elongation >= 0 && elongation < 360)) return 0;
+    return std::max(0, static_cast<int>(elongation / kFastestElongationDegPerDay) - 1);
+}
+
 double diameter_arcsec(double radius_km, double distance_km) {
     return 2 * 3600 * std::asin(radius_km / distance_km) / kDegToRad;
 }
@@ -65,10 +74,22 @@ void set_pairs(PlanetEntry& e, double lon, const Frames& f) {
     e.eq_b = equatorial_pair(lon, e.geo_lat, f.to_j2000);
 }
 
-void fill_sun(PlanetEntry& sun, double T, const CPlnt_Data& d, const Frames& f) {
-    sun.helio_lon = sun.geo_lon = sun_longitude(T);
+// The Sun's and Moon's series and the nutation at the moment of the pass.
+struct MomentSeries {
+    double d_psi, d_eps;  // deg
+    double sun_lon, sun_dist;
+    double moon_lon, moon_lat, moon_parallax;
+};
+
+MomentSeries evaluate_moment(double T) {
+    return {nutation_longitude(T) / 3600, nutation_obliquity(T) / 3600, sun_longitude(T), sun_distance(T),
+            moon_longitude(T),           moon_latitude(T),              moon_parallax(T)};
+}
+
+void fill_sun(PlanetEntry& sun, const MomentSeries& m, const CPlnt_Data& d, const Frames& f) {
+    sun.helio_lon = sun.geo_lon = m.sun_lon;
     sun.helio_lat = sun.geo_lat = 0;
-    sun.helio_dist = sun.geo_dist = sun_distance(T);
+    sun.helio_dist = sun.geo_dist = m.sun_dist;
     sun.app_lon = sun.geo_lon - kSunAberration;
     set_pairs(sun, sun.app_lon, f);
     sun.app_lon += d.d_psi;
@@ -104,17 +125,45 @@ void fill_planet(PlanetEntry& p, Body b, double T, const PlanetEntry& sun, const
     p.elongation = positive_angle(L - sun.helio_lon);
 }
 
-void fill_moon(PlanetEntry& moon, double T, const PlanetEntry& sun, const CPlnt_Data& d,
+void fill_moon(PlanetEntry& moon, const MomentSeries& m, const PlanetEntry& sun, const CPlnt_Data& d,
                const Frames& f) {
-    moon.app_lon = moon_longitude(T);
+    moon.app_lon = m.moon_lon;
     moon.helio_lon = moon.geo_lon = moon.app_lon - d.d_psi;
-    moon.helio_lat = moon.geo_lat = moon_latitude(T);
-    moon.helio_dist = moon_parallax(T);
+    moon.helio_lat = moon.geo_lat = m.moon_lat;
+    moon.helio_dist = m.moon_parallax;
     moon.eq_c = equatorial_pair(moon.app_lon, moon.geo_lat, f.true_eq);
     set_pairs(moon, moon.geo_lon, f);
     moon.geo_dist = kEarthRadiusKm / std::sin(moon.helio_dist * kDegToRad);
     moon.diameter = static_cast<float>(diameter_arcsec(kMoonRadiusKm, moon.geo_dist));
     moon.elongation = positive_angle(moon.geo_lon - sun.geo_lon);
+}
+
+void compute_from(CPlnt_Data& d, double T, const MomentSeries& m) {
+    const double T2 = T * T, T3 = T2 * T;
+    d.zeta = (2306.2181 * T + 0.30188 * T2 + 0.017998 * T3) / 3600;
+    d.z = (2306.2181 * T + 1.09468 * T2 + 0.018203 * T3) / 3600;
+    d.theta = (2004.3109 * T - 0.42665 * T2 - 0.041833 * T3) / 3600;
+    d.eps = 84381.448 / 3600 + (-46.815 * T - 0.00059 * T2 + 0.001813 * T3) / 3600;
+    d.d_psi = m.d_psi;
+    d.d_eps = m.d_eps;
+
+    Frames f;
+    rot_x(-d.eps, f.mean);
+    rot_x(-(d.eps + d.d_eps), f.true_eq);
+    Mat3 back;
+    inv_precession_matrix(d.zeta, d.z, d.theta, back);
+    mat_mul(back, f.mean, f.to_j2000);
+
+    PlanetEntry& sun = d.body[kSun];
+    fill_sun(sun, m, d, f);
+    fill_earth(d.body[kEarth], sun);
+    fill_moon(d.body[kMoon], m, sun, d, f);
+    for (Body b : {kMercury, kVenus, kMars, kJupiter, kSaturn, kUranus, kNeptune, kPluto})
+        fill_planet(d.body[b], b, T, sun, d, f);
+    sun.diameter = static_cast<float>(diameter_arcsec(kBodyConstants[kSun].radius_km, sun.geo_dist * kAuKm));
+    sun.elongation = 0;
+
+    d.moon_age = moon_age_days(d.body[kMoon].elongation, T);
 }
 
 }  // namespace
@@ -145,39 +194,20 @@ EquatorialPair equatorial_pair(double lon_deg, double lat_deg, const double m[3]
 }
 
 double moon_age_days(double elongation, double T) {
-    return moon_age_search(elongation, [T](int i) {
+    const auto elongation_before = [T](int i) {
         const double ti = T - i / kDaysPerCentury;
         const double e = moon_longitude(ti) - sun_longitude(ti);
         return e < 0 ? e + 360 : e;
-    });
+    };
+    return moon_age_search(elongation, elongation_before, days_before_new_moon_surely(elongation));
 }
 
-void compute(CPlnt_Data& d, double T) {
-    const double T2 = T * T, T3 = T2 * T;
-    d.zeta = (2306.2181 * T + 0.30188 * T2 + 0.017998 * T3) / 3600;
-    d.z = (2306.2181 * T + 1.09468 * T2 + 0.018203 * T3) / 3600;
-    d.theta = (2004.3109 * T - 0.42665 * T2 - 0.041833 * T3) / 3600;
-    d.eps = 84381.448 / 3600 + (-46.815 * T - 0.00059 * T2 + 0.001813 * T3) / 3600;
-    d.d_psi = nutation_longitude(T) / 3600;
-    d.d_eps = nutation_obliquity(T) / 3600;
+void compute(CPlnt_Data& d, double T) { compute_from(d, T, evaluate_moment(T)); }
 
-    Frames f;
-    rot_x(-d.eps, f.mean);
-    rot_x(-(d.eps + d.d_eps), f.true_eq);
-    Mat3 back;
-    inv_precession_matrix(d.zeta, d.z, d.theta, back);
-    mat_mul(back, f.mean, f.to_j2000);
-
-    PlanetEntry& sun = d.body[kSun];
-    fill_sun(sun, T, d, f);
-    fill_earth(d.body[kEarth], sun);
-    fill_moon(d.body[kMoon], T, sun, d, f);
-    for (Body b : {kMercury, kVenus, kMars, kJupiter, kSaturn, kUranus, kNeptune, kPluto})
-        fill_planet(d.body[b], b, T, sun, d, f);
-    sun.diameter = static_cast<float>(diameter_arcsec(kBodyConstants[kSun].radius_km, sun.geo_dist * kAuKm));
-    sun.elongation = 0;
-
-    d.moon_age = moon_age_days(d.body[kMoon].elongation, T);
+void compute(CPlnt_Data& d, const CalcContext& ctx) {
+    const MomentSeries m{ctx.nut_longitude, ctx.nut_obliquity, ctx.sun_longitude, ctx.sun_distance,
+                         ctx.moon_longitude, ctx.moon_latitude, ctx.moon_parallax};
+    compute_from(d, ctx.t2000, m);
 }
 
 }  // namespace astro

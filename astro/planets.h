@@ -5,6 +5,8 @@
 
 namespace astro {
 
+struct CalcContext;
+
 enum Body { kSun, kMercury, kVenus, kEarth, kMars, kJupiter, kSaturn, kUranus, kNeptune, kPluto, kMoon };
 inline constexpr int kBodyCount = 11;
 inline constexpr const char* kBodyNames[kBodyCount] = {"Sun",    "Mercury", "Venus",   "Earth",
@@ -43,6 +45,10 @@ struct CPlnt_Data {
 // Fills the whole record for T (Julian centuries of TT from J2000.0).
 void compute(CPlnt_Data& data, double T);
 
+// The same for the context's moment, taking the nutation and the Sun's and Moon's series
+// from the frame pass and compute_sun_and_moon rather than evaluating them again.
+void compute(CPlnt_Data& data, const CalcContext& ctx);
+
 // The heliocentric series of one planet (kMercury ... kPluto, not kEarth).
 double planet_longitude(Body planet, double T);  // deg in [0, 360)
 double planet_latitude(Body planet, double T);   // deg
@@ -53,13 +59,14 @@ double moon_age_days(double elongation, double T);
 
 // The search itself: elongation_before(i) is the elongation i days earlier, in [0, 360).
 // Steps back a day at a time until the elongation jumps back across 0 (at most 39 days),
-// interpolates the day of the jump, and truncates to a multiple of 0.1 day.
+// interpolates the day of the jump, and truncates to a multiple of 0.1 day. A caller that
+// knows no jump happened in the first skip_days days starts the walk there.
 template <class ElongationBefore>
-double moon_age_search(double elongation, ElongationBefore elongation_before) {
+double moon_age_search(double elongation, ElongationBefore elongation_before, int skip_days = 0) {
     constexpr int kAgeSearchDays = 39;
-    double e = elongation;
+    double e = skip_days > 0 ? elongation_before(skip_days) : elongation;
     double ei = e;
-    int i = 1;
+    int i = skip_days + 1;
     for (; i <= kAgeSearchDays; ++i) {
         ei = elongation_before(i);
         if (ei > e) break;

@@ -9,15 +9,15 @@ namespace astro {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
+constexpr double kTurnsPerDegree = 1.0 / 360.0;  // a product is cheaper than a division
 
 // The engine is single-threaded and its series never nest, so one accumulator serves all.
 double accumulator = 0.0;
 
 double term_cos(double b, double c, double T) {
     const double bt = b * T;
-    const double theta = bt - 360.0 * std::floor(bt / 360.0) + c;
-    return std::cos(theta * kPi / 180.0);
+    const double theta = bt - 360.0 * std::floor(bt * kTurnsPerDegree) + c;
+    return std::cos(theta * kDegToRad);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <vector>
 
 #include "context.h"
 #include "frames.h"
@@ -30,7 +31,17 @@ void minute_pass(astro::CalcContext& ctx, astro::CPlnt_Data& planets) {
     const Moment m;
     ctx.delta_t = astro::delta_t_seconds(m.year, m.month, m.day);
     astro::set_time_and_orient(ctx, m.year, m.month, m.day, m.hour, m.minute, m.second);
-    astro::compute(planets, ctx.t2000);
+    astro::compute(planets, ctx);
+}
+
+// The trigonometric calls of one pass, in order, with their arguments.
+std::vector<trig_count::Call> trig_calls_of_pass() {
+    astro::CalcContext ctx = prepared();
+    astro::CPlnt_Data planets;
+    trig_count::start();
+    minute_pass(ctx, planets);
+    trig_count::stop();
+    return trig_count::recorded();
 }
 
 std::uint64_t trig_calls_per_pass() {
@@ -52,14 +63,39 @@ void BM_MinutePass(benchmark::State& state) {
 }
 BENCHMARK(BM_MinutePass);
 
-// As many cos/sin calls on similar arguments (degrees turned into radians) as one pass makes.
+// The trigonometry the pass cannot avoid: its own cos, sin and sincos calls, replayed on
+// the arguments it made them with.
 void BM_TrigReference(benchmark::State& state) {
+    const std::vector<trig_count::Call> calls = trig_calls_of_pass();
+    for (auto _ : state) {
+        double sum = 0;
+        for (const trig_count::Call& c : calls) {
+            switch (c.kind) {
+                case trig_count::Kind::kCos: sum += std::cos(c.argument); break;
+                case trig_count::Kind::kSin: sum += std::sin(c.argument); break;
+                case trig_count::Kind::kSinCos: {
+                    double s = 0, co = 0;
+                    sincos(c.argument, &s, &co);
+                    sum += s + co;
+                    break;
+                }
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["trig_calls"] = static_cast<double>(trig_calls_per_pass());
+}
+BENCHMARK(BM_TrigReference);
+
+// As many cos/sin calls as one pass makes, on degrees stepped regularly through two turns:
+// cheaper than the pass's own calls, whose scattered arguments defeat branch prediction.
+void BM_TrigSteppedReference(benchmark::State& state) {
     const std::uint64_t n = trig_calls_per_pass();
     double arg = 0.1;
     for (auto _ : state) {
         double sum = 0;
         for (std::uint64_t i = 0; i < n; ++i) {
-            arg += 37.123;  // degrees kept within two turns, like the engine's reduced angles
+            arg += 37.123;
             if (arg >= 720) arg -= 720;
             sum += (i & 1) ? std::sin(arg * astro::kDegToRad) : std::cos(arg * astro::kDegToRad);
         }
@@ -67,7 +103,7 @@ void BM_TrigReference(benchmark::State& state) {
     }
     state.counters["trig_calls"] = static_cast<double>(n);
 }
-BENCHMARK(BM_TrigReference);
+BENCHMARK(BM_TrigSteppedReference);
 
 void BM_ComputeFrames(benchmark::State& state) {
     astro::CalcContext ctx = prepared();
@@ -91,7 +127,7 @@ void BM_PlanetPass(benchmark::State& state) {
     astro::CalcContext ctx = prepared();
     astro::CPlnt_Data planets;
     for (auto _ : state) {
-        astro::compute(planets, ctx.t2000);
+        astro::compute(planets, ctx);
         benchmark::DoNotOptimize(planets.moon_age);
     }
 }

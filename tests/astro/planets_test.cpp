@@ -4,6 +4,7 @@
 
 #include "context.h"
 #include "planet_tables.h"
+#include "observer.h"
 #include "planets.h"
 #include "series.h"
 
@@ -111,6 +112,31 @@ TEST(PlanetPass, MoonAndSunEntries) {
     EXPECT_LT(sun.eq_a.ra, 360.0);
 }
 
+// The minute update hands the planet pass the series the frame pass and the Sun and Moon
+// pass evaluated: the record must be the one evaluating them afresh gives, bit for bit.
+TEST(PlanetPass, FromContextMatchesFromTime) {
+    const auto same = [](const PlanetEntry& a, const PlanetEntry& b) {
+        return a.helio_lon == b.helio_lon && a.helio_lat == b.helio_lat && a.helio_dist == b.helio_dist &&
+               a.geo_lon == b.geo_lon && a.geo_lat == b.geo_lat && a.geo_dist == b.geo_dist &&
+               a.app_lon == b.app_lon && a.diameter == b.diameter && a.elongation == b.elongation &&
+               a.eq_a.ra == b.eq_a.ra && a.eq_a.dec == b.eq_a.dec && a.eq_b.ra == b.eq_b.ra &&
+               a.eq_b.dec == b.eq_b.dec && a.eq_c.ra == b.eq_c.ra && a.eq_c.dec == b.eq_c.dec;
+    };
+    for (const int year : {1901, 2000, 2026, 2099}) {
+        CalcContext ctx;
+        ctx.delta_t = delta_t_seconds(year, 12, 8);
+        set_observer(ctx, -33.9, 151.2, 40);
+        set_time_and_orient(ctx, year, 12, 8, 21, 30, 15);
+        CPlnt_Data from_ctx, from_time;
+        compute(from_ctx, ctx);
+        compute(from_time, ctx.t2000);
+        EXPECT_EQ(from_ctx.moon_age, from_time.moon_age) << year;
+        EXPECT_EQ(from_ctx.d_psi, from_time.d_psi) << year;
+        EXPECT_EQ(from_ctx.d_eps, from_time.d_eps) << year;
+        for (int b = 0; b < kBodyCount; ++b) EXPECT_TRUE(same(from_ctx.body[b], from_time.body[b])) << year << " " << b;
+    }
+}
+
 TEST(PlanetPass, EquatorialPairOfZeroVector) {
     const double zero[3][3] = {};
     const EquatorialPair p = equatorial_pair(123.0, 45.0, zero);
@@ -130,6 +156,22 @@ TEST(MoonAge, GrowsFromNewMoon) {
         EXPECT_GT(d.moon_age, previous);
         previous = d.moon_age;
         EXPECT_NEAR(d.moon_age * 10, std::round(d.moon_age * 10), 1e-9);
+    }
+}
+
+// The walk back starts some days before new moon, where the elongation cannot yet have
+// wrapped: the age must be exactly what the walk from today gives, at every phase.
+TEST(MoonAge, ShortenedWalkAgreesWithTheFullWalk) {
+    CPlnt_Data d;
+    for (int k = 0; k < 1500; ++k) {
+        const double T = (k * 0.29 - 3000) / kDaysPerCentury;  // every 7 h, 3000 days before J2000
+        compute(d, T);
+        const double full = moon_age_search(d.body[kMoon].elongation, [T](int i) {
+            const double ti = T - i / kDaysPerCentury;
+            const double e = moon_longitude(ti) - sun_longitude(ti);
+            return e < 0 ? e + 360 : e;
+        });
+        ASSERT_EQ(d.moon_age, full) << "T = " << T;
     }
 }
 

@@ -53,9 +53,8 @@ void run(const Moment& m) {
     astro::compute_sun_and_moon(ctx);
     // One minute update.
     ctx.delta_t = astro::delta_t_seconds(m.year, m.month, m.day);
-    astro::compute_frames(ctx);
     astro::set_time_and_orient(ctx, m.year, m.month, m.day, m.hour, m.minute, m.second);
-    astro::compute(planets, ctx.t2000);
+    astro::compute(planets, ctx);
 
     std::string out = "{";
     field(out, "jd", ctx.jd);
