@@ -67,8 +67,11 @@ CInit read_settings(const fs::path& p) {
 class RealWindow : public testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("orbalis_e2e_" + std::to_string(getpid()) + "_" +
-                                            testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::string name = "orbalis_e2e_";
+        name += std::to_string(getpid());
+        name += '_';
+        name += testing::UnitTest::GetInstance()->current_test_info()->name();
+        dir = fs::temp_directory_path() / name;
         fs::remove_all(dir);
         fs::create_directories(dir);
         // A free display number: Xvfb writes it to the pipe we hand it.
