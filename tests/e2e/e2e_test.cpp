@@ -83,7 +83,8 @@ protected:
         char buf[16] = {};
         ASSERT_GT(read(fds[0], buf, sizeof buf - 1), 0);
         close(fds[0]);
-        display = ":" + std::string(buf, std::strcspn(buf, "\n"));
+        display.assign(1, ':');
+        display.append(buf, std::strcspn(buf, "\n"));
     }
     void TearDown() override {
         if (clock > 0) {
