@@ -6,10 +6,10 @@
 #include <QRegion>
 #include <QScreen>
 #include <QWindow>
-#include <algorithm>
 #include <ctime>
 
 #include "Unit2.h"
+#include "almanac.h"
 #include "observer.h"
 
 namespace {
@@ -48,9 +48,7 @@ TForm1::TForm1(QWidget* parent)
 
     set_zone_for_now();
     astro::set_time_from_clock(*ctx);
-    astro::set_observer(*ctx, settings->latitude, settings->longitude, settings->height);
-    astro::orient_observer(*ctx);
-    astro::compute_sun_and_moon(*ctx);
+    astro::observe_from(*ctx, settings->latitude, settings->longitude, settings->height);
     update_face();
 
     Timer1.setInterval(kMinuteMs);
@@ -151,8 +149,7 @@ void TForm1::FormDestroy() {
     Timer1.stop();
     Timer2.stop();
     Timer2Rearm.stop();
-    settings->left = x();
-    settings->top = y();
+    store_position();
     face_bitmap = QPixmap();
     ctx.reset();
     save_settings(*settings);
@@ -191,8 +188,22 @@ void TForm1::Clock24hClick() {
 }
 
 void TForm1::K2Click() {
-    TForm2 dialog(*this);
-    dialog.run();
+    QStringList lines;
+    for (const std::string& line : info_memo_lines(display_texts())) lines << QString::fromStdString(line);
+    TForm2 dialog(*settings, lines, this);
+    if (const std::optional<CInit> edited = dialog.run()) accept_settings(*edited);
+}
+
+void TForm1::accept_settings(const CInit& edited) {
+    *settings = edited;
+    store_position();
+    save_settings(*settings);
+    apply_settings_to_engine();
+}
+
+void TForm1::store_position() {
+    settings->left = x();
+    settings->top = y();
 }
 
 void TForm1::K1Click() { close(); }
@@ -232,7 +243,8 @@ void TForm1::Timer2Resume() {
     Timer2Timer();
 }
 
-// Called twenty times a second: the calendar fields are rebuilt only when the second turns.
+// Called on every tick of the second timer: the calendar fields are rebuilt only when the
+// second turns.
 void TForm1::read_clock() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
@@ -249,13 +261,7 @@ void TForm1::read_clock() {
     second = local.tm_sec;
 }
 
-// Setting the time runs the frame pass for the new moment: no separate pass is needed,
-// and the planet pass takes the series those passes evaluated.
-void TForm1::run_calculations() {
-    ctx->delta_t = astro::delta_t_seconds(year, month, day);
-    astro::set_time_and_orient(*ctx, year, month, day, hour, minute, second);
-    astro::compute(*planets, *ctx);
-}
+void TForm1::run_calculations() { astro::minute_pass(*ctx, *planets, {year, month, day, hour, minute, second}); }
 
 void TForm1::update_face() {
     read_clock();
@@ -267,9 +273,7 @@ void TForm1::update_face() {
 
 void TForm1::apply_settings_to_engine() {
     set_zone_for_now();
-    astro::set_observer(*ctx, settings->latitude, settings->longitude, settings->height);
-    astro::orient_observer(*ctx);
-    astro::compute_sun_and_moon(*ctx);
+    astro::observe_from(*ctx, settings->latitude, settings->longitude, settings->height);
     update_face();
     update();
 }
@@ -289,6 +293,11 @@ void TForm1::rebuild_texts() {
     sunset_text = std::move(t.sunset_text);
     twilight_begin_text = std::move(t.twilight_begin_text);
     twilight_end_text = std::move(t.twilight_end_text);
+}
+
+DisplayTexts TForm1::display_texts() const {
+    return {age_text,    illum_text,    moonrise_text,       moonset_text,
+            sunrise_text, sunset_text, twilight_begin_text, twilight_end_text};
 }
 
 SlowLayerInput TForm1::slow_layer_input() const {

@@ -49,6 +49,10 @@ public:
     void rebuild_texts();
     // After the observer or the zone changed: orient, compute Sun and Moon, redraw.
     void apply_settings_to_engine();
+    // What OK in the dialog leads to: the edited record kept with the window's current
+    // position, written, and applied to the engine.
+    void accept_settings(const CInit& edited);
+    DisplayTexts display_texts() const;
 
     bool twelve_hour() const { return Clock12h->isChecked(); }
     double pixels_per_inch() const;
@@ -91,6 +95,7 @@ private:
     void build_menu();
     void place_window();
     void set_zone_for_now();
+    void store_position();
     void rest_until_next_second();
     SlowLayerInput slow_layer_input() const;
     FastLayerInput fast_layer_input() const;

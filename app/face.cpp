@@ -104,7 +104,7 @@ void draw_stretch(QPainter& p, const QRect& r, int cx, int cy, double radius, do
 void draw_moon_up(QPainter& p, const SlowLayerInput& in, double now_deg) {
     const double R = in.disc_radius;
     set_pen_brush(p, kYellow, kYellow);
-    const bool rise = in.moonrise != -1, set = in.moonset != -1;
+    const bool rise = in.moonrise != astro::kNoMoonEvent, set = in.moonset != astro::kNoMoonEvent;
     draw_stretch(p, disc_box(in.centre_x, in.centre_y, R), in.centre_x, in.centre_y, R, now_deg,
                  stretch(rise, in.moonrise, set, in.moonset, in.moon_up_flag > 0));
 }
@@ -127,7 +127,6 @@ void draw_day_and_twilight(QPainter& p, const SlowLayerInput& in, double now_deg
     draw_stretch(p, inner, cx, cy, r, now_deg,
                  stretch(in.sunrise_found, in.sunrise, in.sunset_found, in.sunset,
                          in.sun_altitude_sine >= astro::kSunriseSine));
-    p.setBrush(kLightBlue);  // the tick marks take the last brush colour
 }
 
 void draw_rings_and_ticks(QPainter& p, const SlowLayerInput& in) {

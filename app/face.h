@@ -12,13 +12,15 @@
 #include <QString>
 #include <array>
 
+#include "context.h"
+
 // What the slow layer shows, in the clock's terms.
 struct SlowLayerInput {
     int centre_x = 60, centre_y = 60;
     double disc_radius = 58.0;
     int hour = 0, minute = 0;
     bool twelve_hour = true;
-    double moonrise = -1, moonset = -1;  // hours after now; -1: none
+    double moonrise = astro::kNoMoonEvent, moonset = astro::kNoMoonEvent;  // hours after now
     double moon_up_flag = 0;             // > 0: the Moon is up
     double moon_phase_angle = 0;
     double sunrise = 0, sunset = 0, twilight_begin = 0, twilight_end = 0;

@@ -71,7 +71,6 @@ int main(int argc, char* argv[]) {
     if (::pipe2(signal_pipe, O_CLOEXEC) != 0) return EXIT_FAILURE;
     OrbalisApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbalis"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbalis"));
     QApplication::setApplicationVersion(QStringLiteral(ORBALIS_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orbalis-32.png")));
 

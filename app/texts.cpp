@@ -1,6 +1,5 @@
 #include "texts.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -13,25 +12,6 @@ double cut(double v) {
 }
 
 }  // namespace
-
-std::string shortest_decimal(double v) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
-    return std::string(buf, r.ptr);
-}
-
-std::optional<double> parse_decimal(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::nullopt;
-    const auto last = text.find_last_not_of(" \t");
-    const char* begin = text.data() + first;
-    const char* end = text.data() + last + 1;
-    if (*begin == '+' && end - begin > 1 && begin[1] != '-' && begin[1] != '+') ++begin;
-    double v = 0;
-    const auto r = std::from_chars(begin, end, v, std::chars_format::general);
-    if (r.ec != std::errc() || r.ptr != end || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
 
 std::string age_text(double moon_age) { return "Age=" + shortest_decimal(cut(moon_age * 10) * 0.1); }
 
@@ -54,7 +34,7 @@ std::string event_text(double offset, bool found, int hour, int minute, int seco
 DisplayTexts build_display_texts(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets,
                                  int hour, int minute, int second) {
     auto sun = [&](double d, bool found) { return event_text(d, found, hour, minute, second); };
-    auto moon = [&](double d) { return event_text(d, d != -1, hour, minute, second); };
+    auto moon = [&](double d) { return event_text(d, d != astro::kNoMoonEvent, hour, minute, second); };
     return {age_text(planets.moon_age),
             illum_text(ctx.moon_phase_angle),
             moon(ctx.moonrise),
@@ -63,4 +43,17 @@ DisplayTexts build_display_texts(const astro::CalcContext& ctx, const astro::CPl
             sun(ctx.sunset, ctx.sunset_found),
             sun(ctx.twilight_begin, ctx.twilight_begin_found),
             sun(ctx.twilight_end, ctx.twilight_end_found)};
+}
+
+std::vector<std::string> info_memo_lines(const DisplayTexts& t) {
+    return {"Orbalis",
+            " " + t.age_text + ", " + t.illum_text,
+            "",
+            "Within 24h...",
+            " MoonRise:" + t.moonrise_text,
+            " MoonSet: " + t.moonset_text,
+            " SunSet: " + t.sunset_text,
+            " TwilightEnd:" + t.twilight_end_text,
+            " TwilightBegin:" + t.twilight_begin_text,
+            " SunRise:" + t.sunrise_text};
 }

@@ -2,11 +2,12 @@
 // Standard library only, independent of the user's locale.
 #pragma once
 
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "context.h"
 #include "planets.h"
+#include "settings.h"
 
 struct DisplayTexts {
     std::string age_text;
@@ -21,13 +22,6 @@ struct DisplayTexts {
 
 inline constexpr const char* kAbsentEvent = "--h--m";
 
-// Shortest general decimal form with 15 significant digits ("12.3", "5", "-3.5").
-std::string shortest_decimal(double v);
-
-// The number a text spells, when it is one complete decimal number (blanks around it and
-// a leading '+' allowed); nothing for "9h", "", "abc", "1e400" or "nan".
-std::optional<double> parse_decimal(const std::string& text);
-
 // "Age=" and the age cut to a tenth of a day.
 std::string age_text(double moon_age);
 
@@ -37,6 +31,9 @@ std::string illum_text(double moon_phase_angle);
 // "7h5m" for an event `offset` hours after the clock reading, "(7h5m)" when the offset
 // is negative, "--h--m" when there is no such event.
 std::string event_text(double offset, bool found, int hour, int minute, int second);
+
+// The ten lines of the information dialog's memo.
+std::vector<std::string> info_memo_lines(const DisplayTexts& t);
 
 DisplayTexts build_display_texts(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets,
                                  int hour, int minute, int second);

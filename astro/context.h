@@ -9,68 +9,71 @@ namespace astro {
 using Vec3 = double[3];
 using Mat3 = double[3][3];  // row-major
 
-struct CalcContext {
-    double year = 2000;
-    double month = 1;
-    double day = 1;
-    double hour = 12;
-    double minute = 0;
-    double second = 0;
-    double delta_t = 0;   // TT - UT, seconds
-    double tz_hours = 9.0;  // local = UT + tz_hours
-    double ut_hours = 0;  // not wrapped into [0, 24)
-    double jd = 0;        // Julian Day on the TT scale
-    double t2000 = 0;     // Julian centuries of TT from J2000.0
+inline constexpr double kNoMoonEvent = -1;  // moonrise or moonset when the coming day has none
 
-    double prec_zeta = 0, prec_z = 0, prec_theta = 0;
-    double mean_obliquity = 0;
-    double nut_obliquity = 0;
-    double nut_longitude = 0;
-    double eq_equinoxes = 0;
-    double gmst_deg = 0;
-    double gast_deg = 0;
-    double sun_longitude = 0;
-    double sun_distance = 0;
-    double perihelion_longitude = 0;
-    double eccentricity = 0;
-    Vec3 earth_sun_vector = {};
+struct CalcContext {
+    // Local civil time of the moment; doubles, as the time formulas take them.
+    double year = 2000;
+    double month = 1;          // 1..12
+    double day = 1;
+    double hour = 12;          // h
+    double minute = 0;         // min
+    double second = 0;         // s
+    double delta_t = 0;        // s, TT - UT
+    double tz_hours = 9.0;     // h, local = UT + tz_hours
+    double ut_hours = 0;       // h, not wrapped into [0, 24)
+    double jd = 0;             // days, Julian Day on the TT scale
+    double t2000 = 0;          // Julian centuries of TT from J2000.0
+
+    double prec_zeta = 0, prec_z = 0, prec_theta = 0;  // deg, IAU 1976 precession angles
+    double mean_obliquity = 0;        // deg
+    double nut_obliquity = 0;         // deg
+    double nut_longitude = 0;         // deg
+    double eq_equinoxes = 0;          // deg
+    double gmst_deg = 0;              // deg, Greenwich mean sidereal time
+    double gast_deg = 0;              // deg, Greenwich apparent sidereal time
+    double sun_longitude = 0;         // deg, geometric, mean equinox of date
+    double sun_distance = 0;          // AU
+    double perihelion_longitude = 0;  // deg, of the Earth's orbit
+    double eccentricity = 0;          // of the Earth's orbit
+    Vec3 earth_sun_vector = {};       // AU, ecliptic and equinox of J2000.0
     Mat3 precession_matrix = {};
     Mat3 nutation_matrix = {};
     Mat3 prec_nut_matrix = {};
-    Vec3 sun_dir_vector = {};
-    Vec3 aberration_vector = {};
-    Vec3 eterm_vector = {};
+    Vec3 sun_dir_vector = {};         // unit, mean equator of date
+    Vec3 aberration_vector = {};      // unit
+    Vec3 eterm_vector = {};           // unit
     Mat3 inv_precession_matrix = {};
     Mat3 inv_nutation_matrix = {};
     Mat3 inv_prec_nut_matrix = {};
-    Mat3 ecl_to_equ_matrix = {};
+    Mat3 ecl_to_equ_matrix = {};      // mean ecliptic to mean equator of date
     Mat3 equ_to_ecl_matrix = {};
 
-    // Observer block: geodetic place, geocentric Earth-fixed position (km) and the
-    // same position shifted by the datum offset.
-    double latitude = 35.0;
-    double longitude = 135.0;
-    double height = 0.0;
-    double obs_x = 0, obs_y = 0, obs_z = 0;
-    double obs_xd = 0, obs_yd = 0, obs_zd = 0;
+    // Observer block: geodetic place, geocentric Earth-fixed position and the same
+    // position shifted by the datum offset.
+    double latitude = 35.0;    // deg, north positive
+    double longitude = 135.0;  // deg, east positive
+    double height = 0.0;       // m
+    double obs_x = 0, obs_y = 0, obs_z = 0;     // km
+    double obs_xd = 0, obs_yd = 0, obs_zd = 0;  // km
 
-    double horizon_latitude = 0;
-    double local_apparent_sidereal = 0;
-    double local_mean_sidereal = 0;
+    double horizon_latitude = 0;         // deg
+    double local_apparent_sidereal = 0;  // deg
+    double local_mean_sidereal = 0;      // deg
     Mat3 equ_to_hor_matrix = {};
     Mat3 hor_to_equ_matrix = {};
-    Vec3 observer_vector = {};  // km, equatorial frame of date
-    double local_solar_hour = 0;
+    Vec3 observer_vector = {};     // km, equatorial frame of date
+    double local_solar_hour = 0;   // h, not wrapped
 
     // The day's events, hours after the moment of computation.
-    double sunrise = 0;
-    double sunset = 0;
-    double twilight_begin = 0;
-    double twilight_end = 0;
-    double moonrise = -1;
-    double moonset = -1;
-    double moon_phase_angle = 0;
-    double moon_up_flag = 0;  // Moon's topocentric altitude + 35.8', degrees
+    double sunrise = 0;            // h
+    double sunset = 0;             // h
+    double twilight_begin = 0;     // h
+    double twilight_end = 0;       // h
+    double moonrise = kNoMoonEvent;  // h
+    double moonset = kNoMoonEvent;   // h
+    double moon_phase_angle = 0;   // deg in [0, 360): Moon's longitude less the Sun's apparent one
+    double moon_up_flag = 0;       // deg, Moon's topocentric altitude + 35.8'
 
     // The Moon's series at the moment, kept for the planet pass.
     double moon_longitude = 0;  // deg
@@ -78,7 +81,7 @@ struct CalcContext {
     double moon_parallax = 0;   // deg
 
     // Whether each Sun event was found in the coming day, and the Sun's topocentric
-    // horizon direction at the moment (z is the sine of its altitude).
+    // horizon direction at the moment (unit; z is the sine of its altitude).
     bool sunrise_found = false;
     bool sunset_found = false;
     bool twilight_begin_found = false;

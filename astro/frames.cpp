@@ -10,7 +10,6 @@ namespace astro {
 
 namespace {
 
-constexpr double kSiderealRate = 1.00273791;  // sidereal days per solar day
 constexpr double kObliquityJ2000 = 84381.448 / 3600;  // 23.43929111 deg, IAU 1976
 
 struct FundamentalArguments {
@@ -70,7 +69,7 @@ void frame_matrices(CalcContext& ctx) {
     nutation_matrices(ctx);
     mat_mul(ctx.nutation_matrix, ctx.precession_matrix, ctx.prec_nut_matrix);
     mat_mul(ctx.inv_precession_matrix, ctx.inv_nutation_matrix, ctx.inv_prec_nut_matrix);
-    rot_x(-ctx.mean_obliquity, ctx.ecl_to_equ_matrix);
+    ecliptic_to_equator(ctx.mean_obliquity, ctx.ecl_to_equ_matrix);
     rot_x(ctx.mean_obliquity, ctx.equ_to_ecl_matrix);
 }
 
@@ -109,6 +108,20 @@ void sidereal_time(CalcContext& ctx) {
 }
 
 }  // namespace
+
+PrecessionAngles precession_angles(double T) {
+    const double T2 = T * T, T3 = T2 * T;
+    return {(2306.2181 * T + 0.30188 * T2 + 0.017998 * T3) / 3600,
+            (2306.2181 * T + 1.09468 * T2 + 0.018203 * T3) / 3600,
+            (2004.3109 * T - 0.42665 * T2 - 0.041833 * T3) / 3600};
+}
+
+double mean_obliquity(double T) {
+    const double T2 = T * T, T3 = T2 * T;
+    return kObliquityJ2000 + (-46.815 * T - 0.00059 * T2 + 0.001813 * T3) / 3600;
+}
+
+void ecliptic_to_equator(double obliquity_deg, Mat3 out) { rot_x(-obliquity_deg, out); }
 
 void precession_matrix(double zeta, double z, double theta, Mat3 out) {
     Mat3 a, b, c;
@@ -188,22 +201,22 @@ void compute_frames(CalcContext& ctx) {
     compute_jd(ctx);
     const double T = (ctx.jd - kJ2000) / kDaysPerCentury;
     ctx.t2000 = T;
-    const double T2 = T * T, T3 = T2 * T;
 
-    ctx.prec_zeta = (2306.2181 * T + 0.30188 * T2 + 0.017998 * T3) / 3600;
-    ctx.prec_z = (2306.2181 * T + 1.09468 * T2 + 0.018203 * T3) / 3600;
-    ctx.prec_theta = (2004.3109 * T - 0.42665 * T2 - 0.041833 * T3) / 3600;
+    const PrecessionAngles prec = precession_angles(T);
+    ctx.prec_zeta = prec.zeta;
+    ctx.prec_z = prec.z;
+    ctx.prec_theta = prec.theta;
 
     ctx.nut_longitude = nutation_longitude(T) / 3600;
     ctx.nut_obliquity = nutation_obliquity(T) / 3600;
-    ctx.mean_obliquity = kObliquityJ2000 + (-46.815 * T - 0.00059 * T2 + 0.001813 * T3) / 3600;
+    ctx.mean_obliquity = mean_obliquity(T);
     ctx.eq_equinoxes =
         ctx.nut_longitude * std::cos((ctx.mean_obliquity + ctx.nut_obliquity) * kDegToRad);
 
     ctx.sun_longitude = sun_longitude(T);
     ctx.sun_distance = sun_distance(T);
     ctx.eccentricity = 0.016709 - 0.000042 * T;
-    ctx.perihelion_longitude = 102.9373 + 0.00004708 * 36525 * T;
+    ctx.perihelion_longitude = 102.9373 + 0.00004708 * kDaysPerCentury * T;  // 0.00004708 deg a day
 
     sidereal_time(ctx);
     frame_matrices(ctx);

@@ -5,6 +5,17 @@
 
 namespace astro {
 
+inline constexpr double kSiderealRate = 1.00273791;  // sidereal days per solar day
+
+// IAU 1976 precession angles from J2000.0 to the date, degrees.
+struct PrecessionAngles {
+    double zeta, z, theta;
+};
+PrecessionAngles precession_angles(double T);
+
+// IAU 1976 mean obliquity of the ecliptic, degrees.
+double mean_obliquity(double T);
+
 // Brings every time-dependent field of the context up to date for its stored time.
 void compute_frames(CalcContext& ctx);
 
@@ -20,6 +31,9 @@ double earth_z(double T);
 // IAU 1976 precession from J2000.0 to the date (angles in degrees), and its transpose.
 void precession_matrix(double zeta, double z, double theta, Mat3 out);
 void inv_precession_matrix(double zeta, double z, double theta, Mat3 out);
+
+// Ecliptic to equator for an obliquity in degrees: R1(-obliquity).
+void ecliptic_to_equator(double obliquity_deg, Mat3 out);
 
 // Elementary frame rotations and 3x3 helpers.
 void rot_x(double deg, Mat3 out);  // R1

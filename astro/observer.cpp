@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 #include "frames.h"
 #include "series.h"
@@ -10,14 +11,12 @@ namespace astro {
 
 namespace {
 
-constexpr double kPolarRadiusKm = 6356.755;  // also the radius the Moon's parallax refers to
 constexpr double kEccentricitySquared = 0.00669438;
 constexpr double kOneMinusE2 = 0.99330562;
 constexpr double kDatumOffsetKm[3] = {-0.136, 0.521, 0.681};
-constexpr double kAuKm = 149597870.0;
 constexpr double kMoonSemidiameterRefraction = 35.8 / 60.0;  // degrees
 // The horizon turns with the stars: 15 deg per hour of mean solar time times the sidereal rate.
-constexpr double kSiderealDegPerHour = 15.0 * 1.00273791;
+constexpr double kSiderealDegPerHour = 15.0 * kSiderealRate;
 
 // Equator-to-horizon matrix R_y(90 - latitude) * R_z(theta); x south, y east, z zenith.
 void horizon_matrix(double theta_deg, double latitude_deg, Mat3 out) {
@@ -51,6 +50,12 @@ double topocentric(const Vec3 ecliptic_unit, double distance_km, const Mat3 ecl_
     return r;
 }
 
+// A body's geocentric place: ecliptic unit vector of date and distance in km.
+struct BodyPlace {
+    Vec3 unit;
+    double distance_km;
+};
+
 void sun_unit(double longitude_deg, Vec3 out) {
     const double l = longitude_deg * kDegToRad;
     out[0] = std::cos(l);
@@ -65,8 +70,15 @@ void moon_unit(double longitude_deg, double latitude_deg, Vec3 out) {
     out[2] = std::sin(b);
 }
 
-double moon_distance_km(double parallax_deg) {
-    return kPolarRadiusKm / std::sin(parallax_deg * kDegToRad);
+// The geometric Sun, as the event search samples it.
+void sun_place(double T, BodyPlace& out) {
+    sun_unit(sun_longitude(T), out.unit);
+    out.distance_km = sun_distance(T) * kAuKm;
+}
+
+void moon_place(double T, BodyPlace& out) {
+    moon_unit(moon_longitude(T), moon_latitude(T), out.unit);
+    out.distance_km = moon_distance_km(moon_parallax(T));
 }
 
 // Hour of a threshold crossing between samples i-1 and i, by linear interpolation.
@@ -83,67 +95,68 @@ struct StepFrame {
     Vec3 observer;
 };
 
-void step_frame(const CalcContext& ctx, int i, StepFrame& out) {
-    const double advance = kSiderealDegPerHour * i;
-    horizon_matrix(ctx.local_apparent_sidereal + advance, ctx.horizon_latitude, out.equ_to_hor);
-    observer_of_date(ctx, ctx.gmst_deg + advance, out.observer);
-}
+// The frames of the hourly samples 1 ... kEventSteps, shared by the Sun and the Moon.
+struct StepFrames {
+    StepFrame at[kEventSteps + 1];
+};
 
-void search_sun_events(CalcContext& ctx, const Mat3 ecl_to_equ, double z0) {
-    double z_prev = z0;
+void step_frames(const CalcContext& ctx, StepFrames& out) {
     for (int i = 1; i <= kEventSteps; ++i) {
-        const double Ti = ctx.t2000 + i / 24.0 / kDaysPerCentury;
-        StepFrame frame;
-        step_frame(ctx, i, frame);
-        Vec3 unit, hor;
-        sun_unit(sun_longitude(Ti), unit);
-        topocentric(unit, sun_distance(Ti) * kAuKm, ecl_to_equ, frame.observer, frame.equ_to_hor, hor);
-        const double z = hor[2];
-        if (rises_through(z_prev, z, kSunriseSine)) {
-            ctx.sunrise = crossing_time(i, kSunriseSine, z_prev, z);
-            ctx.sunrise_found = true;
-        }
-        if (sets_through(z_prev, z, kSunriseSine)) {
-            ctx.sunset = crossing_time(i, kSunriseSine, z_prev, z);
-            ctx.sunset_found = true;
-        }
-        if (rises_through(z_prev, z, kTwilightSine)) {
-            ctx.twilight_begin = crossing_time(i, kTwilightSine, z_prev, z);
-            ctx.twilight_begin_found = true;
-        }
-        if (sets_through(z_prev, z, kTwilightSine)) {
-            ctx.twilight_end = crossing_time(i, kTwilightSine, z_prev, z);
-            ctx.twilight_end_found = true;
-        }
-        z_prev = z;
+        const double advance = kSiderealDegPerHour * i;
+        horizon_matrix(ctx.local_apparent_sidereal + advance, ctx.horizon_latitude, out.at[i].equ_to_hor);
+        observer_of_date(ctx, ctx.gmst_deg + advance, out.at[i].observer);
     }
 }
 
-void search_moon_events(CalcContext& ctx, const Mat3 ecl_to_equ, double z0) {
+// One altitude threshold and where its upward and downward crossings are stored. The
+// found flags are null for the Moon, whose absent events keep kNoMoonEvent.
+struct EventSlot {
+    double threshold;  // sine of the altitude
+    double* rise;
+    double* set;
+    bool* rise_found;
+    bool* set_found;
+};
+
+void record(double hour, double* time, bool* found) {
+    *time = hour;
+    if (found != nullptr) *found = true;
+}
+
+// The last crossing of each threshold in the coming day, sampled hourly from the body's
+// altitude sine z0 now.
+template <std::size_t N>
+void search_events(const CalcContext& ctx, const StepFrames& frames, const Mat3 ecl_to_equ,
+                   void (*place_at)(double, BodyPlace&), double z0, const EventSlot (&slots)[N]) {
     double z_prev = z0;
     for (int i = 1; i <= kEventSteps; ++i) {
         const double Ti = ctx.t2000 + i / 24.0 / kDaysPerCentury;
-        StepFrame frame;
-        step_frame(ctx, i, frame);
-        Vec3 unit, hor;
-        moon_unit(moon_longitude(Ti), moon_latitude(Ti), unit);
-        topocentric(unit, moon_distance_km(moon_parallax(Ti)), ecl_to_equ, frame.observer,
-                    frame.equ_to_hor, hor);
+        BodyPlace place;
+        place_at(Ti, place);
+        Vec3 hor;
+        topocentric(place.unit, place.distance_km, ecl_to_equ, frames.at[i].observer, frames.at[i].equ_to_hor,
+                    hor);
         const double z = hor[2];
-        if (rises_through(z_prev, z, kMoonriseSine)) ctx.moonrise = crossing_time(i, kMoonriseSine, z_prev, z);
-        if (sets_through(z_prev, z, kMoonriseSine)) ctx.moonset = crossing_time(i, kMoonriseSine, z_prev, z);
+        for (const EventSlot& s : slots) {
+            if (rises_through(z_prev, z, s.threshold))
+                record(crossing_time(i, s.threshold, z_prev, z), s.rise, s.rise_found);
+            if (sets_through(z_prev, z, s.threshold))
+                record(crossing_time(i, s.threshold, z_prev, z), s.set, s.set_found);
+        }
         z_prev = z;
     }
 }
 
 void reset_events(CalcContext& ctx) {
     ctx.sunrise = ctx.sunset = ctx.twilight_begin = ctx.twilight_end = 0;
-    ctx.moonrise = ctx.moonset = -1;
+    ctx.moonrise = ctx.moonset = kNoMoonEvent;
     ctx.sunrise_found = ctx.sunset_found = false;
     ctx.twilight_begin_found = ctx.twilight_end_found = false;
 }
 
 }  // namespace
+
+double moon_distance_km(double parallax_deg) { return kEarthRadiusKm / std::sin(parallax_deg * kDegToRad); }
 
 void set_observer(CalcContext& ctx, double latitude, double longitude, double height) {
     ctx.latitude = latitude;
@@ -152,7 +165,7 @@ void set_observer(CalcContext& ctx, double latitude, double longitude, double he
     const double phi = latitude * kDegToRad, lambda = longitude * kDegToRad;
     const double h = height * 0.001;
     const double sphi = std::sin(phi);
-    const double n = kPolarRadiusKm / std::sqrt(1 - kEccentricitySquared * sphi * sphi);
+    const double n = kEarthRadiusKm / std::sqrt(1 - kEccentricitySquared * sphi * sphi);
     ctx.obs_x = std::cos(lambda) * std::cos(phi) * (n + h);
     ctx.obs_y = std::sin(lambda) * std::cos(phi) * (n + h);
     ctx.obs_z = sphi * (n * kOneMinusE2 + h);
@@ -174,23 +187,20 @@ void orient_observer(CalcContext& ctx) {
 void compute_sun_and_moon(CalcContext& ctx) {
     reset_events(ctx);
     Mat3 ecl_to_equ;
-    rot_x(-(ctx.mean_obliquity + ctx.nut_obliquity), ecl_to_equ);
+    ecliptic_to_equator(ctx.mean_obliquity + ctx.nut_obliquity, ecl_to_equ);
 
     // The frame pass has evaluated the Sun's series for this moment already.
     const double T = ctx.t2000;
     const double moon_lon = ctx.moon_longitude = moon_longitude(T);
     const double moon_lat = ctx.moon_latitude = moon_latitude(T);
     const double parallax = ctx.moon_parallax = moon_parallax(T);
-    const double sun_lon = ctx.sun_longitude;
-    const double sun_dist = ctx.sun_distance;
-    const double apparent_sun = sun_lon + 0.0048 * std::cos((1934 * T + 145) * kDegToRad) - 0.0057;
+    const double apparent_sun = apparent_sun_longitude(ctx.sun_longitude, T);
 
     Vec3 unit;
     sun_unit(apparent_sun, unit);
-    topocentric(unit, sun_dist * kAuKm, ecl_to_equ, ctx.observer_vector, ctx.equ_to_hor_matrix,
+    topocentric(unit, ctx.sun_distance * kAuKm, ecl_to_equ, ctx.observer_vector, ctx.equ_to_hor_matrix,
                 ctx.sun_horizon_vector);
     ctx.moon_phase_angle = floor_mod(moon_lon - apparent_sun, 360.0);
-    search_sun_events(ctx, ecl_to_equ, ctx.sun_horizon_vector[2]);
 
     Vec3 moon_hor;
     moon_unit(moon_lon, moon_lat, unit);
@@ -198,7 +208,23 @@ void compute_sun_and_moon(CalcContext& ctx) {
                 ctx.equ_to_hor_matrix, moon_hor);
     const double altitude = std::asin(std::clamp(moon_hor[2], -1.0, 1.0)) / kDegToRad;
     ctx.moon_up_flag = altitude + kMoonSemidiameterRefraction;
-    search_moon_events(ctx, ecl_to_equ, moon_hor[2]);
+
+    StepFrames frames;
+    step_frames(ctx, frames);
+    const EventSlot sun_slots[] = {
+        {kSunriseSine, &ctx.sunrise, &ctx.sunset, &ctx.sunrise_found, &ctx.sunset_found},
+        {kTwilightSine, &ctx.twilight_begin, &ctx.twilight_end, &ctx.twilight_begin_found, &ctx.twilight_end_found},
+    };
+    search_events(ctx, frames, ecl_to_equ, sun_place, ctx.sun_horizon_vector[2], sun_slots);
+    // The Moon is searched over the same 24 hourly steps, so its coming day is complete too.
+    const EventSlot moon_slots[] = {{kMoonriseSine, &ctx.moonrise, &ctx.moonset, nullptr, nullptr}};
+    search_events(ctx, frames, ecl_to_equ, moon_place, moon_hor[2], moon_slots);
+}
+
+void observe_from(CalcContext& ctx, double latitude, double longitude, double height) {
+    set_observer(ctx, latitude, longitude, height);
+    orient_observer(ctx);
+    compute_sun_and_moon(ctx);
 }
 
 void set_time_and_orient(CalcContext& ctx, double year, double month, double day, double hour,

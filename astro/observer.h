@@ -10,6 +10,11 @@ inline constexpr double kSunriseSine = -0.01478;   // altitude -0.847 deg
 inline constexpr double kTwilightSine = -0.31;     // altitude -18.06 deg
 inline constexpr double kMoonriseSine = -0.01041;  // altitude -0.597 deg
 inline constexpr int kEventSteps = 24;             // hourly samples of the coming day
+// The Earth's polar radius: the ellipsoid is built on it and the Moon's parallax refers to it.
+inline constexpr double kEarthRadiusKm = 6356.755;
+
+// The Moon's geocentric distance in km from its horizontal parallax in degrees.
+double moon_distance_km(double parallax_deg);
 
 // Fills the observer block from geodetic latitude and longitude (deg) and height (m).
 void set_observer(CalcContext& ctx, double latitude, double longitude, double height);
@@ -20,6 +25,10 @@ void orient_observer(CalcContext& ctx);
 
 // Sun and Moon directions, the Moon's phase angle and the day's events.
 void compute_sun_and_moon(CalcContext& ctx);
+
+// A new place at the context's current time: set_observer, orient_observer and
+// compute_sun_and_moon.
+void observe_from(CalcContext& ctx, double latitude, double longitude, double height);
 
 // set_time, orient_observer and compute_sun_and_moon for a local civil moment.
 void set_time_and_orient(CalcContext& ctx, double year, double month, double day, double hour,

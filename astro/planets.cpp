@@ -6,6 +6,7 @@
 
 #include "context.h"
 #include "frames.h"
+#include "observer.h"
 #include "planet_tables.h"
 #include "series.h"
 
@@ -13,10 +14,7 @@ namespace astro {
 
 namespace {
 
-constexpr double kAuKm = 149597870.0;
-constexpr double kEarthRadiusKm = 6356.755;  // the radius the Moon's parallax refers to
 constexpr double kMoonRadiusKm = 1738.0;
-constexpr double kSunAberration = 0.0057;       // deg
 constexpr double kPlanetAberration = 0.00569;   // deg AU
 
 struct BodyConstants {
@@ -90,7 +88,7 @@ void fill_sun(PlanetEntry& sun, const MomentSeries& m, const CPlnt_Data& d, cons
     sun.helio_lon = sun.geo_lon = m.sun_lon;
     sun.helio_lat = sun.geo_lat = 0;
     sun.helio_dist = sun.geo_dist = m.sun_dist;
-    sun.app_lon = sun.geo_lon - kSunAberration;
+    sun.app_lon = sun.geo_lon - kSunAberrationDeg;
     set_pairs(sun, sun.app_lon, f);
     sun.app_lon += d.d_psi;
     sun.eq_c = equatorial_pair(sun.app_lon, sun.geo_lat, f.true_eq);
@@ -133,23 +131,23 @@ void fill_moon(PlanetEntry& moon, const MomentSeries& m, const PlanetEntry& sun,
     moon.helio_dist = m.moon_parallax;
     moon.eq_c = equatorial_pair(moon.app_lon, moon.geo_lat, f.true_eq);
     set_pairs(moon, moon.geo_lon, f);
-    moon.geo_dist = kEarthRadiusKm / std::sin(moon.helio_dist * kDegToRad);
+    moon.geo_dist = moon_distance_km(moon.helio_dist);
     moon.diameter = static_cast<float>(diameter_arcsec(kMoonRadiusKm, moon.geo_dist));
     moon.elongation = positive_angle(moon.geo_lon - sun.geo_lon);
 }
 
 void compute_from(CPlnt_Data& d, double T, const MomentSeries& m) {
-    const double T2 = T * T, T3 = T2 * T;
-    d.zeta = (2306.2181 * T + 0.30188 * T2 + 0.017998 * T3) / 3600;
-    d.z = (2306.2181 * T + 1.09468 * T2 + 0.018203 * T3) / 3600;
-    d.theta = (2004.3109 * T - 0.42665 * T2 - 0.041833 * T3) / 3600;
-    d.eps = 84381.448 / 3600 + (-46.815 * T - 0.00059 * T2 + 0.001813 * T3) / 3600;
+    const PrecessionAngles prec = precession_angles(T);
+    d.zeta = prec.zeta;
+    d.z = prec.z;
+    d.theta = prec.theta;
+    d.eps = mean_obliquity(T);
     d.d_psi = m.d_psi;
     d.d_eps = m.d_eps;
 
     Frames f;
-    rot_x(-d.eps, f.mean);
-    rot_x(-(d.eps + d.d_eps), f.true_eq);
+    ecliptic_to_equator(d.eps, f.mean);
+    ecliptic_to_equator(d.eps + d.d_eps, f.true_eq);
     Mat3 back;
     inv_precession_matrix(d.zeta, d.z, d.theta, back);
     mat_mul(back, f.mean, f.to_j2000);

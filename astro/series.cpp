@@ -52,6 +52,10 @@ double sun_longitude(double T) {
 
 double sun_distance(double T) { return series_sum(1.00014, kSunDistanceTerms, T); }
 
+double apparent_sun_longitude(double sun_longitude_deg, double T) {
+    return sun_longitude_deg + 0.0048 * std::cos((1934 * T + 145) * kDegToRad) - kSunAberrationDeg;
+}
+
 double moon_longitude(double T) {
     const double start = 218.3162 + floor_mod(481267.8809 * T, 360.0);
     return floor_mod(series_sum(start, kMoonLongitudeTerms, T), 360.0);

@@ -6,6 +6,9 @@
 
 namespace astro {
 
+inline constexpr double kAuKm = 149597870.0;         // kilometres in an astronomical unit
+inline constexpr double kSunAberrationDeg = 0.0057;  // aberration in the Sun's longitude
+
 // a*cos(theta), or a*T*cos(theta) when secular, theta = (b*T reduced into [0, 360) + c) deg.
 struct SeriesTerm {
     double a;
@@ -29,6 +32,8 @@ double series_sum(double start, std::span<const SeriesTerm> terms, double T);
 // Geometric longitudes refer to the mean equinox of date, in [0, 360) degrees.
 double sun_longitude(double T);
 double sun_distance(double T);  // AU
+// The geometric longitude corrected for aberration and the main term of the nutation.
+double apparent_sun_longitude(double sun_longitude_deg, double T);
 double moon_longitude(double T);
 double moon_latitude(double T);  // degrees
 double moon_parallax(double T);  // horizontal parallax, degrees

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "context.h"
+#include "almanac.h"
 #include "frames.h"
 #include "observer.h"
 #include "planets.h"
@@ -12,27 +12,18 @@
 
 namespace {
 
-struct Moment {
-    int year = 2026, month = 12, day = 8, hour = 21, minute = 30, second = 15;
-};
+constexpr astro::CivilMoment kMoment{2026, 12, 8, 21, 30, 15};
 
 astro::CalcContext prepared() {
     astro::CalcContext ctx;
+    astro::CPlnt_Data planets;
     ctx.tz_hours = 9;
     astro::set_observer(ctx, 35, 135, 0);
-    const Moment m;
-    ctx.delta_t = astro::delta_t_seconds(m.year, m.month, m.day);
-    astro::set_time_and_orient(ctx, m.year, m.month, m.day, m.hour, m.minute, m.second);
+    astro::minute_pass(ctx, planets, kMoment);
     return ctx;
 }
 
-// What the clock's minute update runs (setting the time runs the frame pass).
-void minute_pass(astro::CalcContext& ctx, astro::CPlnt_Data& planets) {
-    const Moment m;
-    ctx.delta_t = astro::delta_t_seconds(m.year, m.month, m.day);
-    astro::set_time_and_orient(ctx, m.year, m.month, m.day, m.hour, m.minute, m.second);
-    astro::compute(planets, ctx);
-}
+void minute_pass(astro::CalcContext& ctx, astro::CPlnt_Data& planets) { astro::minute_pass(ctx, planets, kMoment); }
 
 std::uint64_t trig_calls_per_pass() {
     astro::CalcContext ctx = prepared();

@@ -1,17 +1,27 @@
 #include "Unit2.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
-
-#include "Unit1.h"
-#include "settings.h"
-#include "texts.h"
+#include <QValidator>
 
 namespace {
 
 const char* const kZones[] = {"+12", "+11", "+10", "+9.5", "+09", "+08", "+07", "+06", "+5.5", "+05",
                               "+4.5", "+04", "+3.5", "+03", "+02", "+01", " 00", "-01", "-02", "-03",
                               "-3.5", "-04", "-05", "-06", "-07", "-08", "-09", "-10", "-11", "-12"};
+constexpr int kHeightMaxLength = 6;
+
+// Limits what the user types to a number of characters; unlike a maximum length it
+// leaves a longer stored text as it is shown.
+class TypedLengthValidator : public QValidator {
+public:
+    TypedLengthValidator(int max_length, QObject* parent) : QValidator(parent), max(max_length) {}
+    State validate(QString& text, int&) const override { return text.size() <= max ? Acceptable : Invalid; }
+
+private:
+    int max;
+};
 
 void setup_spin(EditSpin& spin, const char* name, const char* edit_name, int max, int max_length) {
     spin.setObjectName(QString::fromLatin1(name));
@@ -23,18 +33,21 @@ void setup_spin(EditSpin& spin, const char* name, const char* edit_name, int max
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+bool is_return(const QKeyEvent& e) { return e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter; }
+
 }  // namespace
 
-TForm2::TForm2(TForm1& owner)
-    : QDialog(&owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+TForm2::TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       GroupBox9(QStringLiteral("Position")),
       North(QStringLiteral("N")),
       South(QStringLiteral("S")),
       East(QStringLiteral("E")),
       West(QStringLiteral("W")),
-      form(owner) {
+      shown(settings) {
+    Q_INIT_RESOURCE(icons);
     build();
-    load();
+    load(memo_lines);
 }
 
 void TForm2::build() {
@@ -54,10 +67,7 @@ void TForm2::build() {
     Image1.setPixmap(QPixmap(QStringLiteral(":/orbalis-32.png")));
     Label3.setObjectName(QStringLiteral("Label3"));
     Label3.setText(QStringLiteral("Timezone"));
-    ComboBox1.setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1.setEditable(true);
-    ComboBox1.setInsertPolicy(QComboBox::NoInsert);
-    for (const char* z : kZones) ComboBox1.addItem(QString::fromLatin1(z));
+    build_zone_combo();
 
     GroupBox9.setObjectName(QStringLiteral("GroupBox9"));
     North.setObjectName(QStringLiteral("North"));
@@ -79,10 +89,11 @@ void TForm2::build() {
     HeightLabel.setText(QStringLiteral("Height ="));
     MetreLabel.setText(QStringLiteral("(m)"));
     PS_Height.setObjectName(QStringLiteral("PS_Height"));
-    PS_Height.setMaxLength(6);
+    PS_Height.setValidator(new TypedLengthValidator(kHeightMaxLength, &PS_Height));
 
     Memo1.setObjectName(QStringLiteral("Memo1"));
     Memo1.setReadOnly(true);
+    Memo1.setFocusPolicy(Qt::ClickFocus);  // read, and copied from, but not a Tab stop
     Memo1.setFrameShape(QFrame::NoFrame);
     Memo1.setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1.setMinimumWidth(160);
@@ -94,6 +105,26 @@ void TForm2::build() {
     connect(&BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(&BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
+    lay_out();
+    set_keyboard_order();
+    // Return in any field is OK and Escape is Cancel, whatever the field would make of them.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (qobject_cast<QPushButton*>(w) == nullptr) w->installEventFilter(this);
+    ComboBox1.setFocus();
+    setMinimumSize(328, 201);
+    adjustSize();
+}
+
+// The zone is typed or chosen from the list; a typed number is never completed into an item.
+void TForm2::build_zone_combo() {
+    ComboBox1.setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1.setEditable(true);
+    ComboBox1.setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1.setCompleter(nullptr);
+    for (const char* z : kZones) ComboBox1.addItem(QString::fromLatin1(z));
+}
+
+void TForm2::lay_out() {
     position_grid.addWidget(&North, 0, 0);
     position_grid.addWidget(&South, 0, 1);
     position_grid.addWidget(&UpDown1, 0, 2);
@@ -123,16 +154,14 @@ void TForm2::build() {
     top_layout.addLayout(&left_column);
     top_layout.addWidget(&Memo1, 1);
     setLayout(&top_layout);
-    // Keyboard order: the zone, the four position fields, the height, OK.
-    setTabOrder(&ComboBox1, &UpDown1);
-    setTabOrder(&UpDown1, &UpDown2);
-    setTabOrder(&UpDown2, &UpDown3);
-    setTabOrder(&UpDown3, &UpDown4);
-    setTabOrder(&UpDown4, &PS_Height);
-    setTabOrder(&PS_Height, &BitBtn1);
-    ComboBox1.setFocus();
-    setMinimumSize(328, 201);
-    adjustSize();
+}
+
+// Keyboard order as the fields stand: the zone, then each row of the position left to
+// right (a radio pair is one stop), the height, OK and Cancel.
+void TForm2::set_keyboard_order() {
+    QWidget* const order[] = {&ComboBox1, &North, &South, &UpDown1, &UpDown2, &East,
+                              &West,      &UpDown3, &UpDown4, &PS_Height, &BitBtn1, &BitBtn2};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 QString TForm2::zone_text(double tz_hours) {
@@ -140,60 +169,83 @@ QString TForm2::zone_text(double tz_hours) {
     return tz_hours > 0 ? QLatin1Char('+') + n : n;
 }
 
-void TForm2::load() {
+void TForm2::load(const QStringList& memo_lines) {
     Label1.setText(QStringLiteral("Orbalis") + QStringLiteral("   ") + QStringLiteral("Version 1.0"));
-    const QStringList lines = {
-        QStringLiteral("Orbalis"),
-        QLatin1Char(' ') + qs(form.age_text) + QStringLiteral(", ") + qs(form.illum_text),
-        QString(),
-        QStringLiteral("Within 24h..."),
-        QStringLiteral(" MoonRise:") + qs(form.moonrise_text),
-        QStringLiteral(" MoonSet: ") + qs(form.moonset_text),
-        QStringLiteral(" SunSet: ") + qs(form.sunset_text),
-        QStringLiteral(" TwilightEnd:") + qs(form.twilight_end_text),
-        QStringLiteral(" TwilightBegin:") + qs(form.twilight_begin_text),
-        QStringLiteral(" SunRise:") + qs(form.sunrise_text),
-    };
-    Memo1.setPlainText(lines.join(QLatin1Char('\n')));
-
-    const CInit& s = *form.settings;
-    ComboBox1.setEditText(zone_text(s.tz_hours));
-    (s.south ? South : North).setChecked(true);
-    (s.west ? West : East).setChecked(true);
-    UpDown1.setValue(s.lat_deg);
-    UpDown2.setValue(s.lat_min);
-    UpDown3.setValue(s.lon_deg);
-    UpDown4.setValue(s.lon_min);
-    PS_Height.setText(qs(shortest_decimal(s.height)));
+    Memo1.setPlainText(memo_lines.join(QLatin1Char('\n')));
+    show_zone(shown.tz_hours);
+    (shown.south ? South : North).setChecked(true);
+    (shown.west ? West : East).setChecked(true);
+    UpDown1.setValue(shown.lat_deg);
+    UpDown2.setValue(shown.lat_min);
+    UpDown3.setValue(shown.lon_deg);
+    UpDown4.setValue(shown.lon_min);
+    shown_height_text = qs(shortest_decimal(shown.height));
+    PS_Height.setText(shown_height_text);
 }
 
-void TForm2::run() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
+// The item that spells the zone is made current; a zone that is no item is shown as typed.
+void TForm2::show_zone(double tz_hours) {
+    int item = -1;
+    for (int i = 0; i < ComboBox1.count() && item < 0; ++i)
+        if (parse_decimal(ComboBox1.itemText(i).toStdString()) == tz_hours) item = i;
+    ComboBox1.setCurrentIndex(item);
+    if (item < 0) ComboBox1.setEditText(zone_text(tz_hours));
+    shown_zone_text = ComboBox1.currentText();
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (is_return(key) && key.modifiers() == Qt::NoModifier) {
+            BitBtn1.click();
+            return true;
+        }
+        if (key.key() == Qt::Key_Escape) {
+            BitBtn2.click();
+            return true;
+        }
     }
-    if (exec() == QDialog::Accepted) apply();
+    return QDialog::eventFilter(watched, event);
 }
 
-void TForm2::apply() {
-    CInit& s = *form.settings;
-    const auto tz = parse_decimal(ComboBox1.currentText().toStdString());
-    if (tz && *tz >= kMinTimeZone && *tz <= kMaxTimeZone) s.tz_hours = *tz;
+void TForm2::centre_on_parent_screen() {
+    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    QRect r = frameGeometry();
+    r.moveCenter(screen->availableGeometry().center());
+    move(r.topLeft());
+}
 
+std::optional<CInit> TForm2::run() {
+    centre_on_parent_screen();
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return edited();
+}
+
+double TForm2::edited_zone() const {
+    if (ComboBox1.currentText() == shown_zone_text) return shown.tz_hours;
+    const auto tz = parse_decimal(ComboBox1.currentText().toStdString());
+    return (tz && *tz >= kMinTimeZone && *tz <= kMaxTimeZone) ? *tz : shown.tz_hours;
+}
+
+double TForm2::edited_height() const {
+    if (PS_Height.text() == shown_height_text) return shown.height;
+    const auto height = parse_decimal(PS_Height.text().toStdString());
+    return (height && *height >= kMinHeight && *height <= kMaxHeight) ? *height : 0.0;
+}
+
+CInit TForm2::edited() const {
+    CInit s = shown;
+    s.tz_hours = edited_zone();
     s.lat_deg = static_cast<std::int16_t>(UpDown1.value());
     s.lat_min = static_cast<std::int16_t>(UpDown2.value());
     s.lon_deg = static_cast<std::int16_t>(UpDown3.value());
     s.lon_min = static_cast<std::int16_t>(UpDown4.value());
-    if (s.lat_deg >= 90) s.lat_min = 0;   // no place lies beyond the pole
+    if (s.lat_deg >= 90) s.lat_min = 0;  // no place lies beyond the pole
     if (s.lon_deg >= 180) s.lon_min = 0;
     s.south = North.isChecked() ? 0 : 1;
     s.west = East.isChecked() ? 0 : 1;
     derive_angles(s);
-
-    const auto height = parse_decimal(PS_Height.text().toStdString());
-    s.height = (height && *height >= kMinHeight && *height <= kMaxHeight) ? *height : 0.0;
-
-    save_settings(s);
-    form.apply_settings_to_engine();
+    s.height = edited_height();
+    return s;
 }

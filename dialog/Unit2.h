@@ -1,11 +1,12 @@
 // The options and information dialog: time zone, place and height, and the coming events.
+// It shows a settings record and the memo's lines and hands back the edited record.
 #pragma once
 
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,8 +14,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStringList>
+#include <optional>
 
-class TForm1;
+#include "settings.h"
 
 // A spin box that is the edit field and its spinner in one; the edit part is reachable.
 class EditSpin : public QSpinBox {
@@ -27,12 +30,14 @@ class TForm2 : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm2(TForm1& owner);
+    TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* parent = nullptr);
 
-    // Shows the dialog modally; on OK stores the new settings and recomputes.
-    void run();
-    // What OK does, also reachable without the modal loop.
-    void apply();
+    // Shows the dialog modally on the screen of its parent; the edited record on OK,
+    // nothing on Cancel.
+    std::optional<CInit> run();
+    // The record OK hands back: the one shown, with the fields as they stand now. A zone
+    // or height text left as shown keeps the stored value exactly.
+    CInit edited() const;
     // The zone as the combo box shows it: "+9", "+5.5", "0", "-5".
     static QString zone_text(double tz_hours);
 
@@ -52,6 +57,9 @@ public:
     QPlainTextEdit Memo1;
     QPushButton BitBtn1, BitBtn2;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Layouts after the widgets, the outermost first, so that each goes before what holds it.
     QButtonGroup lat_group, lon_group;
@@ -62,6 +70,15 @@ private:
     QHBoxLayout height_row;
 
     void build();
-    void load();
-    TForm1& form;
+    void build_zone_combo();
+    void lay_out();
+    void set_keyboard_order();
+    void load(const QStringList& memo_lines);
+    void show_zone(double tz_hours);
+    void centre_on_parent_screen();
+    double edited_zone() const;
+    double edited_height() const;
+
+    CInit shown;
+    QString shown_zone_text, shown_height_text;
 };

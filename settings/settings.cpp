@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -99,4 +100,23 @@ bool save_settings(const CInit& s, const std::string& path) {
         return false;
     }
     return true;
+}
+
+std::string shortest_decimal(double v) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
+    return std::string(buf, r.ptr);
+}
+
+std::optional<double> parse_decimal(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::nullopt;
+    const auto last = text.find_last_not_of(" \t");
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last + 1;
+    if (*begin == '+' && end - begin > 1 && begin[1] != '-' && begin[1] != '+') ++begin;
+    double v = 0;
+    const auto r = std::from_chars(begin, end, v, std::chars_format::general);
+    if (r.ec != std::errc() || r.ptr != end || !std::isfinite(v)) return std::nullopt;
+    return v;
 }

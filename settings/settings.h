@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #pragma pack(push, 4)
@@ -63,3 +64,11 @@ void derive_angles(CInit& s);
 
 // Fields outside their valid ranges take their defaults.
 void sanitize_settings(CInit& s);
+
+// Shortest general decimal form with 15 significant digits ("12.3", "5", "-3.5"), the form
+// in which the record's numbers are shown; independent of the locale.
+std::string shortest_decimal(double v);
+
+// The number a text spells, when it is one complete decimal number (blanks around it and
+// a leading '+' allowed); nothing for "9h", "", "abc", "1e400" or "nan".
+std::optional<double> parse_decimal(const std::string& text);

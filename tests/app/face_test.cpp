@@ -1,16 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
-#include <QWindow>
 #include <cmath>
-#include <filesystem>
 
-#include "Unit1.h"
+#include "almanac.h"
 #include "face.h"
 #include "observer.h"
 
@@ -145,10 +140,10 @@ TEST(Face, AbsentSunEventsFollowTheSunNow) {
 TEST(Face, EngineCasesAtHighLatitude) {
     auto input_for = [](int month, int day, double lat) {
         astro::CalcContext ctx;
+        astro::CPlnt_Data planets;
         ctx.tz_hours = 1;
         astro::set_observer(ctx, lat, 15, 0);
-        ctx.delta_t = astro::delta_t_seconds(2026, month, day);
-        astro::set_time_and_orient(ctx, 2026, month, day, 12, 0, 0);
+        astro::minute_pass(ctx, planets, {2026, month, day, 12, 0, 0});
         SlowLayerInput in;
         in.hour = 12;
         in.sunrise = ctx.sunrise;
@@ -270,159 +265,4 @@ TEST(Face, DateAndTimeMatchQtTextLayout) {
         EXPECT_GT(inked, 100) << ppi;
         EXPECT_EQ(differ, 0) << ppi;
     }
-}
-
-TEST(Window, ShapeMenuAndTexts) {
-    std::filesystem::remove(kSettingsFile);
-    TForm1 form;
-    form.FormShow();
-    ASSERT_NE(form.windowHandle(), nullptr);
-    const QRegion shape = form.windowHandle()->mask();
-    EXPECT_TRUE(shape.contains(QPoint(60, 60)));
-    EXPECT_TRUE(shape.contains(QPoint(60, 1)));
-    EXPECT_TRUE(shape.contains(QPoint(120, 60)));
-    EXPECT_FALSE(shape.contains(QPoint(2, 2)));
-    EXPECT_FALSE(shape.contains(QPoint(118, 118)));
-    EXPECT_EQ(form.width(), 120);
-    EXPECT_EQ(form.height(), 120);
-    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(form.Clock12h->text(), "1&2h");
-    EXPECT_EQ(form.Clock24h->text(), "2&4h");
-    EXPECT_EQ(form.K2->text(), "&Info...");
-    EXPECT_EQ(form.K1->text(), "E&xit");
-    EXPECT_TRUE(form.Clock12h->isChecked());
-    EXPECT_EQ(form.Timer1.interval(), 60000);
-    EXPECT_EQ(form.Timer2.interval(), 50);
-    EXPECT_EQ(form.age_text.rfind("Age=", 0), 0u);
-    EXPECT_EQ(form.illum_text.rfind("k=", 0), 0u);
-    EXPECT_EQ(form.settings->tz_hours, 9.0);
-
-    const QImage before = form.face_bitmap.toImage();
-    form.Clock24hClick();
-    EXPECT_FALSE(form.Clock12h->isChecked());
-    EXPECT_TRUE(form.Clock24h->isChecked());
-    EXPECT_NE(form.face_bitmap.toImage(), before);
-}
-
-TEST(Window, DragMovesByTheMouseOffset) {
-    TForm1 form;
-    form.move(100, 100);
-    form.FormMouseDown(Qt::LeftButton, 30, 40);
-    form.FormMouseMove(50, 45);
-    EXPECT_EQ(form.pos(), QPoint(120, 105));
-    form.FormMouseUp(Qt::LeftButton, 50, 45);
-    form.FormMouseMove(90, 90);
-    EXPECT_EQ(form.pos(), QPoint(120, 105));
-}
-
-namespace {
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
-}  // namespace
-
-TEST(Window, SecondTickPaintsEarlyInTheSecondOnly) {
-    TForm1 form;
-    auto wait_for_ms = [&](int lo, int hi) {
-        do form.read_clock(); while (form.millisecond < lo || form.millisecond >= hi);
-    };
-    // Early in a second: paint on alternate ticks.
-    wait_for_ms(0, 100);
-    form.painted_flag = 0;
-    form.Timer2Timer();
-    EXPECT_EQ(form.painted_flag, 1);
-    form.Timer2Timer();
-    EXPECT_EQ(form.painted_flag, 0);
-    EXPECT_TRUE(form.Timer2.isActive());
-    // The last tick inside the window clears the flag and rests: the next could do nothing.
-    wait_for_ms(160, 190);
-    form.painted_flag = 1;
-    form.Timer2Timer();
-    EXPECT_EQ(form.painted_flag, 0);
-    EXPECT_FALSE(form.Timer2.isActive());
-    EXPECT_TRUE(form.Timer2Rearm.isActive());
-    EXPECT_GT(form.Timer2Rearm.remainingTime(), 1000 - 190 + 120 - 20);
-    EXPECT_LE(form.Timer2Rearm.remainingTime(), 1000 - 160 + 120);
-    // Past the paint window: no paint, even with the flag clear, and a rest until the next second.
-    form.Timer2Rearm.stop();
-    form.Timer2.start();
-    wait_for_ms(300, 900);
-    form.painted_flag = 0;
-    form.Timer2Timer();
-    EXPECT_EQ(form.painted_flag, 0);
-    EXPECT_FALSE(form.Timer2.isActive());
-    EXPECT_TRUE(form.Timer2Rearm.isActive());
-    EXPECT_GT(form.Timer2Rearm.remainingTime(), 100);
-    EXPECT_LE(form.Timer2Rearm.remainingTime(), 1000 - 300 + 120);
-    // A late resume past the window keeps Timer2 stopped and rests again.
-    form.Timer2Rearm.stop();
-    wait_for_ms(300, 900);
-    form.Timer2Resume();
-    EXPECT_FALSE(form.Timer2.isActive());
-    EXPECT_TRUE(form.Timer2Rearm.isActive());
-    // A paint late in the window leaves no tick that could paint again: the flag is
-    // cleared at once and Timer2 rests, so the second costs one wake-up.
-    form.show();
-    QCoreApplication::processEvents();
-    PaintCounter counter;
-    form.installEventFilter(&counter);
-    form.Timer2Rearm.stop();
-    wait_for_ms(100, 190);
-    form.Timer2Resume();
-    QCoreApplication::processEvents();
-    form.removeEventFilter(&counter);
-    EXPECT_EQ(counter.paints, 1);
-    EXPECT_EQ(form.painted_flag, 0);
-    EXPECT_FALSE(form.Timer2.isActive());
-    EXPECT_TRUE(form.Timer2Rearm.isActive());
-    // An early resume paints at once and keeps ticking.
-    form.Timer2Rearm.stop();
-    wait_for_ms(0, 100);
-    form.Timer2Resume();
-    EXPECT_EQ(form.painted_flag, 1);
-    EXPECT_TRUE(form.Timer2.isActive());
-    EXPECT_FALSE(form.Timer2Rearm.isActive());
-}
-
-// Left to its own timers, the shown clock draws its face once per second, not twice
-// (a resume early in the window would leave room for a second paint after the clearing tick).
-TEST(Window, RunningClockPaintsOncePerSecond) {
-    TForm1 form;
-    form.show();
-    PaintCounter counter;
-    QElapsedTimer settle;
-    for (settle.start(); settle.elapsed() < 1500;) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    form.installEventFilter(&counter);
-    QElapsedTimer run;
-    for (run.start(); run.elapsed() < 4000;) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    form.removeEventFilter(&counter);
-    EXPECT_GE(counter.paints, 3);
-    EXPECT_LE(counter.paints, 5);
-}
-
-TEST(Window, ExitWritesPositionAndOffScreenIsBroughtBack) {
-    std::filesystem::remove(kSettingsFile);
-    {
-        CInit s{};
-        default_settings(s);
-        s.left = 30000;
-        s.top = 30000;
-        ASSERT_TRUE(save_settings(s));
-    }
-    {
-        TForm1 form;
-        EXPECT_LT(form.x(), 5000);
-        EXPECT_LT(form.y(), 5000);
-        form.move(40, 50);
-        form.FormDestroy();
-    }
-    CInit s{};
-    load_settings(s);
-    EXPECT_EQ(s.left, 40);
-    EXPECT_EQ(s.top, 50);
 }

@@ -79,21 +79,3 @@ TEST(Texts, IndependentOfLocale) {
     EXPECT_FALSE(parse_decimal("9,5").has_value());
     std::setlocale(LC_ALL, saved.c_str());
 }
-
-TEST(Texts, ParseDecimal) {
-    EXPECT_EQ(parse_decimal("+9.5"), 9.5);
-    EXPECT_EQ(parse_decimal(" 00"), 0.0);
-    EXPECT_EQ(parse_decimal("-3.5 "), -3.5);
-    EXPECT_EQ(parse_decimal("1234"), 1234.0);
-    EXPECT_EQ(parse_decimal("+5.75"), 5.75);
-    for (const char* bad : {"9h", "", "  ", "abc", "1e400", "nan", "inf", "+", "+-1", "1,5", "0x10"})
-        EXPECT_FALSE(parse_decimal(bad).has_value()) << bad;
-}
-
-TEST(Texts, ShortestDecimal) {
-    EXPECT_EQ(shortest_decimal(9), "9");
-    EXPECT_EQ(shortest_decimal(5.5), "5.5");
-    EXPECT_EQ(shortest_decimal(-5), "-5");
-    EXPECT_EQ(shortest_decimal(0), "0");
-    EXPECT_EQ(shortest_decimal(0.45000000000000001), "0.45");
-}

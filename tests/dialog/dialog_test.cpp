@@ -1,27 +1,52 @@
+// The options dialog on its own: what it shows of a record and what OK hands back.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
 
-#include "Unit1.h"
 #include "Unit2.h"
 
 namespace {
 
-std::vector<char> file_bytes() {
-    std::ifstream f(kSettingsFile, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
+CInit record(double tz_hours) {
+    CInit s{};
+    default_settings(s);
+    s.tz_hours = tz_hours;
+    derive_angles(s);
+    return s;
 }
+
+// The ten memo lines the window hands over.
+const QStringList kMemo = {"Orbalis", " Age=12.3, k=0.45", "", "Within 24h...", " MoonRise:--h--m",
+                           " MoonSet: 9h5m", " SunSet: 17h1m", " TwilightEnd:18h30m",
+                           " TwilightBegin:5h2m", " SunRise:6h40m"};
+
+// A shown dialog with the keyboard focus where it opens.
+struct ShownDialog {
+    explicit ShownDialog(const CInit& s) : d(s, kMemo) {
+        d.show();
+        d.activateWindow();
+        QApplication::setActiveWindow(&d);
+        d.ComboBox1.setFocus();
+        QApplication::processEvents();
+    }
+    void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QWidget* w = QApplication::focusWidget();
+        QTest::keyClick(w != nullptr ? w : &d, static_cast<Qt::Key>(k), m);
+        QApplication::processEvents();
+    }
+    void type(const QString& text) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QApplication::processEvents();
+    }
+    TForm2 d;
+};
 
 }  // namespace
 
 TEST(Dialog, CaptionControlsAndZones) {
-    std::filesystem::remove(kSettingsFile);
-    TForm1 form;
-    TForm2 d(form);
+    TForm2 d(record(9.0), kMemo);
     EXPECT_EQ(d.windowTitle(), "Orbalis Options & More Infomations.");
     EXPECT_EQ(d.Label1.text(), "Orbalis   Version 1.0");
     EXPECT_TRUE(d.Label1.font().bold());
@@ -32,10 +57,12 @@ TEST(Dialog, CaptionControlsAndZones) {
                                "-3.5", "-04", "-05", "-06", "-07", "-08", "-09", "-10", "-11", "-12"};
     ASSERT_EQ(d.ComboBox1.count(), 30);
     for (int i = 0; i < 30; ++i) EXPECT_EQ(d.ComboBox1.itemText(i), zones[i]);
-    EXPECT_EQ(d.ComboBox1.currentText(), "+9");
+    // A stored zone that is an item makes that item current; another is shown as typed.
+    EXPECT_EQ(d.ComboBox1.currentIndex(), 4);
+    EXPECT_EQ(d.ComboBox1.currentText(), "+09");
+    EXPECT_EQ(TForm2(record(5.75), kMemo).ComboBox1.currentText(), "+5.75");
     EXPECT_EQ(d.Lat->maxLength(), 2);
     EXPECT_EQ(d.Lon->maxLength(), 3);
-    EXPECT_EQ(d.PS_Height.maxLength(), 6);
     EXPECT_EQ(d.UpDown1.maximum(), 90);
     EXPECT_EQ(d.UpDown3.maximum(), 180);
     EXPECT_EQ(d.UpDown2.maximum(), 59);
@@ -47,104 +74,102 @@ TEST(Dialog, CaptionControlsAndZones) {
     EXPECT_FALSE(d.Image1.pixmap().isNull());
     EXPECT_GE(d.width(), 328);
     EXPECT_GE(d.height(), 201);
+    EXPECT_EQ(d.Memo1.toPlainText().split('\n'), kMemo);
+    EXPECT_TRUE(d.Memo1.isReadOnly());
     EXPECT_EQ(TForm2::zone_text(5.5), "+5.5");
     EXPECT_EQ(TForm2::zone_text(0), "0");
     EXPECT_EQ(TForm2::zone_text(-5), "-5");
-    EXPECT_EQ(TForm2::zone_text(5.75), "+5.75");
 }
 
-TEST(Dialog, MemoLines) {
-    TForm1 form;
-    form.age_text = "Age=12.3";
-    form.illum_text = "k=0.45";
-    form.moonrise_text = "--h--m";
-    form.moonset_text = "9h5m";
-    form.sunset_text = "17h1m";
-    form.twilight_end_text = "18h30m";
-    form.twilight_begin_text = "5h2m";
-    form.sunrise_text = "6h40m";
-    TForm2 d(form);
-    const QStringList lines = d.Memo1.toPlainText().split('\n');
-    const QStringList expected = {"Orbalis", " Age=12.3, k=0.45", "", "Within 24h...", " MoonRise:--h--m",
-                                  " MoonSet: 9h5m", " SunSet: 17h1m", " TwilightEnd:18h30m",
-                                  " TwilightBegin:5h2m", " SunRise:6h40m"};
-    EXPECT_EQ(lines, expected);
-    EXPECT_TRUE(d.Memo1.isReadOnly());
-}
-
-TEST(Dialog, OkStoresAndRecomputes) {
-    std::filesystem::remove(kSettingsFile);
-    TForm1 form;
-    const std::string sunrise_before = form.sunrise_text;
-    {
-        TForm2 d(form);
-        d.ComboBox1.setEditText("+9.5");
-        d.South.setChecked(true);
-        d.UpDown1.setValue(35);
-        d.UpDown2.setValue(30);
-        d.West.setChecked(true);
-        d.UpDown3.setValue(45);
-        d.PS_Height.setText("1234");
-        d.apply();
-    }
-    EXPECT_EQ(form.settings->tz_hours, 9.5);
-    EXPECT_DOUBLE_EQ(form.settings->latitude, -35.5);
-    EXPECT_DOUBLE_EQ(form.settings->longitude, -45.0);
-    EXPECT_EQ(form.settings->height, 1234.0);
-    EXPECT_DOUBLE_EQ(form.ctx->latitude, -35.5);
-    EXPECT_NE(form.sunrise_text, sunrise_before);
-    // Written at once, not only at exit.
-    CInit on_disk{};
-    load_settings(on_disk);
-    EXPECT_EQ(on_disk.tz_hours, 9.5);
-    EXPECT_EQ(on_disk.south, 1);
-    {
-        TForm2 d(form);
-        EXPECT_EQ(d.ComboBox1.currentText(), "+9.5");
-        EXPECT_TRUE(d.South.isChecked());
-        EXPECT_TRUE(d.West.isChecked());
-        // Unreadable zone keeps the old one; the rest still changes.
-        d.ComboBox1.setEditText("9h");
-        d.North.setChecked(true);
-        d.East.setChecked(true);
+TEST(Dialog, OkHandsBackTheEditedRecord) {
+    CInit s = record(9.0);
+    s.left = 321;
+    s.top = 123;
+    TForm2 d(s, kMemo);
+    d.ComboBox1.setEditText("+9.5");
+    d.South.setChecked(true);
+    d.UpDown1.setValue(35);
+    d.UpDown2.setValue(30);
+    d.West.setChecked(true);
+    d.UpDown3.setValue(45);
+    d.PS_Height.setText("1234");
+    CInit e = d.edited();
+    EXPECT_EQ(e.tz_hours, 9.5);
+    EXPECT_DOUBLE_EQ(e.latitude, -35.5);
+    EXPECT_DOUBLE_EQ(e.longitude, -45.0);
+    EXPECT_EQ(e.height, 1234.0);
+    EXPECT_EQ(e.left, 321);
+    EXPECT_EQ(e.top, 123);
+    // An unreadable or out-of-range zone keeps the old one; the rest still changes.
+    for (const char* bad : {"9h", "+15", "-12.5"}) {
+        d.ComboBox1.setEditText(bad);
         d.UpDown1.setValue(90);
         d.UpDown2.setValue(59);
         d.UpDown3.setValue(180);
         d.UpDown4.setValue(30);
         d.PS_Height.setText("abc");
-        d.apply();
+        e = d.edited();
+        EXPECT_EQ(e.tz_hours, 9.0) << bad;
+        EXPECT_EQ(e.lat_min, 0);
+        EXPECT_EQ(e.lon_min, 0);
+        EXPECT_DOUBLE_EQ(e.latitude, -90.0);
+        EXPECT_DOUBLE_EQ(e.longitude, -180.0);
+        EXPECT_EQ(e.height, 0.0);
     }
-    EXPECT_EQ(form.settings->tz_hours, 9.5);
-    EXPECT_EQ(form.settings->lat_min, 0);
-    EXPECT_EQ(form.settings->lon_min, 0);
-    EXPECT_DOUBLE_EQ(form.settings->latitude, 90.0);
-    EXPECT_DOUBLE_EQ(form.settings->longitude, 180.0);
-    EXPECT_EQ(form.settings->height, 0.0);
-    {
-        TForm2 d(form);
-        d.ComboBox1.setEditText("+15");
-        d.apply();
-    }
-    EXPECT_EQ(form.settings->tz_hours, 9.5);
 }
 
-TEST(Dialog, CancelChangesNothing) {
-    std::filesystem::remove(kSettingsFile);
-    TForm1 form;
-    save_settings(*form.settings);
-    const auto bytes = file_bytes();
-    const CInit before = *form.settings;
-    const double lat = form.ctx->latitude, sunrise = form.ctx->sunrise;
-    const QImage face = form.face_bitmap.toImage();
-    {
-        TForm2 d(form);
-        d.ComboBox1.setEditText("-3.5");
-        d.UpDown1.setValue(10);
-        d.reject();
+// Used from the keyboard the dialog keeps what the user did not touch and stores exactly
+// what was typed.
+TEST(Dialog, KeyboardUseKeepsUntouchedValues) {
+    for (const double tz : {9.5, -5.0, 9.0}) {
+        ShownDialog sd(record(tz));
+        sd.key(Qt::Key_Return);
+        EXPECT_EQ(sd.d.result(), QDialog::Accepted) << tz;
+        EXPECT_EQ(sd.d.edited().tz_hours, tz);
     }
-    EXPECT_EQ(std::memcmp(&before, form.settings.get(), sizeof before), 0);
-    EXPECT_EQ(file_bytes(), bytes);
-    EXPECT_EQ(form.ctx->latitude, lat);
-    EXPECT_EQ(form.ctx->sunrise, sunrise);
-    EXPECT_EQ(form.face_bitmap.toImage(), face);
+    for (const char* typed : {"+9", "+1", "-1", "+5", "-3", "+5.75"}) {
+        const double want = *parse_decimal(typed);
+        for (int way = 0; way < 3; ++way) {
+            ShownDialog sd(record(0.0));
+            sd.d.ComboBox1.lineEdit()->selectAll();
+            sd.type(QString::fromLatin1(typed));
+            if (way == 1) sd.key(Qt::Key_Tab);
+            if (way == 2)
+                QTest::mouseClick(&sd.d.BitBtn1, Qt::LeftButton);
+            else
+                sd.key(Qt::Key_Return);
+            EXPECT_EQ(sd.d.result(), QDialog::Accepted) << typed << " " << way;
+            EXPECT_EQ(sd.d.edited().tz_hours, want) << typed << " " << way;
+        }
+    }
+    // A stored height longer than the typing limit survives OK; typing is still limited.
+    CInit tall = record(9.0);
+    tall.height = 12345.5;
+    ShownDialog sd(tall);
+    EXPECT_EQ(sd.d.PS_Height.text(), "12345.5");
+    sd.key(Qt::Key_Return);
+    EXPECT_EQ(sd.d.edited().height, 12345.5);
+    ShownDialog typing(record(9.0));
+    typing.d.PS_Height.setFocus();
+    typing.d.PS_Height.selectAll();
+    typing.type("12345678");
+    EXPECT_EQ(typing.d.PS_Height.text(), "123456");
+    // Escape cancels.
+    ShownDialog esc(record(9.0));
+    esc.key(Qt::Key_Escape);
+    EXPECT_EQ(esc.d.result(), QDialog::Rejected);
+}
+
+TEST(Dialog, TabFollowsTheLayout) {
+    ShownDialog sd(record(9.0));
+    const QList<QWidget*> expected = {&sd.d.North,   &sd.d.UpDown1,   &sd.d.UpDown2, &sd.d.East,
+                                      &sd.d.UpDown3, &sd.d.UpDown4,   &sd.d.PS_Height, &sd.d.BitBtn1,
+                                      &sd.d.BitBtn2, &sd.d.ComboBox1};
+    for (QWidget* w : expected) {
+        sd.key(Qt::Key_Tab);
+        // A spin box or the combo gives the focus to its edit part.
+        QWidget* f = QApplication::focusWidget();
+        EXPECT_TRUE(f == w || w->isAncestorOf(f)) << w->objectName().toStdString() << " got "
+                                                  << (f ? f->objectName().toStdString() : std::string("none"));
+    }
 }

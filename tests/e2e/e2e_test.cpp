@@ -187,12 +187,27 @@ TEST_F(RealWindow, ShapeDragMenuDialogAndExit) {
     const std::string after = screenshot("24h.png");
     EXPECT_NE(run("compare -metric AE " + before + " " + after + " null: 2>&1"), "0");
 
+    // Return on the untouched dialog is OK: the file keeps every field and takes the
+    // position the clock was dragged to.
     menu_key("i");  // "&Info..."
-    const std::string dialog = find_window("Infomations");
+    std::string dialog = find_window("^Orbalis Options & More Infomations[.]$");
     ASSERT_FALSE(dialog.empty());
     screenshot("dialog.png");
+    x("xdotool windowfocus --sync " + dialog + " key Return");
+    std::this_thread::sleep_for(1000ms);
+    CInit untouched = read_settings(dir / kSettingsFile);
+    EXPECT_EQ(untouched.tz_hours, original.tz_hours);
+    EXPECT_EQ(untouched.height, original.height);
+    EXPECT_EQ(untouched.lat_deg, original.lat_deg);
+    EXPECT_EQ(untouched.lon_deg, original.lon_deg);
+    EXPECT_EQ(untouched.left, 240);
+    EXPECT_EQ(untouched.top, 180);
+
+    menu_key("i");
+    dialog = find_window("^Orbalis Options & More Infomations[.]$");
+    ASSERT_FALSE(dialog.empty());
     x("xdotool windowfocus --sync " + dialog);
-    x("xdotool key Tab ctrl+a 4 2 Return");
+    x("xdotool key Tab Tab ctrl+a 4 2 Return");  // zone, N/S, then the latitude
     std::this_thread::sleep_for(1000ms);
     CInit now = read_settings(dir / kSettingsFile);
     EXPECT_EQ(now.lat_deg, 42);

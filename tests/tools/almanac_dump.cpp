@@ -7,10 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "context.h"
-#include "frames.h"
+#include "almanac.h"
 #include "observer.h"
-#include "planets.h"
 #include "texts.h"
 
 namespace {
@@ -48,13 +46,8 @@ void run(const Moment& m) {
     // Start-up: the clock reading, the stored zone and the observer, one Sun/Moon pass.
     ctx.tz_hours = m.tz;
     astro::set_time(ctx, m.year, m.month, m.day, m.hour, m.minute, m.second);
-    astro::set_observer(ctx, m.lat, m.lon, m.height);
-    astro::orient_observer(ctx);
-    astro::compute_sun_and_moon(ctx);
-    // One minute update.
-    ctx.delta_t = astro::delta_t_seconds(m.year, m.month, m.day);
-    astro::set_time_and_orient(ctx, m.year, m.month, m.day, m.hour, m.minute, m.second);
-    astro::compute(planets, ctx);
+    astro::observe_from(ctx, m.lat, m.lon, m.height);
+    astro::minute_pass(ctx, planets, {m.year, m.month, m.day, m.hour, m.minute, m.second});
 
     std::string out = "{";
     field(out, "jd", ctx.jd);
