@@ -4,8 +4,10 @@
 #include <QPen>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "context.h"
 #include "observer.h"

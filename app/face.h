@@ -9,7 +9,6 @@
 #include <QPen>
 #include <QPointF>
 #include <QRawFont>
-#include <QString>
 #include <array>
 
 #include "context.h"

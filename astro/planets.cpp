@@ -47,6 +47,21 @@ constexpr PlanetSeries kSeries[kPluto + 1] = {
     {241.82574, 179.09519, 38.662489, kPlutoLTerms, kPlutoBTerms, kPlutoRTerms},
 };
 
+// The heliocentric series of one planet (kMercury ... kPluto, not kEarth): longitude in
+// [0, 360) and latitude in degrees, radius in AU.
+double planet_longitude(Body planet, double T) {
+    const PlanetSeries& s = kSeries[planet];
+    double base = floor_mod(s.n * T, 360.0) + s.L0;
+    if (planet == kMercury) base = floor_mod(base, 360.0);
+    return floor_mod(series_sum(base, s.L, T), 360.0);
+}
+
+double planet_latitude(Body planet, double T) { return series_sum(0.0, kSeries[planet].B, T); }
+
+double planet_radius(Body planet, double T) {
+    return series_sum(kSeries[planet].R0, kSeries[planet].R, T);
+}
+
 double positive_angle(double deg) { return floor_mod(deg, 360.0); }
 
 // Going back in time the elongation falls by 10.8 to 14.5 deg a day and never rises but
@@ -165,19 +180,6 @@ void compute_from(CPlnt_Data& d, double T, const MomentSeries& m) {
 }
 
 }  // namespace
-
-double planet_longitude(Body planet, double T) {
-    const PlanetSeries& s = kSeries[planet];
-    double base = floor_mod(s.n * T, 360.0) + s.L0;
-    if (planet == kMercury) base = floor_mod(base, 360.0);
-    return floor_mod(series_sum(base, s.L, T), 360.0);
-}
-
-double planet_latitude(Body planet, double T) { return series_sum(0.0, kSeries[planet].B, T); }
-
-double planet_radius(Body planet, double T) {
-    return series_sum(kSeries[planet].R0, kSeries[planet].R, T);
-}
 
 EquatorialPair equatorial_pair(double lon_deg, double lat_deg, const double m[3][3]) {
     const double l = lon_deg * kDegToRad, b = lat_deg * kDegToRad;

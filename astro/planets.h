@@ -49,11 +49,6 @@ void compute(CPlnt_Data& data, double T);
 // from the frame pass and compute_sun_and_moon rather than evaluating them again.
 void compute(CPlnt_Data& data, const CalcContext& ctx);
 
-// The heliocentric series of one planet (kMercury ... kPluto, not kEarth).
-double planet_longitude(Body planet, double T);  // deg in [0, 360)
-double planet_latitude(Body planet, double T);   // deg
-double planet_radius(Body planet, double T);     // AU
-
 // Moon's age in days from its elongation E at T: the search back to the last new moon.
 double moon_age_days(double elongation, double T);
 

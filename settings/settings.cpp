@@ -32,6 +32,19 @@ void warn(const std::string& path, const char* what) {
                  path.c_str(), what, std::strerror(errno));
 }
 
+// Fields outside their valid ranges take their defaults.
+void sanitize_settings(CInit& s) {
+    if (!in_range(s.lat_deg, 0, 90)) s.lat_deg = kDefaultLatDeg;
+    if (!in_range(s.lat_min, 0, 59)) s.lat_min = 0;
+    if (!in_range(s.lon_deg, 0, 180)) s.lon_deg = kDefaultLonDeg;
+    if (!in_range(s.lon_min, 0, 59)) s.lon_min = 0;
+    if (s.lat_deg == 90 && s.lat_min != 0) s.lat_min = 0;
+    if (s.lon_deg == 180 && s.lon_min != 0) s.lon_min = 0;
+    if (!std::isfinite(s.tz_hours) || s.tz_hours < kMinTimeZone || s.tz_hours > kMaxTimeZone)
+        s.tz_hours = kDefaultTimeZone;
+    if (!std::isfinite(s.height) || s.height < kMinHeight || s.height > kMaxHeight) s.height = 0.0;
+}
+
 }  // namespace
 
 void default_settings(CInit& s) {
@@ -52,18 +65,6 @@ void derive_angles(CInit& s) {
     const double lon = s.lon_deg + s.lon_min / 60.0;
     s.latitude = s.south ? -lat : lat;
     s.longitude = s.west ? -lon : lon;
-}
-
-void sanitize_settings(CInit& s) {
-    if (!in_range(s.lat_deg, 0, 90)) s.lat_deg = kDefaultLatDeg;
-    if (!in_range(s.lat_min, 0, 59)) s.lat_min = 0;
-    if (!in_range(s.lon_deg, 0, 180)) s.lon_deg = kDefaultLonDeg;
-    if (!in_range(s.lon_min, 0, 59)) s.lon_min = 0;
-    if (s.lat_deg == 90 && s.lat_min != 0) s.lat_min = 0;
-    if (s.lon_deg == 180 && s.lon_min != 0) s.lon_min = 0;
-    if (!std::isfinite(s.tz_hours) || s.tz_hours < kMinTimeZone || s.tz_hours > kMaxTimeZone)
-        s.tz_hours = kDefaultTimeZone;
-    if (!std::isfinite(s.height) || s.height < kMinHeight || s.height > kMaxHeight) s.height = 0.0;
 }
 
 void load_settings(CInit& s, const std::string& path) {

@@ -62,9 +62,6 @@ bool save_settings(const CInit& s, const std::string& path = kSettingsFile);
 // Signed latitude and longitude from the degree/minute fields and the flags.
 void derive_angles(CInit& s);
 
-// Fields outside their valid ranges take their defaults.
-void sanitize_settings(CInit& s);
-
 // Shortest general decimal form with 15 significant digits ("12.3", "5", "-3.5"), the form
 // in which the record's numbers are shown; independent of the locale.
 std::string shortest_decimal(double v);

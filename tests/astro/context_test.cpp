@@ -54,18 +54,28 @@ TEST(UtHours, NotWrapped) {
 TEST(DeltaT, Branches) {
     EXPECT_EQ(delta_t_seconds(1799, 12, 31), 0.0);
     EXPECT_NEAR(delta_t_seconds(1900, 1, 1), -2.50, 0.01);
-    const double g1 = 1 / 365.25;
-    EXPECT_DOUBLE_EQ(delta_t_seconds(1975, 1, 1), (1 - g1) * 46 + g1 * 47);
+    EXPECT_NEAR(delta_t_seconds(1975, 1, 1), 46.0027378508, 1e-9);  // January 1 is g = 1/365.25
     EXPECT_DOUBLE_EQ(delta_t_seconds(1987, 1, 1), 56.0);
     EXPECT_DOUBLE_EQ(delta_t_seconds(1987, 9, 17), 56.0);
-    const double g88 = (181 + 10 + 1) / 365.25;  // 1988 July 10, a leap year
-    EXPECT_DOUBLE_EQ(delta_t_seconds(1988, 7, 10), 56 + g88);
-    EXPECT_DOUBLE_EQ(delta_t_seconds(2000, 3, 1), 58 + 0.8 * (10 + (59 + 1 + 1) / 365.25));
-    // No leap day before March, none in 1900 (not a Gregorian leap year).
-    EXPECT_DOUBLE_EQ(delta_t_seconds(2000, 2, 1), 58 + 0.8 * (10 + 32 / 365.25));
-    EXPECT_DOUBLE_EQ(delta_t_seconds(2100, 3, 1), 58 + 0.8 * (110 + 60 / 365.25));
+    EXPECT_NEAR(delta_t_seconds(1988, 7, 10), 56.5256673511, 1e-9);  // a leap year, past February
+    EXPECT_NEAR(delta_t_seconds(2000, 3, 1), 66.1336071184, 1e-9);
+    // No leap day before March, none in 2100 (not a Gregorian leap year).
+    EXPECT_NEAR(delta_t_seconds(2000, 2, 1), 66.0700889802, 1e-9);
+    EXPECT_NEAR(delta_t_seconds(2100, 3, 1), 146.131416838, 1e-8);
     // The polynomial at the 1974/1975 seam: about 44.5 s.
     EXPECT_NEAR(delta_t_seconds(1974, 12, 31), 44.5, 1.0);
+}
+
+// The model against the measured Delta T (Espenak and Meeus, NASA/TP-2006-214141), within
+// the 2 s the polynomial and the whole-second table allow.
+TEST(DeltaT, FollowsTheMeasuredValues) {
+    const struct {
+        int year;
+        double seconds;
+    } measured[] = {{1900, -2.79}, {1910, 10.38}, {1920, 21.16}, {1930, 24.02}, {1940, 24.33},
+                    {1950, 29.07}, {1960, 33.15}, {1970, 40.18}, {1975, 45.48}, {1980, 50.54},
+                    {1985, 54.34}, {1988, 55.82}};
+    for (const auto& m : measured) EXPECT_NEAR(delta_t_seconds(m.year, 1, 1), m.seconds, 2.0) << m.year;
 }
 
 TEST(DeltaT, MonthOutsideTableCarriesIntoYear) {

@@ -108,8 +108,16 @@ TEST(Frames, EclipticEquatorRotationsAndVectors) {
     double dot = 0;
     for (int k = 0; k < 3; ++k) dot += ctx.sun_dir_vector[k] * ctx.aberration_vector[k];
     EXPECT_NEAR(dot, 0.0, 1e-15);
-    EXPECT_NEAR(ctx.eccentricity, 0.016709 - 0.000042 * ctx.t2000, 1e-15);
-    EXPECT_NEAR(ctx.perihelion_longitude, 102.9373 + 1.719597 * ctx.t2000, 1e-9);
+}
+
+// The Earth's orbit against Meeus, Astronomical Algorithms (2nd ed.), 25.4 and 31.A.
+TEST(Frames, EarthOrbitElements) {
+    for (const double jd : {2415020.5, 2460000.5, 2488070.5}) {
+        const CalcContext ctx = context_at(jd, 0.0);
+        const double T = ctx.t2000;
+        EXPECT_NEAR(ctx.eccentricity, 0.016708634 - 0.000042037 * T - 0.0000001267 * T * T, 1e-6) << jd;
+        EXPECT_NEAR(ctx.perihelion_longitude, 102.937348 + 1.7195269 * T + 0.00045962 * T * T, 1e-3) << jd;
+    }
 }
 
 TEST(Frames, AtJ2000) {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <type_traits>
 
+#include "almanac.h"
 #include "context.h"
 #include "frames.h"
 #include "observer.h"
@@ -16,10 +17,10 @@ namespace {
 CalcContext run_at(int y, int mo, int d, int h, int mi, double tz, double lat, double lon,
                    double height = 0) {
     CalcContext ctx;
+    CPlnt_Data planets;
     ctx.tz_hours = tz;
     set_observer(ctx, lat, lon, height);
-    ctx.delta_t = delta_t_seconds(y, mo, d);
-    set_time_and_orient(ctx, y, mo, d, h, mi, 0);
+    minute_pass(ctx, planets, {y, mo, d, h, mi, 0});
     return ctx;
 }
 
@@ -65,9 +66,24 @@ TEST(Observer, HorizonMatrixAndObserverVector) {
     Vec3 unit = {ctx.observer_vector[0] / r, ctx.observer_vector[1] / r, ctx.observer_vector[2] / r};
     mat_vec(ctx.equ_to_hor_matrix, unit, h);
     EXPECT_GT(h[2], std::cos(0.25 * kDegToRad));
-    EXPECT_DOUBLE_EQ(ctx.local_solar_hour, 135 * 24 / 360.0 + ctx.ut_hours);
     EXPECT_DOUBLE_EQ(ctx.local_apparent_sidereal, ctx.gast_deg + 135);
     EXPECT_DOUBLE_EQ(ctx.local_mean_sidereal, ctx.gmst_deg + 135);
+}
+
+// The true Sun crosses the meridian when the local mean solar hour reads noon less the
+// equation of time, +16 min 26 s on 2026 November 3 (at 135 deg E civil zone time is
+// local mean time, so the hour is also the clock reading).
+TEST(Observer, SunCrossesTheMeridianAtNoonLessTheEquationOfTime) {
+    double previous_hour = 0, previous_east = 0, transit = -1;
+    for (int m = 0; m < 90 && transit < 0; ++m) {
+        const CalcContext ctx = run_at(2026, 11, 3, 11 + m / 60, m % 60, 9, 35, 135);
+        const double east = ctx.sun_horizon_vector[1];
+        if (m > 0 && previous_east > 0 && east <= 0)
+            transit = previous_hour + (ctx.local_solar_hour - previous_hour) * previous_east / (previous_east - east);
+        previous_hour = ctx.local_solar_hour;
+        previous_east = east;
+    }
+    EXPECT_NEAR(transit, 12 - (16 + 26 / 60.0) / 60, 0.5 / 60);
 }
 
 TEST(Events, DefaultObserverFindsSunriseAndSunsetEveryDay) {
