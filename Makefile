@@ -4,7 +4,7 @@ PACKAGES := g++ cmake make pkg-config file dpkg-dev \
 	qt6-base-dev qt6-qpa-plugins libgl-dev \
 	libgtest-dev libbenchmark-dev liberfa-dev \
 	xvfb xauth xdotool x11-utils x11-apps imagemagick fonts-liberation locales \
-	desktop-file-utils appstream
+	desktop-file-utils appstream tzdata
 
 BUILD ?= build
 JOBS ?= $(shell nproc)

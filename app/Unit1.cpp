@@ -1,12 +1,17 @@
 #include "Unit1.h"
 
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QScreen>
 #include <QWindow>
+#include <cstdint>
+#include <cstdlib>
 #include <ctime>
+#include <limits>
+#include <utility>
 
 #include "Unit2.h"
 #include "almanac.h"
@@ -17,13 +22,45 @@ namespace {
 constexpr int kMinuteMs = 60000;
 constexpr int kTickMs = 50;
 constexpr int kPaintWindowMs = 200;  // the fast layer is drawn early in each second
+constexpr int kFarPosition = 1000000;  // a saved position beyond this lies on no screen
+constexpr int kMiddleRegion = 40;      // the middle of the face that must be on a screen, px
+
+// The middle of a face whose window's top left is `p`; nothing for a position so far off
+// that no screen can hold it (and whose arithmetic could overflow).
+std::optional<QRect> face_middle(QPoint p, QPoint centre) {
+    if (std::abs(std::int64_t{p.x()}) > kFarPosition || std::abs(std::int64_t{p.y()}) > kFarPosition) return std::nullopt;
+    return QRect(p + centre - QPoint(kMiddleRegion / 2, kMiddleRegion / 2), QSize(kMiddleRegion, kMiddleRegion));
+}
+
+bool on_a_screen(const QRect& r) {
+    for (const QScreen* s : QGuiApplication::screens())
+        if (s->geometry().intersects(r)) return true;
+    return false;
+}
+
+// The screen nearest to a point, measured in 64 bits.
+const QScreen* nearest_screen(QPoint p) {
+    const QScreen* best = QGuiApplication::primaryScreen();
+    std::int64_t best_d = std::numeric_limits<std::int64_t>::max();
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QPoint c = s->geometry().center();
+        const std::int64_t dx = std::int64_t{c.x()} - p.x(), dy = std::int64_t{c.y()} - p.y();
+        if (dx * dx + dy * dy < best_d) {
+            best_d = dx * dx + dy * dy;
+            best = s;
+        }
+    }
+    return best;
+}
 
 bool on_wayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), PopupMenu1(this) {
+TForm1::TForm1(std::string settings_file, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      PopupMenu1(this),
+      settings_path(std::move(settings_file)) {
     Q_INIT_RESOURCE(icons);
     setWindowTitle(QStringLiteral("Orbalis"));
     QFont font(QStringLiteral("Arial"));
@@ -41,13 +78,15 @@ TForm1::TForm1(QWidget* parent)
     build_menu();
 
     settings = std::make_unique<CInit>();
-    load_settings(*settings);
+    load_settings(*settings, settings_path);
     ctx = std::make_unique<astro::CalcContext>();
     planets = std::make_unique<astro::CPlnt_Data>();
     place_window();
+    watch_screens();
 
+    read_clock();
     set_zone_for_now();
-    astro::set_time_from_clock(*ctx);
+    astro::set_time_from_clock(*ctx, clock_second);
     astro::observe_from(*ctx, settings->latitude, settings->longitude, settings->height);
     update_face();
 
@@ -88,22 +127,40 @@ void TForm1::build_menu() {
     connect(&PopupMenu1, &QMenu::aboutToHide, this, [this] { dragging = false; });
 }
 
-// The saved position, unless it lies off every screen (a monitor unplugged, a file from
-// another machine): then the top left of the primary screen.
+// The saved position, unless the middle of the face would lie on no screen (a monitor
+// unplugged, a file from another machine).
 void TForm1::place_window() {
-    const QRect wanted(settings->left, settings->top, width(), height());
-    for (const QScreen* s : QGuiApplication::screens())
-        if (s->availableGeometry().intersects(wanted)) {
-            move(wanted.topLeft());
-            return;
-        }
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    move(primary != nullptr ? primary->availableGeometry().topLeft() : QPoint(0, 0));
+    move(settings->left, settings->top);
+    keep_on_screen();
 }
 
-// The stored zone is standard time; the system's daylight-saving shift is added for now.
+// A face whose middle is on no screen goes to the top left of the available area of the
+// nearest screen.
+void TForm1::keep_on_screen() {
+    const QPoint centre(centre_x, centre_y);
+    const std::optional<QRect> middle = face_middle(pos(), centre);
+    if (middle && on_a_screen(*middle)) return;
+    const QScreen* s = nearest_screen(middle ? middle->center() : QPoint(0, 0));
+    move(s != nullptr ? s->availableGeometry().topLeft() : QPoint(0, 0));
+}
+
+// Monitors come and go and change their layout: the clock stays on one of them.
+void TForm1::watch_screens() {
+    const auto watch = [this](QScreen* s) {
+        connect(s, &QScreen::geometryChanged, this, &TForm1::keep_on_screen, Qt::QueuedConnection);
+    };
+    for (QScreen* s : QGuiApplication::screens()) watch(s);
+    connect(qApp, &QGuiApplication::screenAdded, this, [this, watch](QScreen* s) {
+        watch(s);
+        keep_on_screen();
+    });
+    connect(qApp, &QGuiApplication::screenRemoved, this, &TForm1::keep_on_screen, Qt::QueuedConnection);
+}
+
+// The stored zone is standard time; the system's daylight-saving shift is added for the
+// moment the calendar fields were read, so that both come from one reading.
 void TForm1::set_zone_for_now() {
-    ctx->tz_hours = settings->tz_hours + astro::dst_shift_hours(std::time(nullptr));
+    ctx->tz_hours = settings->tz_hours + astro::dst_shift_hours(clock_second);
 }
 
 double TForm1::pixels_per_inch() const { return logicalDpiY() * devicePixelRatioF(); }
@@ -152,7 +209,7 @@ void TForm1::FormDestroy() {
     store_position();
     face_bitmap = QPixmap();
     ctx.reset();
-    save_settings(*settings);
+    save_settings(*settings, settings_path);  // a failure is said on standard error
     settings.reset();
     planets.reset();
 }
@@ -194,11 +251,18 @@ void TForm1::K2Click() {
     if (const std::optional<CInit> edited = dialog.run()) accept_settings(*edited);
 }
 
+// A failed save is shown: the user would otherwise believe the place was kept. The new
+// settings still apply for this run.
 void TForm1::accept_settings(const CInit& edited) {
     *settings = edited;
     store_position();
-    save_settings(*settings);
+    const SaveOutcome saved = save_settings(*settings, settings_path);
     apply_settings_to_engine();
+    if (!saved)
+        QMessageBox::warning(this, QStringLiteral("Orbalis"),
+                             QStringLiteral("The settings could not be saved to %1 (%2). They apply until "
+                                            "the clock is closed.")
+                                 .arg(QString::fromStdString(settings_path), QString::fromStdString(saved.error)));
 }
 
 void TForm1::store_position() {

@@ -12,6 +12,7 @@
 #include <ctime>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "context.h"
 #include "face.h"
@@ -23,7 +24,8 @@ class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // The settings are read from and written to `settings_file`.
+    explicit TForm1(std::string settings_file = kSettingsFile, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Handlers, named after the control and the event.
@@ -80,6 +82,7 @@ public:
     QTimer Timer2;
     QTimer Timer2Rearm;  // restarts Timer2 in time for the next second
 
+    std::string settings_path;
     std::unique_ptr<CInit> settings;
     std::unique_ptr<astro::CalcContext> ctx;
     std::unique_ptr<astro::CPlnt_Data> planets;
@@ -94,6 +97,8 @@ protected:
 private:
     void build_menu();
     void place_window();
+    void watch_screens();
+    void keep_on_screen();  // brings the face back when its middle lies on no screen
     void set_zone_for_now();
     void store_position();
     void rest_until_next_second();
@@ -102,5 +107,5 @@ private:
 
     std::optional<face::FastLayerTools> fast_tools;
     bool destroyed = false;
-    std::time_t clock_second = -1;  // the second the calendar fields were read for
+    std::time_t clock_second = -1;  // the reading the calendar fields and the zone come from
 };

@@ -1,11 +1,19 @@
 // Program entry: the application object, the clock window and the message loop.
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
+#include <string>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -31,9 +39,12 @@ public:
 
 int signal_pipe[2] = {-1, -1};
 
+// Only async-signal-safe calls, errno as it was, and a pipe that never blocks the handler.
 extern "C" void on_quit_signal(int sig) {
+    const int saved_errno = errno;
     const unsigned char byte = static_cast<unsigned char>(sig);
     [[maybe_unused]] const ssize_t n = ::write(signal_pipe[1], &byte, 1);
+    errno = saved_errno;
 }
 
 // SIGTERM, SIGINT and SIGHUP close the window as the menu's Exit does, so the settings
@@ -63,18 +74,128 @@ void prefer_xwayland() {
 // shared-memory path, which waits on a server round trip before every paint.
 void prefer_plain_image_transfer() { setenv("QT_XCB_NO_MITSHM", "1", 0); }
 
+// What the command line asks for.
+struct Options {
+    enum Action { kRun, kHelp, kVersion, kError } action = kRun;
+    std::string settings_file;  // empty: the default location
+    std::string error;
+};
+
+Options parse_options(int argc, char* argv[]) {
+    Options o;
+    for (int i = 1; i < argc && o.action == Options::kRun; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            o.action = Options::kHelp;
+        } else if (arg == "--version" || arg == "-v") {
+            o.action = Options::kVersion;
+        } else if (arg == "--settings" && i + 1 < argc) {
+            o.settings_file = argv[++i];
+        } else if (arg.rfind("--settings=", 0) == 0 && arg.size() > 11) {
+            o.settings_file = arg.substr(11);
+        } else {
+            o.action = Options::kError;
+            o.error = arg == "--settings" ? "--settings needs a FILE" : "unknown option " + arg;
+        }
+    }
+    return o;
+}
+
+void print_help(const std::string& settings_file) {
+    std::printf(
+        "Usage: orbalis [--settings FILE]\n"
+        "A round desktop clock with the Moon's phase and age and the day's sunrise, sunset,\n"
+        "twilight, moonrise and moonset.\n\n"
+        "  --settings FILE  keep the settings in FILE instead of the default one\n"
+        "  -h, --help       show this help and exit\n"
+        "  -v, --version    show the version and exit\n\n"
+        "Settings file: %s\n"
+        "(orbalis.ini in the working directory when there is one, else\n"
+        "$XDG_CONFIG_HOME/orbalis/orbalis.ini, by default ~/.config/orbalis/orbalis.ini)\n",
+        settings_file.c_str());
+}
+
+bool have_display() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    // A platform other than the two window systems (offscreen, vnc, ...) needs neither.
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const bool other_platform = platform != nullptr && *platform != '\0' && std::strncmp(platform, "xcb", 3) != 0 &&
+                                std::strncmp(platform, "wayland", 7) != 0;
+    return other_platform || (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
+}
+
+// One clock per settings file: the name a running clock listens on, made from the file's
+// absolute path (and the user, so that users sharing a folder do not meet).
+QString instance_name(const std::string& settings_file) {
+    const QByteArray path = QFileInfo(QString::fromStdString(settings_file)).absoluteFilePath().toUtf8();
+    const QByteArray digest = QCryptographicHash::hash(path, QCryptographicHash::Sha256).toHex().left(24);
+    return QStringLiteral("orbalis-%1-%2").arg(::getuid()).arg(QString::fromLatin1(digest));
+}
+
+// Asks a clock that already runs on this settings file to come to the front.
+bool raise_running_clock(const QString& name) {
+    constexpr int kWaitMs = 1000;
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(kWaitMs)) return false;
+    socket.write("raise\n");
+    socket.waitForBytesWritten(kWaitMs);
+    socket.disconnectFromServer();
+    return true;
+}
+
+// Listens for later starts on the same file; a socket left by a killed clock is replaced.
+void serve_later_starts(QLocalServer& server, const QString& name, QWidget& window) {
+    QLocalServer::removeServer(name);
+    server.setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server.listen(name)) return;  // the clock runs; only the hand-over is lost
+    QObject::connect(&server, &QLocalServer::newConnection, &window, [&server, &window] {
+        while (QLocalSocket* c = server.nextPendingConnection()) {
+            QObject::connect(c, &QLocalSocket::disconnected, c, &QObject::deleteLater);
+            window.show();
+            window.raise();
+            window.activateWindow();
+        }
+    });
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const Options options = parse_options(argc, argv);
+    const std::string settings_file = !options.settings_file.empty()
+                                          ? options.settings_file
+                                          : default_settings_location(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    switch (options.action) {
+        case Options::kHelp: print_help(settings_file); return EXIT_SUCCESS;
+        case Options::kVersion: std::printf("orbalis %s\n", ORBALIS_VERSION); return EXIT_SUCCESS;
+        case Options::kError:
+            std::fprintf(stderr, "orbalis: %s (see orbalis --help)\n", options.error.c_str());
+            return 2;
+        case Options::kRun: break;
+    }
+    if (!have_display()) {
+        std::fprintf(stderr, "orbalis: no display (DISPLAY or WAYLAND_DISPLAY is not set)\n");
+        return EXIT_FAILURE;
+    }
     prefer_xwayland();
     prefer_plain_image_transfer();
-    if (::pipe2(signal_pipe, O_CLOEXEC) != 0) return EXIT_FAILURE;
+    if (::pipe2(signal_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return EXIT_FAILURE;
     OrbalisApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbalis"));
     QApplication::setApplicationVersion(QStringLiteral(ORBALIS_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orbalis-32.png")));
 
-    TForm1 Form1;
+    const QString name = instance_name(settings_file);
+    if (raise_running_clock(name)) {
+        std::fprintf(stderr, "orbalis: already running with %s; brought that clock to the front\n",
+                     settings_file.c_str());
+        return EXIT_SUCCESS;
+    }
+    TForm1 Form1(settings_file);
+    QLocalServer server;
+    serve_later_starts(server, name, Form1);
     QSocketNotifier notifier(signal_pipe[0], QSocketNotifier::Read);
     close_on_signals(Form1, notifier);
     // Ending the desktop session closes the clock like Exit does.

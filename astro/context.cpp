@@ -1,5 +1,6 @@
 #include "context.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "frames.h"
@@ -95,21 +96,33 @@ void set_time(CalcContext& ctx, double year, double month, double day, double ho
     compute_frames(ctx);
 }
 
-int set_time_from_clock(CalcContext& ctx) {
-    const std::time_t now = std::time(nullptr);
+void set_time_from_clock(CalcContext& ctx, std::time_t now) {
     std::tm local{};
     localtime_r(&now, &local);
     set_time(ctx, local.tm_year + 1900.0, local.tm_mon + 1.0, local.tm_mday, local.tm_hour,
              local.tm_min, local.tm_sec);
-    return 0;
 }
 
+// The zone's standard offset is the smaller of its offsets at the two solstice months:
+// the C library's DST flag cannot be trusted for it (Europe/Dublin flags winter, with a
+// negative shift), nor a zone's "timezone" value where its rules changed.
 double dst_shift_hours(std::time_t t) {
     tzset();
     std::tm local{};
-    if (localtime_r(&t, &local) == nullptr || local.tm_isdst <= 0) return 0.0;
-    // tm_gmtoff is the offset in force; timezone (seconds west) the zone's standard one.
-    return (static_cast<double>(local.tm_gmtoff) + static_cast<double>(timezone)) / 3600.0;
+    if (localtime_r(&t, &local) == nullptr) return 0.0;
+    const auto offset_on = [&local](int month) {
+        std::tm noon{};
+        noon.tm_year = local.tm_year;
+        noon.tm_mon = month;
+        noon.tm_mday = 1;
+        noon.tm_hour = 12;
+        const std::time_t at = timegm(&noon);
+        std::tm there{};
+        return localtime_r(&at, &there) != nullptr ? there.tm_gmtoff : local.tm_gmtoff;
+    };
+    constexpr int kJanuary = 0, kJuly = 6;
+    const long standard = std::min(offset_on(kJanuary), offset_on(kJuly));
+    return static_cast<double>(local.tm_gmtoff - standard) / 3600.0;
 }
 
 }  // namespace astro

@@ -110,11 +110,11 @@ double compute_jd(CalcContext& ctx);
 void set_time(CalcContext& ctx, double year, double month, double day, double hour,
               double minute, double second);
 
-// set_time from the system clock as local broken-down time. Returns 0.
-int set_time_from_clock(CalcContext& ctx);
+// set_time from a reading of the system clock, as local broken-down time.
+void set_time_from_clock(CalcContext& ctx, std::time_t now);
 
-// Daylight-saving shift in hours that the system reports for the moment t
-// (0 where the zone has none).
+// Daylight-saving shift in hours at the moment t: the system's UTC offset then less the
+// smaller of its offsets on January 1 and July 1 of that year (0 where they are equal).
 double dst_shift_hours(std::time_t t);
 
 }  // namespace astro

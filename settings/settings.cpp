@@ -1,12 +1,15 @@
 #include "settings.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <random>
 
 namespace {
 
@@ -16,20 +19,101 @@ constexpr double kDefaultTimeZone = 9.0;
 
 bool in_range(std::int16_t v, int lo, int hi) { return v >= lo && v <= hi; }
 
-bool write_all(int fd, const void* data, std::size_t size) {
+constexpr mode_t kPrivateMode = 0600;  // the record is the user's location
+constexpr int kTemporaryNameTries = 16;
+
+// Writes the whole block; the errno of the failing call when it cannot.
+int write_all(int fd, const void* data, std::size_t size) {
     const auto* p = static_cast<const unsigned char*>(data);
     while (size > 0) {
         const ssize_t n = ::write(fd, p, size);
-        if (n <= 0) return false;
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) return ENOSPC;  // a regular file that takes nothing has no room left
         p += n;
         size -= static_cast<std::size_t>(n);
     }
-    return true;
+    return 0;
 }
 
-void warn(const std::string& path, const char* what) {
-    std::fprintf(stderr, "orbalis: could not save %s (%s): %s; the previous file is kept\n",
-                 path.c_str(), what, std::strerror(errno));
+SaveOutcome failure(const std::string& path, const char* step, int error) {
+    SaveOutcome out;
+    out.error = std::string(step) + ": " + std::strerror(error);
+    std::fprintf(stderr, "orbalis: could not save %s (%s); the previous file is kept\n", path.c_str(),
+                 out.error.c_str());
+    return out;
+}
+
+std::string folder_of(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file's mode when it is there and a regular file, else the private mode.
+mode_t mode_to_keep(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+    return kPrivateMode;
+}
+
+// A new file of a unique name beside `path`, created exclusively: never an existing file
+// or a link planted under the name. Returns the descriptor, or -1 with errno set.
+int create_temporary(const std::string& path, std::string& name) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
+        name = path + ".tmp-";
+        for (int i = 0; i < 8; ++i) name += kLetters[pick(random)];
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kPrivateMode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// The folder of the file and those above it, made when missing (the first save into the
+// configuration folder). Returns the errno of a failing step, 0 when the folder is there.
+int make_folders(const std::string& folder) {
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    if (errno != ENOENT) return errno;
+    const std::string parent = folder_of(folder);
+    if (parent != folder) {
+        if (const int e = make_folders(parent); e != 0) return e;
+    }
+    constexpr mode_t kFolderMode = 0700;
+    return ::mkdir(folder.c_str(), kFolderMode) == 0 || errno == EEXIST ? 0 : errno;
+}
+
+// The rename is on disk only once the folder is.
+void flush_folder(const std::string& path) {
+    const int fd = ::open(folder_of(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Reads one whole record from a regular file; anything else (missing, short, a FIFO, a
+// device, a folder) reads as nothing, without waiting for a writer.
+bool read_record(const std::string& path, unsigned char (&block)[kSettingsSize]) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        std::fprintf(stderr, "orbalis: %s is not a regular file; using the default settings\n", path.c_str());
+        ::close(fd);
+        return false;
+    }
+    std::size_t got = 0;
+    while (got < kSettingsSize) {
+        const ssize_t n = ::read(fd, block + got, kSettingsSize - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    return got == kSettingsSize;
 }
 
 // Fields outside their valid ranges take their defaults.
@@ -46,6 +130,17 @@ void sanitize_settings(CInit& s) {
 }
 
 }  // namespace
+
+std::string default_settings_location(const char* xdg_config_home, const char* home) {
+    struct stat st {};
+    if (::stat(kSettingsFile, &st) == 0) return kSettingsFile;
+    std::string config;
+    if (xdg_config_home != nullptr && xdg_config_home[0] == '/')
+        config = xdg_config_home;
+    else
+        config = std::string(home != nullptr ? home : "") + "/.config";
+    return config + "/orbalis/" + kSettingsFile;
+}
 
 void default_settings(CInit& s) {
     s.left = 0;
@@ -69,10 +164,7 @@ void derive_angles(CInit& s) {
 
 void load_settings(CInit& s, const std::string& path) {
     unsigned char block[kSettingsSize];
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    const bool whole = f != nullptr && std::fread(block, kSettingsSize, 1, f) == 1;
-    if (f != nullptr) std::fclose(f);
-    if (whole) {
+    if (read_record(path, block)) {
         std::memcpy(&s, block, kSettingsSize);
         sanitize_settings(s);
     } else {
@@ -81,26 +173,29 @@ void load_settings(CInit& s, const std::string& path) {
     derive_angles(s);
 }
 
-bool save_settings(const CInit& s, const std::string& path) {
-    const std::string tmp = path + ".tmp";
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        warn(path, "open");
-        return false;
-    }
-    const bool written = write_all(fd, &s, kSettingsSize) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        warn(path, "write");
+SaveOutcome save_settings(const CInit& s, const std::string& path) {
+    if (const int e = make_folders(folder_of(path)); e != 0) return failure(path, "folder", e);
+    const mode_t mode = mode_to_keep(path);
+    std::string tmp;
+    const int fd = create_temporary(path, tmp);
+    if (fd < 0) return failure(path, "create", errno);
+    int error = ::fchmod(fd, mode) == 0 ? 0 : errno;
+    if (error == 0) error = write_all(fd, &s, kSettingsSize);
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) {
         ::unlink(tmp.c_str());
-        return false;
+        return failure(path, "write", error);
     }
     if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-        warn(path, "rename");
+        error = errno;
         ::unlink(tmp.c_str());
-        return false;
+        return failure(path, "rename", error);
     }
-    return true;
+    flush_folder(path);
+    SaveOutcome out;
+    out.saved = true;
+    return out;
 }
 
 std::string shortest_decimal(double v) {

@@ -47,17 +47,34 @@ inline constexpr double kMaxTimeZone = 14.0;
 inline constexpr double kMinHeight = -99999.0;
 inline constexpr double kMaxHeight = 999999.0;
 
+// Where the settings live when no file is named: "orbalis.ini" in the working directory
+// when there is one (earlier versions kept it there), otherwise
+// $XDG_CONFIG_HOME/orbalis/orbalis.ini, or ~/.config/orbalis/orbalis.ini when the variable
+// is unset or not an absolute path. Either environment value may be null.
+std::string default_settings_location(const char* xdg_config_home, const char* home);
+
 // Writes the defaults; the padding and the derived doubles are left as they are.
 void default_settings(CInit& s);
 
-// Reads one whole record from `path`; a missing or short file gives the defaults,
+// Reads one whole record from `path`; a missing or short file, or one that is not a
+// regular file (a FIFO, a device: never waited on), gives the defaults,
 // and each field out of its valid range takes its default. The derived latitude and
 // longitude are recomputed.
 void load_settings(CInit& s, const std::string& path = kSettingsFile);
 
-// Writes the record to a temporary file beside `path`, flushes it and renames it over
-// `path`. Returns false (and warns on standard error) when the old file had to be kept.
-bool save_settings(const CInit& s, const std::string& path = kSettingsFile);
+// What a save came to: saved, or why the previous file was kept ("rename: Is a directory").
+struct SaveOutcome {
+    bool saved = false;
+    std::string error;
+    explicit operator bool() const { return saved; }
+};
+
+// Writes the record to a new file of a unique name beside `path` (never following a link;
+// a missing folder is created, private to the user),
+// with the old file's permissions (0600 when there was none), flushes it, renames it over
+// `path` and flushes the folder. On failure the temporary file is removed, the old file
+// is kept and one line goes to standard error.
+SaveOutcome save_settings(const CInit& s, const std::string& path = kSettingsFile);
 
 // Signed latitude and longitude from the degree/minute fields and the flags.
 void derive_angles(CInit& s);

@@ -1,4 +1,5 @@
-// Widget tests run on the offscreen platform, each in a scratch working directory.
+// Widget tests run on the offscreen platform, each in a scratch working directory that is
+// also its home.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
     const auto dir = std::filesystem::temp_directory_path() / ("orbalis_widgets_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::filesystem::current_path(dir);
+    setenv("HOME", dir.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (dir / ".config").c_str(), 1);
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     const int rc = RUN_ALL_TESTS();

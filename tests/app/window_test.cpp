@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QImage>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <limits>
 #include <vector>
 
 #include "Unit1.h"
@@ -174,6 +176,27 @@ TEST(Window, ExitWritesPositionAndOffScreenIsBroughtBack) {
     EXPECT_EQ(s.top, 50);
 }
 
+// Where a saved position puts the clock on the offscreen platform's one 800 x 600 screen:
+// the middle of the face must be on it, and no position may overflow on the way.
+TEST(Window, SavedPositionsOffTheScreenAreBroughtBack) {
+    const struct {
+        int left, top, want_x, want_y;
+    } cases[] = {{700, 500, 700, 500},  // the face's middle at (760, 560) is on screen
+                 {-100, -100, 0, 0},    // a corner outside the round face only
+                 {-5, 760, 0, 0},
+                 {std::numeric_limits<int>::max() - 5, std::numeric_limits<int>::max() - 5, 0, 0},
+                 {std::numeric_limits<int>::min(), 10, 0, 0}};
+    for (const auto& c : cases) {
+        CInit s{};
+        default_settings(s);
+        s.left = c.left;
+        s.top = c.top;
+        ASSERT_TRUE(save_settings(s));
+        TForm1 form;
+        EXPECT_EQ(form.pos(), QPoint(c.want_x, c.want_y)) << c.left << "," << c.top;
+    }
+}
+
 namespace {
 
 std::vector<char> file_bytes() {
@@ -218,6 +241,28 @@ TEST(Window, DialogOkStoresPositionAndRecomputes) {
     EXPECT_EQ(on_disk.left, 210);
     EXPECT_EQ(on_disk.top, 140);
     EXPECT_EQ(on_disk.tz_hours, 9.0);
+}
+
+// OK whose save fails says so, with the path and the reason, and the place still applies.
+TEST(Window, DialogOkThatCannotSaveSaysSo) {
+    { std::ofstream in_the_way("not-a-folder"); }
+    const std::string unwritable = (std::filesystem::current_path() / "not-a-folder" / kSettingsFile).string();
+    TForm1 form(unwritable);
+    QString said;
+    with_dialog(form, [&said](TForm2& d) {
+        d.UpDown1.setValue(12);
+        QTimer::singleShot(0, [&said] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            said = box->text();
+            box->accept();
+        });
+        d.BitBtn1.click();
+    });
+    EXPECT_TRUE(said.contains(QString::fromStdString(unwritable))) << said.toStdString();
+    EXPECT_TRUE(said.contains("Not a directory")) << said.toStdString();
+    EXPECT_DOUBLE_EQ(form.settings->latitude, 12.0);
+    EXPECT_DOUBLE_EQ(form.ctx->latitude, 12.0);
 }
 
 TEST(Window, DialogCancelChangesNothing) {

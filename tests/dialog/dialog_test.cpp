@@ -100,6 +100,8 @@ TEST(Dialog, OkHandsBackTheEditedRecord) {
     EXPECT_EQ(e.height, 1234.0);
     EXPECT_EQ(e.left, 321);
     EXPECT_EQ(e.top, 123);
+    d.ComboBox1.setCurrentIndex(8);  // "+5.5" chosen from the list
+    EXPECT_EQ(d.edited().tz_hours, 5.5);
     // An unreadable or out-of-range zone keeps the old one; the rest still changes.
     for (const char* bad : {"9h", "+15", "-12.5"}) {
         d.ComboBox1.setEditText(bad);

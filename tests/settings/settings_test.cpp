@@ -1,8 +1,14 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <future>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -62,10 +68,7 @@ protected:
         fs::create_directories(dir);
         path = (dir / kSettingsFile).string();
     }
-    void TearDown() override {
-        ::chmod(dir.c_str(), 0755);
-        fs::remove_all(dir);
-    }
+    void TearDown() override { fs::remove_all(dir); }
     fs::path dir;
     std::string path;
 };
@@ -177,31 +180,145 @@ TEST_F(SettingsFile, CorruptFieldsTakeTheirDefaults) {
     EXPECT_EQ(s.tz_hours, -12.0);
 }
 
-TEST_F(SettingsFile, UnwritableFolderKeepsTheOldFile) {
-    const Bytes old = image(1, 2, 0, 0, 35, 0, 135, 0, 35, 135, 0, 9);
-    write_file(path, old);
-    ASSERT_EQ(::chmod(dir.c_str(), 0555), 0);
-    CInit s{};
-    load_settings(s, path);
-    s.left = 999;
-    if (::access(dir.c_str(), W_OK) == 0) {
-        // Running as root: permissions do not stop us, so take away the folder instead.
-        ::chmod(dir.c_str(), 0755);
-        const std::string missing = (dir / "gone" / kSettingsFile).string();
-        testing::internal::CaptureStderr();
-        EXPECT_FALSE(save_settings(s, missing));
-        EXPECT_NE(testing::internal::GetCapturedStderr().find("orbalis"), std::string::npos);
-        // A file that is in the way of the temporary name: the write fails, the old file stays.
-        fs::create_directory(path + ".tmp");
-        testing::internal::CaptureStderr();
-        EXPECT_FALSE(save_settings(s, path));
-        testing::internal::GetCapturedStderr();
-    } else {
-        testing::internal::CaptureStderr();
-        EXPECT_FALSE(save_settings(s, path));
-        EXPECT_NE(testing::internal::GetCapturedStderr().find("orbalis"), std::string::npos);
+namespace {
+
+// The names in a folder, sorted.
+std::vector<std::string> names_in(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A tmpfs of its own for the test, where the test may mount one (root); else the reason.
+struct ScratchMount {
+    explicit ScratchMount(const fs::path& at, const std::string& options) : point(at) {
+        fs::create_directories(point);
+        const std::string cmd = "mount -t tmpfs -o " + options + " orbalis-test " + point.string() + " 2>/dev/null";
+        mounted = ::geteuid() == 0 && std::system(cmd.c_str()) == 0;
     }
-    EXPECT_EQ(read_file(path), old);
+    ~ScratchMount() {
+        if (mounted) std::system(("umount " + point.string()).c_str());
+    }
+    fs::path point;
+    bool mounted = false;
+};
+
+}  // namespace
+
+TEST_F(SettingsFile, SaveNeverFollowsPlantedLinks) {
+    const fs::path outside = dir / "outside";
+    fs::create_directories(outside);
+    const Bytes victim = {1, 2, 3};
+    write_file(outside / "victim", victim);
+    // Links under the old fixed name and under names of the temporary's form.
+    fs::create_symlink(outside / "victim", path + ".tmp");
+    fs::create_symlink(outside / "created", path + ".tmp-aaaaaaaa");
+    CInit s{};
+    default_settings(s);
+    derive_angles(s);
+    ASSERT_TRUE(save_settings(s, path));
+    EXPECT_EQ(read_file(outside / "victim"), victim);
+    EXPECT_FALSE(fs::exists(outside / "created"));
+    EXPECT_EQ(fs::file_size(path), 52u);
+    EXPECT_FALSE(fs::is_symlink(path));
+    EXPECT_EQ(names_in(dir), (std::vector<std::string>{"orbalis.ini", "orbalis.ini.tmp", "orbalis.ini.tmp-aaaaaaaa",
+                                                        "outside"}));
+}
+
+TEST_F(SettingsFile, SaveKeepsThePermissions) {
+    CInit s{};
+    default_settings(s);
+    ASSERT_TRUE(save_settings(s, path));
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    s.left = 5;
+    ASSERT_TRUE(save_settings(s, path));
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// A FIFO or a device under the name is not waited on: defaults at once, one line said.
+TEST_F(SettingsFile, SpecialFilesReadAsMissing) {
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    CInit s{};
+    s.left = 77;
+    auto loading = std::async(std::launch::async, [&] {
+        testing::internal::CaptureStderr();
+        load_settings(s, path);
+        return testing::internal::GetCapturedStderr();
+    });
+    if (loading.wait_for(std::chrono::seconds(1)) != std::future_status::ready) {
+        const int release = ::open(path.c_str(), O_WRONLY);  // lets the blocked open return
+        loading.wait();
+        ::close(release);
+        FAIL() << "load_settings waited on a FIFO";
+    }
+    EXPECT_NE(loading.get().find("not a regular file"), std::string::npos);
+    expect_defaults(s);
+    CInit d{};
+    testing::internal::CaptureStderr();
+    load_settings(d, "/dev/zero");
+    testing::internal::GetCapturedStderr();
+    expect_defaults(d);
+}
+
+// Every failure keeps the old file, removes the temporary one and says why.
+TEST_F(SettingsFile, FailedSavesKeepTheOldFileAndSayWhy) {
+    const Bytes old = image(1, 2, 0, 0, 35, 0, 135, 0, 35, 135, 0, 9);
+    CInit s{};
+    default_settings(s);
+    s.left = 999;
+    auto expect_failure = [&](const std::string& at, const char* reason) {
+        testing::internal::CaptureStderr();
+        const SaveOutcome r = save_settings(s, at);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(r) << at;
+        EXPECT_NE(r.error.find(reason), std::string::npos) << r.error;
+        EXPECT_NE(said.find(at), std::string::npos) << said;
+        EXPECT_NE(said.find(reason), std::string::npos) << said;
+    };
+    // A folder under the file's name.
+    fs::create_directories(dir / "taken" / kSettingsFile / "inside");
+    expect_failure((dir / "taken" / kSettingsFile).string(), "rename");
+    EXPECT_EQ(names_in(dir / "taken"), std::vector<std::string>{kSettingsFile});
+    // A missing folder is made; one that cannot be (a file stands in its way) is not.
+    CInit again{};
+    ASSERT_TRUE(save_settings(s, (dir / "new" / "orbalis" / kSettingsFile).string()));
+    load_settings(again, (dir / "new" / "orbalis" / kSettingsFile).string());
+    EXPECT_EQ(again.left, 999);
+    EXPECT_EQ(fs::status(dir / "new" / "orbalis").permissions() & fs::perms::all, fs::perms::owner_all);
+    write_file(dir / "file", old);
+    expect_failure((dir / "file" / "orbalis" / kSettingsFile).string(), "Not a directory");
+
+    // A folder that cannot be written: by permissions, or for root a read-only file system.
+    ScratchMount ro(dir / "ro", "size=64k");
+    const fs::path ro_dir = ro.mounted ? ro.point : dir / "locked";
+    fs::create_directories(ro_dir);
+    write_file(ro_dir / kSettingsFile, old);
+    if (ro.mounted) {
+        ASSERT_EQ(std::system(("mount -o remount,ro " + ro.point.string()).c_str()), 0);
+        expect_failure((ro_dir / kSettingsFile).string(), "Read-only file system");
+    } else if (::geteuid() != 0) {
+        ASSERT_EQ(::chmod(ro_dir.c_str(), 0555), 0);
+        expect_failure((ro_dir / kSettingsFile).string(), "Permission denied");
+        ::chmod(ro_dir.c_str(), 0755);
+    } else {
+        std::printf("skipped the read-only case: running as root and cannot mount a file system\n");
+    }
+    EXPECT_EQ(read_file(ro_dir / kSettingsFile), old);
+
+    // A full file system.
+    ScratchMount full(dir / "full", "size=12k");
+    if (!full.mounted) {
+        std::printf("skipped the full-disk case: cannot mount a small file system (needs root)\n");
+        return;
+    }
+    write_file(full.point / kSettingsFile, old);
+    std::system(("dd if=/dev/zero of=" + (full.point / "filler").string() + " bs=1k count=64 2>/dev/null").c_str());
+    expect_failure((full.point / kSettingsFile).string(), "No space left on device");
+    EXPECT_EQ(read_file(full.point / kSettingsFile), old);
+    EXPECT_EQ(names_in(full.point), (std::vector<std::string>{"filler", kSettingsFile}));
 }
 
 TEST_F(SettingsFile, DefaultsLeavePaddingAlone) {
