@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include <iterator>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "settings.h"
@@ -31,10 +33,21 @@ std::string run(const std::string& cmd) {
     return out;
 }
 
-pid_t spawn(const std::vector<std::string>& args, const fs::path& cwd, const std::string& display) {
+// Starts a program in `cwd`, which is also its home, with its standard error in `err`.
+pid_t spawn(const std::vector<std::string>& args, const fs::path& cwd, const std::string& display,
+            const fs::path& err = {}) {
     const pid_t pid = fork();
     if (pid == 0) {
-        if (!cwd.empty()) fs::current_path(cwd);
+        if (!cwd.empty()) {
+            fs::current_path(cwd);
+            setenv("HOME", cwd.c_str(), 1);
+            setenv("XDG_CONFIG_HOME", (cwd / "config").c_str(), 1);
+            // As a desktop session has it: a private runtime folder.
+            fs::create_directories(cwd / "runtime");
+            fs::permissions(cwd / "runtime", fs::perms::owner_all);
+            setenv("XDG_RUNTIME_DIR", (cwd / "runtime").c_str(), 1);
+        }
+        if (!err.empty()) freopen(err.c_str(), "w", stderr);
         if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
         unsetenv("QT_QPA_PLATFORM");
         unsetenv("WAYLAND_DISPLAY");
@@ -47,14 +60,22 @@ pid_t spawn(const std::vector<std::string>& args, const fs::path& cwd, const std
     return pid;
 }
 
-bool wait_exit(pid_t pid, std::chrono::milliseconds limit) {
+bool wait_exit(pid_t pid, std::chrono::milliseconds limit, int* status = nullptr) {
     const auto end = std::chrono::steady_clock::now() + limit;
     while (std::chrono::steady_clock::now() < end) {
-        int status;
-        if (waitpid(pid, &status, WNOHANG) == pid) return true;
-        std::this_thread::sleep_for(50ms);
+        int st;
+        if (waitpid(pid, &st, WNOHANG) == pid) {
+            if (status != nullptr) *status = st;
+            return true;
+        }
+        std::this_thread::sleep_for(10ms);
     }
     return false;
+}
+
+std::string file_text(const fs::path& p) {
+    std::ifstream f(p);
+    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 CInit read_settings(const fs::path& p) {
@@ -107,8 +128,8 @@ protected:
         s.tz_hours = 5.75;
         ASSERT_TRUE(save_settings(s, (dir / kSettingsFile).string()));
     }
-    void start() {
-        clock = spawn({ORBALIS_BINARY}, dir, display);
+    void start(const std::vector<std::string>& args = {ORBALIS_BINARY}) {
+        clock = spawn(args, dir, display);
         window = find_window("^Orbalis$");
         ASSERT_FALSE(window.empty());
         std::this_thread::sleep_for(700ms);
@@ -120,6 +141,22 @@ protected:
             std::this_thread::sleep_for(100ms);
         }
         return {};
+    }
+    int visible_clocks() {
+        const std::string w = x("xdotool search --onlyvisible --name '^Orbalis$'");
+        return static_cast<int>(std::count(w.begin(), w.end(), '\n'));
+    }
+    void stop() {
+        kill(clock, SIGTERM);
+        ASSERT_TRUE(wait_exit(clock, 5000ms));
+        clock = -1;
+    }
+    void drag(int from_x, int from_y, int dx, int dy) {
+        x("xdotool mousemove " + std::to_string(from_x) + " " + std::to_string(from_y) + " mousedown 1");
+        x("xdotool mousemove " + std::to_string(from_x + dx / 2) + " " + std::to_string(from_y + dy / 2));
+        std::this_thread::sleep_for(100ms);
+        x("xdotool mousemove " + std::to_string(from_x + dx) + " " + std::to_string(from_y + dy) + " mouseup 1");
+        std::this_thread::sleep_for(400ms);
     }
     std::pair<int, int> position() {
         const std::string g = x("xdotool getwindowgeometry " + window);
@@ -254,4 +291,83 @@ TEST_F(RealWindow, OffScreenPositionComesBackAndSigtermSaves) {
     EXPECT_EQ(s.top, moved.second);
     EXPECT_EQ(s.left, px + 100);
     EXPECT_EQ(s.top, py + 100);
+}
+
+// A second start on the same settings file hands over to the first and leaves it alone.
+TEST_F(RealWindow, SecondStartRaisesTheFirstAndExits) {
+    write_ini(100, 100);
+    start();
+    drag(160, 160, 50, 30);
+    ASSERT_EQ(position(), std::make_pair(150, 130));
+    const auto started = std::chrono::steady_clock::now();
+    const pid_t second = spawn({ORBALIS_BINARY}, dir, display, dir / "second.err");
+    int status = -1;
+    ASSERT_TRUE(wait_exit(second, 2000ms, &status)) << "the second clock kept running";
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 2000ms);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::string said = file_text(dir / "second.err");
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("already running"), std::string::npos) << said;
+    EXPECT_EQ(visible_clocks(), 1);
+    stop();
+    EXPECT_EQ(fs::file_size(dir / kSettingsFile), 52u);
+    const CInit s = read_settings(dir / kSettingsFile);
+    EXPECT_EQ(s.left, 150);
+    EXPECT_EQ(s.top, 130);
+    // A clock killed outright leaves a stale socket that must not block the next start.
+    start();
+    kill(clock, SIGKILL);
+    ASSERT_TRUE(wait_exit(clock, 2000ms));
+    start();
+    EXPECT_EQ(visible_clocks(), 1);
+    stop();
+}
+
+// Without a file in the working directory the settings go to the configuration folder,
+// made on the first save; --settings names another file.
+TEST_F(RealWindow, SettingsLocation) {
+    start();
+    stop();
+    EXPECT_EQ(fs::file_size(dir / "config" / "orbalis" / kSettingsFile), 52u);
+    EXPECT_FALSE(fs::exists(dir / kSettingsFile));
+    const fs::path named = dir / "elsewhere" / "mine.ini";
+    start({ORBALIS_BINARY, "--settings", named.string()});
+    stop();
+    EXPECT_EQ(fs::file_size(named), 52u);
+}
+
+namespace {
+
+// Runs the binary with no display; returns its exit status and what it printed.
+std::pair<int, std::string> run_without_display(const std::string& args) {
+    const std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_CONFIG_HOME HOME=/nonexistent " +
+                            std::string(ORBALIS_BINARY) + " " + args + " 2>&1";
+    std::string out;
+    std::FILE* p = popen(cmd.c_str(), "r");
+    char buf[512];
+    while (p != nullptr && std::fgets(buf, sizeof buf, p) != nullptr) out += buf;
+    const int status = p != nullptr ? pclose(p) : -1;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+}  // namespace
+
+TEST(CommandLine, WorksWithoutADisplay) {
+    const auto started = std::chrono::steady_clock::now();
+    auto [rc, out] = run_without_display("");
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 1000ms);
+    EXPECT_EQ(rc, 1);
+    EXPECT_EQ(out, "orbalis: no display (DISPLAY or WAYLAND_DISPLAY is not set)\n");
+    std::tie(rc, out) = run_without_display("--help");
+    EXPECT_EQ(rc, 0);
+    EXPECT_NE(out.find("--settings FILE"), std::string::npos) << out;
+    EXPECT_NE(out.find("/nonexistent/.config/orbalis/orbalis.ini"), std::string::npos) << out;
+    std::tie(rc, out) = run_without_display("--version");
+    EXPECT_EQ(rc, 0);
+    EXPECT_EQ(out, "orbalis 1.0\n");
+    std::tie(rc, out) = run_without_display("--frobnicate");
+    EXPECT_EQ(rc, 2);
+    EXPECT_NE(out.find("--frobnicate"), std::string::npos) << out;
+    std::tie(rc, out) = run_without_display("--settings");
+    EXPECT_EQ(rc, 2);
 }

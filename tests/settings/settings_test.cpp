@@ -349,3 +349,14 @@ TEST(NumberTexts, ShortestDecimal) {
     EXPECT_EQ(shortest_decimal(0), "0");
     EXPECT_EQ(shortest_decimal(0.45000000000000001), "0.45");
 }
+
+TEST_F(SettingsFile, DefaultLocation) {
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir);
+    EXPECT_EQ(default_settings_location("/x/config", "/home/u"), "/x/config/orbalis/orbalis.ini");
+    EXPECT_EQ(default_settings_location(nullptr, "/home/u"), "/home/u/.config/orbalis/orbalis.ini");
+    EXPECT_EQ(default_settings_location("relative", "/home/u"), "/home/u/.config/orbalis/orbalis.ini");
+    write_file(dir / kSettingsFile, Bytes(52, 0));  // a file of an earlier version, or of make run
+    EXPECT_EQ(default_settings_location("/x/config", "/home/u"), kSettingsFile);
+    fs::current_path(cwd);
+}
