@@ -4,7 +4,7 @@ PACKAGES := g++ cmake make pkg-config file dpkg-dev \
 	qt6-base-dev qt6-qpa-plugins libgl-dev \
 	libgtest-dev libbenchmark-dev liberfa-dev \
 	xvfb xauth xdotool x11-utils x11-apps imagemagick fonts-liberation locales \
-	desktop-file-utils appstream tzdata
+	desktop-file-utils appstream tzdata lintian
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -30,8 +30,19 @@ build: configure
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Without a display the clock runs a few seconds in a virtual X server and leaves a picture
+# of its face behind.
+FACE_SHOT := $(BUILD)/orbalis-face.png
 run: build
-	cd $(BUILD) && if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./orbalis; else xvfb-run -a ./orbalis; fi
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then cd $(BUILD) && exec ./orbalis --settings orbalis.ini; fi; \
+	echo "No display (DISPLAY or WAYLAND_DISPLAY is not set): running the clock in a virtual X server for a few seconds."; \
+	cd $(BUILD) && xvfb-run -a -s "-screen 0 320x240x24" sh -c '\
+		./orbalis --settings orbalis.ini & clock=$$!; \
+		for i in 1 2 3 4 5 6 7 8 9 10; do w=$$(xdotool search --onlyvisible --name "^Orbalis$$" 2>/dev/null | head -n1); \
+			[ -n "$$w" ] && break; sleep 0.5; done; \
+		sleep 2; [ -n "$$w" ] && import -window "$$w" orbalis-face.png; \
+		kill $$clock; wait $$clock; [ -n "$$w" ]' \
+	&& echo "A picture of the face is in $(FACE_SHOT)."
 
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DORBALIS_BENCH=ON
@@ -40,8 +51,10 @@ bench: deps
 		--benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 	bench/idle $(BUILD)-bench/orbalis
 
-package: build
-	cd $(BUILD) && cpack -G DEB
+package: deps
+	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release -DORBALIS_TESTS=OFF
+	cmake --build $(BUILD)-release -j $(JOBS)
+	cd $(BUILD)-release && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-release

@@ -1,10 +1,15 @@
 #include "Unit1.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QSaveFile>
 #include <QScreen>
 #include <QWindow>
 #include <cstdint>
@@ -109,12 +114,16 @@ void TForm1::build_menu() {
     Clock24h = PopupMenu1.addAction(QStringLiteral("2&4h"));
     N1 = PopupMenu1.addSeparator();
     K2 = PopupMenu1.addAction(QStringLiteral("&Info..."));
+    StartAtLogin = PopupMenu1.addAction(QStringLiteral("Start at &login"));
     N2 = PopupMenu1.addSeparator();
     K1 = PopupMenu1.addAction(QStringLiteral("E&xit"));
     Clock12h->setObjectName(QStringLiteral("Clock12h"));
     Clock24h->setObjectName(QStringLiteral("Clock24h"));
     K2->setObjectName(QStringLiteral("K2"));
     K1->setObjectName(QStringLiteral("K1"));
+    StartAtLogin->setObjectName(QStringLiteral("StartAtLogin"));
+    StartAtLogin->setCheckable(true);
+    StartAtLogin->setChecked(QFileInfo::exists(QString::fromStdString(autostart_entry_path())));
     Clock12h->setCheckable(true);
     Clock24h->setCheckable(true);
     Clock12h->setChecked(true);
@@ -123,6 +132,11 @@ void TForm1::build_menu() {
     // The dialog runs its own modal loop: open it once the menu has closed.
     connect(K2, &QAction::triggered, this, &TForm1::K2Click, Qt::QueuedConnection);
     connect(K1, &QAction::triggered, this, &TForm1::K1Click);
+    connect(StartAtLogin, &QAction::triggered, this, &TForm1::StartAtLoginClick);
+    // The entry may have been added or removed elsewhere: the mark shows what is there.
+    connect(&PopupMenu1, &QMenu::aboutToShow, this, [this] {
+        StartAtLogin->setChecked(QFileInfo::exists(QString::fromStdString(autostart_entry_path())));
+    });
     // The release after a right press goes to the menu: never leave a drag behind.
     connect(&PopupMenu1, &QMenu::aboutToHide, this, [this] { dragging = false; });
 }
@@ -271,6 +285,30 @@ void TForm1::store_position() {
 }
 
 void TForm1::K1Click() { close(); }
+
+std::string TForm1::autostart_entry_path() const {
+    return config_home(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")) + "/autostart/orbalis.desktop";
+}
+
+void TForm1::StartAtLoginClick() {
+    const QString path = QString::fromStdString(autostart_entry_path());
+    const bool wanted = !QFileInfo::exists(path);
+    QString error;
+    if (wanted) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QSaveFile entry(path);
+        if (!entry.open(QIODevice::WriteOnly) ||
+            entry.write(autostart_entry(QCoreApplication::applicationFilePath().toStdString()).c_str()) < 0 ||
+            !entry.commit())
+            error = entry.errorString();
+    } else if (!QFile::remove(path)) {
+        error = QStringLiteral("it could not be removed");
+    }
+    StartAtLogin->setChecked(QFileInfo::exists(path));
+    if (!error.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Orbalis"),
+                             QStringLiteral("The login start entry %1 was not changed: %2").arg(path, error));
+}
 
 void TForm1::Timer1Timer() {
     update_face();

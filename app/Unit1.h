@@ -39,6 +39,7 @@ public:
     void Clock24hClick();
     void K2Click();
     void K1Click();
+    void StartAtLoginClick();  // writes or removes the XDG autostart entry
     void Timer1Timer();
     void Timer2Timer();
     void Timer2Resume();  // the first tick of a second, after a rest
@@ -76,6 +77,7 @@ public:
     QAction* Clock24h;
     QAction* N1;
     QAction* K2;
+    QAction* StartAtLogin;
     QAction* N2;
     QAction* K1;
     QTimer Timer1;
@@ -98,6 +100,7 @@ private:
     void build_menu();
     void place_window();
     void watch_screens();
+    std::string autostart_entry_path() const;
     void keep_on_screen();  // brings the face back when its middle lies on no screen
     void set_zone_for_now();
     void store_position();

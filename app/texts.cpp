@@ -57,3 +57,25 @@ std::vector<std::string> info_memo_lines(const DisplayTexts& t) {
             " TwilightBegin:" + t.twilight_begin_text,
             " SunRise:" + t.sunrise_text};
 }
+
+std::string autostart_entry(const std::string& binary) {
+    // The Exec key's quoting: a path with reserved characters goes in double quotes, with
+    // '"', '`', '$' and '\\' escaped.
+    std::string exec = binary;
+    if (binary.find_first_of(" \t\n\"'\\><~|&;$*?#()`") != std::string::npos) {
+        exec = "\"";
+        for (const char c : binary) {
+            if (c == '"' || c == '`' || c == '$' || c == '\\') exec += "\\\\";
+            exec += c;
+        }
+        exec += '"';
+    }
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Orbalis\n"
+           "Comment=Round desktop clock with the Moon's phase, sunrise, sunset and moonrise\n"
+           "Exec=" + exec + "\n"
+           "Icon=orbalis\n"
+           "Terminal=false\n"
+           "X-GNOME-Autostart-enabled=true\n";
+}

@@ -35,5 +35,8 @@ std::string event_text(double offset, bool found, int hour, int minute, int seco
 // The ten lines of the information dialog's memo.
 std::vector<std::string> info_memo_lines(const DisplayTexts& t);
 
+// The XDG autostart desktop entry that starts `binary` at login.
+std::string autostart_entry(const std::string& binary);
+
 DisplayTexts build_display_texts(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets,
                                  int hour, int minute, int second);

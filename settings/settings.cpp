@@ -131,15 +131,15 @@ void sanitize_settings(CInit& s) {
 
 }  // namespace
 
+std::string config_home(const char* xdg_config_home, const char* home) {
+    if (xdg_config_home != nullptr && xdg_config_home[0] == '/') return xdg_config_home;
+    return std::string(home != nullptr ? home : "") + "/.config";
+}
+
 std::string default_settings_location(const char* xdg_config_home, const char* home) {
     struct stat st {};
     if (::stat(kSettingsFile, &st) == 0) return kSettingsFile;
-    std::string config;
-    if (xdg_config_home != nullptr && xdg_config_home[0] == '/')
-        config = xdg_config_home;
-    else
-        config = std::string(home != nullptr ? home : "") + "/.config";
-    return config + "/orbalis/" + kSettingsFile;
+    return config_home(xdg_config_home, home) + "/orbalis/" + kSettingsFile;
 }
 
 void default_settings(CInit& s) {

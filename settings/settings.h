@@ -47,10 +47,13 @@ inline constexpr double kMaxTimeZone = 14.0;
 inline constexpr double kMinHeight = -99999.0;
 inline constexpr double kMaxHeight = 999999.0;
 
+// The user's configuration folder: $XDG_CONFIG_HOME, or ~/.config when the variable is
+// unset or not an absolute path. Either environment value may be null.
+std::string config_home(const char* xdg_config_home, const char* home);
+
 // Where the settings live when no file is named: "orbalis.ini" in the working directory
 // when there is one (earlier versions kept it there), otherwise
-// $XDG_CONFIG_HOME/orbalis/orbalis.ini, or ~/.config/orbalis/orbalis.ini when the variable
-// is unset or not an absolute path. Either environment value may be null.
+// orbalis/orbalis.ini in the configuration folder.
 std::string default_settings_location(const char* xdg_config_home, const char* home);
 
 // Writes the defaults; the padding and the derived doubles are left as they are.

@@ -79,3 +79,9 @@ TEST(Texts, IndependentOfLocale) {
     EXPECT_FALSE(parse_decimal("9,5").has_value());
     std::setlocale(LC_ALL, saved.c_str());
 }
+
+TEST(Texts, AutostartEntryQuotesTheBinary) {
+    EXPECT_NE(autostart_entry("/usr/bin/orbalis").find("\nExec=/usr/bin/orbalis\n"), std::string::npos);
+    EXPECT_NE(autostart_entry("/opt/my apps/$orbalis").find("\nExec=\"/opt/my apps/\\\\$orbalis\"\n"),
+              std::string::npos);
+}

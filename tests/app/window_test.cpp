@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -283,4 +284,26 @@ TEST(Window, DialogCancelChangesNothing) {
     EXPECT_EQ(form.ctx->latitude, lat);
     EXPECT_EQ(form.ctx->sunrise, sunrise);
     EXPECT_EQ(form.face_bitmap.toImage(), face);
+}
+
+// The menu's login start writes a valid autostart entry for this binary and removes it.
+TEST(Window, StartAtLoginWritesAndRemovesTheEntry) {
+    const std::string entry = std::string(std::getenv("XDG_CONFIG_HOME")) + "/autostart/orbalis.desktop";
+    std::filesystem::remove(entry);
+    TForm1 form;
+    EXPECT_EQ(form.PopupMenu1.actions().indexOf(form.StartAtLogin), form.PopupMenu1.actions().indexOf(form.K2) + 1);
+    EXPECT_EQ(form.PopupMenu1.actions().indexOf(form.N2), form.PopupMenu1.actions().indexOf(form.K2) + 2);
+    EXPECT_EQ(form.StartAtLogin->text(), "Start at &login");
+    EXPECT_FALSE(form.StartAtLogin->isChecked());
+    form.StartAtLogin->trigger();
+    ASSERT_TRUE(std::filesystem::exists(entry));
+    EXPECT_TRUE(form.StartAtLogin->isChecked());
+    EXPECT_EQ(std::system(("desktop-file-validate " + entry).c_str()), 0);
+    std::ifstream f(entry);
+    const std::string text{std::istreambuf_iterator<char>(f), {}};
+    EXPECT_NE(text.find("Exec=" + QCoreApplication::applicationFilePath().toStdString() + "\n"), std::string::npos)
+        << text;
+    form.StartAtLogin->trigger();
+    EXPECT_FALSE(std::filesystem::exists(entry));
+    EXPECT_FALSE(form.StartAtLogin->isChecked());
 }

@@ -8,7 +8,7 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "install failed")
 endif()
 foreach(f bin/orbalis share/applications/orbalis.desktop share/metainfo/io.github.orbalis.Orbalis.metainfo.xml
-          share/man/man1/orbalis.1 share/icons/hicolor/scalable/apps/orbalis.svg
+          share/man/man1/orbalis.1.gz share/doc/orbalis/copyright share/doc/orbalis/changelog.gz share/icons/hicolor/scalable/apps/orbalis.svg
           share/icons/hicolor/32x32/apps/orbalis.png share/icons/hicolor/48x48/apps/orbalis.png
           share/icons/hicolor/64x64/apps/orbalis.png share/icons/hicolor/128x128/apps/orbalis.png
           share/icons/hicolor/256x256/apps/orbalis.png)
@@ -36,10 +36,23 @@ foreach(dep libqt6widgets6 libc6 fonts-liberation)
     message(FATAL_ERROR "package does not depend on ${dep}:\n${info}")
   endif()
 endforeach()
-foreach(f usr/bin/orbalis usr/share/applications/orbalis.desktop usr/share/man/man1/orbalis.1
+foreach(f usr/bin/orbalis usr/share/applications/orbalis.desktop usr/share/man/man1/orbalis.1.gz
           usr/share/icons/hicolor/32x32/apps/orbalis.png usr/share/metainfo/io.github.orbalis.Orbalis.metainfo.xml)
   if(NOT contents MATCHES "${f}")
     message(FATAL_ERROR "package lacks ${f}")
   endif()
 endforeach()
-message(STATUS "${deb}\n${info}")
+# The packaged binary carries no debug information, and lintian finds no error.
+execute_process(COMMAND dpkg-deb -x ${deb} ${OUT}/unpacked RESULT_VARIABLE rc)
+execute_process(COMMAND file ${OUT}/unpacked/usr/bin/orbalis OUTPUT_VARIABLE kind)
+if(NOT rc EQUAL 0 OR NOT kind MATCHES ", stripped")
+  message(FATAL_ERROR "the packaged binary is not stripped: ${kind}")
+endif()
+if(NOT info MATCHES "Description: [^\n]+\n  +[A-Za-z]")
+  message(FATAL_ERROR "the package has no extended description:\n${info}")
+endif()
+execute_process(COMMAND lintian --no-tag-display-limit ${deb} OUTPUT_VARIABLE findings ERROR_QUIET)
+if(findings MATCHES "(^|\n)E: ")
+  message(FATAL_ERROR "lintian reports errors:\n${findings}")
+endif()
+message(STATUS "${deb}\n${info}\nlintian:\n${findings}")
