@@ -12,6 +12,8 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
@@ -80,6 +82,8 @@ TForm1::TForm1(std::string settings_file, QWidget* parent)
     // Every paint covers the whole window with the face picture: no background fill first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    // A desktop clock is rarely the active window; its tooltip shows all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     build_menu();
 
     settings = std::make_unique<CInit>();
@@ -371,6 +375,7 @@ void TForm1::update_face() {
     run_calculations();
     draw_face_bitmap();
     rebuild_texts();
+    rebuild_glance();
 }
 
 void TForm1::apply_settings_to_engine() {
@@ -395,6 +400,25 @@ void TForm1::rebuild_texts() {
     sunset_text = std::move(t.sunset_text);
     twilight_begin_text = std::move(t.twilight_begin_text);
     twilight_end_text = std::move(t.twilight_end_text);
+}
+
+void TForm1::rebuild_glance() {
+    const double now = ctx->jd - ctx->delta_t / 86400;  // UT
+    const auto passed = [now](const astro::NextPhases& p) {
+        return !(*std::min_element(std::begin(p.jd_ut), std::end(p.jd_ut)) > now);  // NaN counts as passed
+    };
+    if (!next_phases || passed(*next_phases)) next_phases = astro::next_principal_phases(now, ctx->delta_t);
+    PhasesAhead ahead{};
+    for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) {
+        const double jd = next_phases->jd_ut[k];
+        constexpr double kFarDays = 1e6;  // beyond this no instant is converted to a clock time
+        const double days = jd - astro::kUnixEpochJd;
+        const std::time_t at = std::fabs(days) < kFarDays ? static_cast<std::time_t>(days * 86400) : 0;
+        ahead.when[k] = local_time_of(jd, settings->tz_hours + astro::dst_shift_hours(at));
+        ahead.days[k] = jd - now;
+    }
+    const LocalTime local{year, month, day, hour, minute};
+    setToolTip(QString::fromStdString(glance_text(*ctx, *planets, local, second, ahead, twelve_hour())));
 }
 
 DisplayTexts TForm1::display_texts() const {
@@ -423,6 +447,7 @@ SlowLayerInput TForm1::slow_layer_input() const {
     in.twilight_begin_found = ctx->twilight_begin_found;
     in.twilight_end_found = ctx->twilight_end_found;
     in.sun_altitude_sine = ctx->sun_horizon_vector[2];
+    in.southern_view = settings->latitude < 0;  // the S flag with a latitude other than 0
     return in;
 }
 

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "almanac.h"
 #include "context.h"
 #include "face.h"
 #include "planets.h"
@@ -50,6 +51,7 @@ public:
     void update_face();
     void draw_face_bitmap();  // the slow layer alone, from the current results
     void rebuild_texts();
+    void rebuild_glance();  // the tooltip: the day at a glance
     // After the observer or the zone changed: orient, compute Sun and Moon, redraw.
     void apply_settings_to_engine();
     // What OK in the dialog leads to: the edited record kept with the window's current
@@ -109,6 +111,7 @@ private:
     FastLayerInput fast_layer_input() const;
 
     std::optional<face::FastLayerTools> fast_tools;
+    std::optional<astro::NextPhases> next_phases;  // searched again once the first has passed
     bool destroyed = false;
     std::time_t clock_second = -1;  // the reading the calendar fields and the zone come from
 };

@@ -179,19 +179,22 @@ void draw_moon_picture(QPainter& p, const SlowLayerInput& in) {
     const double d = in.disc_radius - kMoonInset;
     const int mx = static_cast<int>(in.centre_x - d * std::sin(phi * kDegToRad));
     const int my = static_cast<int>(in.centre_y + d * std::cos(phi * kDegToRad));
+    // Seen from the south the Moon is mirrored: its picture is the northern one of the
+    // phase angle reflected, 360 - phi, at the same place on the ring.
+    const double lit = in.southern_view ? astro::floor_mod(360 - phi, 360) : phi;
     set_pen_brush(p, Qt::black, Qt::black);
     ellipse(p, box(mx - 11, my - 11, mx + 11, my + 11));
 
     set_pen_brush(p, kYellow, kYellow);
     const QRect r = box(mx - kMoonRadius, my - kMoonRadius, mx + kMoonRadius, my + kMoonRadius);
     const QPoint top(mx, my - kMoonRadius), bottom(mx, my + kMoonRadius);
-    if (phi >= 180)
+    if (lit >= 180)
         chord(p, r, top, bottom);  // left half
     else
         chord(p, r, bottom, top);  // right half
 
-    const int e = static_cast<int>(kMoonRadius * std::cos(phi * kDegToRad));
-    if (phi <= 90 || phi >= 270) set_pen_brush(p, Qt::black, Qt::black);  // crescent
+    const int e = static_cast<int>(kMoonRadius * std::cos(lit * kDegToRad));
+    if (lit <= 90 || lit >= 270) set_pen_brush(p, Qt::black, Qt::black);  // crescent
     else p.setBrush(kYellow);                                               // gibbous
     ellipse(p, box(mx + e, my - kMoonRadius, mx - e, my + kMoonRadius));
 }

@@ -26,6 +26,7 @@ struct SlowLayerInput {
     bool sunrise_found = true, sunset_found = true;
     bool twilight_begin_found = true, twilight_end_found = true;
     double sun_altitude_sine = 0;  // of the Sun now, topocentric
+    bool southern_view = false;    // the Moon picture as seen south of the equator
 };
 
 struct FastLayerInput {

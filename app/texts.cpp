@@ -1,6 +1,10 @@
 #include "texts.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -11,7 +15,97 @@ double cut(double v) {
     return std::trunc(v + std::copysign(kTolerance, v));
 }
 
+constexpr const char* kNone = "none within 24 h";
+constexpr const char* kPhaseNames[astro::kPrincipalPhaseCount] = {"New moon", "First quarter", "Full moon",
+                                                                   "Last quarter"};
+
+std::string two_digits(int v) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d", v);
+    return buf;
+}
+
+std::string date_of(const LocalTime& t) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", t.year, t.month, t.day);
+    return buf;
+}
+
+// "07:05" on the 24-hour dial; "7:05 am", "12:30 am", "12:05 pm" on the 12-hour one.
+std::string clock_time(int hour, int minute, bool twelve_hour) {
+    if (!twelve_hour) return two_digits(hour) + ":" + two_digits(minute);
+    const int h12 = hour % 12 == 0 ? 12 : hour % 12;
+    return std::to_string(h12) + ":" + two_digits(minute) + (hour < 12 ? " am" : " pm");
+}
+
+// The local clock time `offset` hours after the reading, cut to the minute as the event
+// texts are; nothing for an offset that is not finite or lies beyond two days.
+std::optional<int> minutes_of_day(double offset, int hour, int minute, int second) {
+    if (!std::isfinite(offset) || std::fabs(offset) > 48) return std::nullopt;
+    constexpr double kMinuteTolerance = 1e-6;
+    const double t = astro::floor_mod(hour + minute / 60.0 + second / 3600.0 + offset, 24.0);
+    return static_cast<int>(std::trunc(t * 60 + kMinuteTolerance)) % (24 * 60);
+}
+
+struct ComingEvent {
+    const char* name;
+    double offset;  // hours after now
+    bool found;
+};
+
 }  // namespace
+
+std::optional<LocalTime> local_time_of(double jd_ut, double tz_hours) {
+    constexpr double kFirstJd = 1721425.5, kLastJd = 5373484.5;  // 0001-01-01 and 10000-01-01
+    if (!std::isfinite(jd_ut) || !std::isfinite(tz_hours) || jd_ut < kFirstJd || jd_ut >= kLastJd)
+        return std::nullopt;
+    const double seconds = std::floor((jd_ut - astro::kUnixEpochJd) * 86400 + tz_hours * 3600);
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    std::tm tm{};
+    if (gmtime_r(&t, &tm) == nullptr) return std::nullopt;
+    return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min};
+}
+
+std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const LocalTime& now,
+                        int second, const PhasesAhead& phases, bool twelve_hour) {
+    ComingEvent events[] = {
+        {"Sunrise", ctx.sunrise, ctx.sunrise_found},
+        {"Sunset", ctx.sunset, ctx.sunset_found},
+        {"Twilight begins", ctx.twilight_begin, ctx.twilight_begin_found},
+        {"Twilight ends", ctx.twilight_end, ctx.twilight_end_found},
+        {"Moonrise", ctx.moonrise, ctx.moonrise != astro::kNoMoonEvent},
+        {"Moonset", ctx.moonset, ctx.moonset != astro::kNoMoonEvent},
+    };
+    std::stable_sort(std::begin(events), std::end(events), [](const ComingEvent& a, const ComingEvent& b) {
+        if (a.found != b.found) return a.found;
+        return a.found && a.offset < b.offset;
+    });
+    std::string out = date_of(now);
+    for (const ComingEvent& e : events) {
+        const std::optional<int> m = e.found ? minutes_of_day(e.offset, now.hour, now.minute, second) : std::nullopt;
+        out.append("\n").append(e.name).append(" ");
+        out += m ? clock_time(*m / 60, *m % 60, twelve_hour) : kNone;
+    }
+    const double lit = (1 - std::cos(ctx.moon_phase_angle * astro::kDegToRad)) * 50;
+    char moon[64];
+    std::snprintf(moon, sizeof moon, "\nMoon %s days old, %d%% lit", shortest_decimal(planets.moon_age).c_str(),
+                  static_cast<int>(std::lround(std::clamp(lit, 0.0, 100.0))));
+    out += moon;
+    for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) {
+        out.append("\n").append(kPhaseNames[k]).append(" ");
+        const std::optional<LocalTime>& t = phases.when[k];
+        if (!t || !std::isfinite(phases.days[k])) {
+            out += "not found";
+            continue;
+        }
+        char days[32];
+        const auto end = std::to_chars(days, days + sizeof days, std::clamp(phases.days[k], 0.0, 99.0),
+                                       std::chars_format::fixed, 1);
+        out += date_of(*t) + " " + clock_time(t->hour, t->minute, twelve_hour) + ", in " +
+               std::string(days, end.ptr) + " days";
+    }
+    return out;
+}
 
 std::string age_text(double moon_age) { return "Age=" + shortest_decimal(cut(moon_age * 10) * 0.1); }
 
@@ -63,7 +157,7 @@ std::string autostart_entry(const std::string& binary) {
     // '"', '`', '$' and '\\' escaped.
     std::string exec = binary;
     if (binary.find_first_of(" \t\n\"'\\><~|&;$*?#()`") != std::string::npos) {
-        exec = "\"";
+        exec.assign(1, '"');
         for (const char c : binary) {
             if (c == '"' || c == '`' || c == '$' || c == '\\') exec += "\\\\";
             exec += c;

@@ -2,9 +2,11 @@
 // Standard library only, independent of the user's locale.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "almanac.h"
 #include "context.h"
 #include "planets.h"
 #include "settings.h"
@@ -34,6 +36,28 @@ std::string event_text(double offset, bool found, int hour, int minute, int seco
 
 // The ten lines of the information dialog's memo.
 std::vector<std::string> info_memo_lines(const DisplayTexts& t);
+
+// A local date and time to the minute.
+struct LocalTime {
+    int year, month, day, hour, minute;
+};
+
+// The local time of a UT Julian day in a zone (hours east of Greenwich); nothing for an
+// instant that is not finite or lies outside the years 1 to 9999.
+std::optional<LocalTime> local_time_of(double jd_ut, double tz_hours);
+
+// The principal phases ahead (new, first quarter, full, last quarter): their local times,
+// when found, and how many days away each is.
+struct PhasesAhead {
+    std::optional<LocalTime> when[astro::kPrincipalPhaseCount];
+    double days[astro::kPrincipalPhaseCount];
+};
+
+// The day at a glance, shown when the pointer rests on the clock: the date, the coming
+// events of the next 24 h in time order, the Moon's age and lit fraction, and the next
+// principal phases. Clock times follow the dial: 24-hour, or 12-hour with am and pm.
+std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const LocalTime& now,
+                        int second, const PhasesAhead& phases, bool twelve_hour);
 
 // The XDG autostart desktop entry that starts `binary` at login.
 std::string autostart_entry(const std::string& binary);

@@ -1,4 +1,5 @@
-// What the clock asks of the engine: the minute pass for a civil moment.
+// What the clock asks of the engine: the minute pass for a civil moment, and the coming
+// principal phases of the Moon.
 #pragma once
 
 #include "context.h"
@@ -16,5 +17,20 @@ struct CivilMoment {
 // order: Delta T for the date, the time set and the observer oriented (the frame pass
 // runs with the time), Sun, Moon and the day's events, then the planet pass.
 void minute_pass(CalcContext& ctx, CPlnt_Data& planets, const CivilMoment& m);
+
+// The Moon's phase angle at T (Julian centuries of TT): its longitude less the Sun's
+// apparent longitude, in [0, 360) degrees, as the minute pass computes it.
+double moon_phase_angle_at(double T);
+
+enum PrincipalPhase { kNewMoon, kFirstQuarter, kFullMoon, kLastQuarter };
+inline constexpr int kPrincipalPhaseCount = 4;
+
+// The next instant after jd_ut (Julian day, UT) at which the phase angle passes 0, 90, 180
+// and 270 degrees, in that order of the array: Julian days, UT. Delta T is taken as
+// constant over the month searched.
+struct NextPhases {
+    double jd_ut[kPrincipalPhaseCount];
+};
+NextPhases next_principal_phases(double jd_ut, double delta_t_seconds);
 
 }  // namespace astro

@@ -92,6 +92,7 @@ struct CalcContext {
 inline constexpr double kDegToRad = 0.017453292519943295;
 inline constexpr double kJ2000 = 2451545.0;
 inline constexpr double kDaysPerCentury = 36525.0;
+inline constexpr double kUnixEpochJd = 2440587.5;  // 1970 January 1, 0h UT
 
 // x - floor(x/y)*y: in [0, y) for positive y.
 double floor_mod(double x, double y);

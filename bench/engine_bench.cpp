@@ -120,4 +120,16 @@ void BM_PlanetPass(benchmark::State& state) {
 }
 BENCHMARK(BM_PlanetPass);
 
+// The search for the next new moon, quarters and full moon, run when the tooltip's
+// phases have passed.
+void BM_NextPrincipalPhases(benchmark::State& state) {
+    const astro::CalcContext ctx = prepared();
+    const double jd_ut = ctx.jd - ctx.delta_t / 86400;
+    for (auto _ : state) {
+        const astro::NextPhases next = astro::next_principal_phases(jd_ut, ctx.delta_t);
+        benchmark::DoNotOptimize(next.jd_ut[0]);
+    }
+}
+BENCHMARK(BM_NextPrincipalPhases)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -266,3 +266,21 @@ TEST(Face, DateAndTimeMatchQtTextLayout) {
         EXPECT_EQ(differ, 0) << ppi;
     }
 }
+
+// South of the equator the Moon picture is mirrored at the same place on the ring: the
+// first quarter lit on the left; full and new moon look the same from both hemispheres.
+TEST(Face, SouthernViewMirrorsTheMoon) {
+    SlowLayerInput north, south;
+    south.southern_view = true;
+    north.moon_phase_angle = south.moon_phase_angle = 90;
+    const QImage n = slow(north), s = slow(south);
+    const QPoint c = moon_centre(90);
+    EXPECT_EQ(n.pixelColor(c + QPoint(5, 0)), face::kYellow);
+    EXPECT_EQ(n.pixelColor(c + QPoint(-5, 0)), QColor(Qt::black));
+    EXPECT_EQ(s.pixelColor(c + QPoint(-5, 0)), face::kYellow);
+    EXPECT_EQ(s.pixelColor(c + QPoint(5, 0)), QColor(Qt::black));
+    for (const double phi : {0.0, 180.0}) {
+        north.moon_phase_angle = south.moon_phase_angle = phi;
+        EXPECT_EQ(slow(north), slow(south)) << phi;
+    }
+}

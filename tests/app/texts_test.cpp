@@ -85,3 +85,47 @@ TEST(Texts, AutostartEntryQuotesTheBinary) {
     EXPECT_NE(autostart_entry("/opt/my apps/$orbalis").find("\nExec=\"/opt/my apps/\\\\$orbalis\"\n"),
               std::string::npos);
 }
+
+// The day at a glance from fixed results: events in time order, an absent one, the Moon and
+// the phases, on the 24-hour and the 12-hour dial, whatever the locale's decimal point.
+TEST(Texts, DayAtAGlance) {
+    astro::CalcContext ctx;
+    astro::CPlnt_Data planets;
+    planets.moon_age = 12.3;
+    ctx.moon_phase_angle = 90;
+    ctx.sunrise = 2.5;
+    ctx.sunrise_found = true;
+    ctx.sunset = 12.25;
+    ctx.sunset_found = true;
+    ctx.twilight_begin = 1.0;
+    ctx.twilight_begin_found = true;
+    ctx.twilight_end_found = false;
+    ctx.moonrise = 20.0;
+    ctx.moonset = astro::kNoMoonEvent;
+    PhasesAhead phases{};
+    const double now_jd = astro::julian_day(2026, 12, 9.0) + 4.5 / 24 - 9.0 / 24;  // 04:30 at +9
+    const double ahead[] = {15.25, 22.5, 0.75, 7.1};
+    for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) {
+        phases.when[k] = local_time_of(now_jd + ahead[k], 9.0);
+        phases.days[k] = ahead[k];
+    }
+    const LocalTime now{2026, 12, 9, 4, 30};
+    EXPECT_EQ(glance_text(ctx, planets, now, 0, phases, false),
+              "2026-12-09\n"
+              "Twilight begins 05:30\nSunrise 07:00\nSunset 16:45\nMoonrise 00:30\n"
+              "Twilight ends none within 24 h\nMoonset none within 24 h\n"
+              "Moon 12.3 days old, 50% lit\n"
+              "New moon 2026-12-24 10:30, in 15.2 days\nFirst quarter 2026-12-31 16:30, in 22.5 days\n"
+              "Full moon 2026-12-09 22:30, in 0.8 days\nLast quarter 2026-12-16 06:54, in 7.1 days");
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = old ? old : "C";
+    if (!use_decimal_comma_locale()) GTEST_SKIP() << "no locale with a decimal comma";
+    const std::string twelve = glance_text(ctx, planets, now, 0, phases, true);
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_NE(twelve.find("\nTwilight begins 5:30 am\nSunrise 7:00 am\nSunset 4:45 pm\nMoonrise 12:30 am\n"),
+              std::string::npos)
+        << twelve;
+    EXPECT_NE(twelve.find("\nFull moon 2026-12-09 10:30 pm, in 0.8 days\n"), std::string::npos) << twelve;
+    EXPECT_FALSE(local_time_of(NAN, 9.0).has_value());
+    EXPECT_FALSE(local_time_of(1e300, 9.0).has_value());
+}

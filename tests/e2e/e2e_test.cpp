@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -370,4 +371,28 @@ TEST(CommandLine, WorksWithoutADisplay) {
     EXPECT_NE(out.find("--frobnicate"), std::string::npos) << out;
     std::tie(rc, out) = run_without_display("--settings");
     EXPECT_EQ(rc, 2);
+}
+
+// Resting the pointer on the face shows the day at a glance in a tooltip window.
+TEST_F(RealWindow, HoverShowsTheDayAtAGlance) {
+    write_ini(100, 100);
+    start();
+    auto tooltips = [this] {
+        int n = 0;
+        std::istringstream ids(x("xdotool search --onlyvisible --classname orbalis"));
+        for (std::string id; ids >> id;)
+            n += x("xprop -id " + id + " _NET_WM_WINDOW_TYPE").find("_NET_WM_WINDOW_TYPE_TOOLTIP") != std::string::npos;
+        return n;
+    };
+    EXPECT_EQ(tooltips(), 0);
+    x("xdotool mousemove 160 160");
+    std::this_thread::sleep_for(300ms);
+    x("xdotool mousemove 162 161");
+    int shown = 0;
+    for (int i = 0; i < 30 && shown == 0; ++i) {
+        std::this_thread::sleep_for(100ms);
+        shown = tooltips();
+    }
+    EXPECT_EQ(shown, 1);
+    stop();
 }

@@ -1,6 +1,7 @@
 // Reads "year month day hour minute second tz lat lon height" lines from standard input
 // and prints, for each, what the clock computes at start-up and in one minute update
-// with that moment as the clock reading: one JSON object per line.
+// with that moment as the clock reading, and the next principal phases (Julian days, UT):
+// one JSON object per line.
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -74,6 +75,11 @@ void run(const Moment& m) {
     flag(out, "twilight_begin_found", ctx.twilight_begin_found);
     flag(out, "twilight_end_found", ctx.twilight_end_found);
     field(out, "moon_age", planets.moon_age);
+    const astro::NextPhases next = astro::next_principal_phases(ctx.jd - ctx.delta_t / 86400, ctx.delta_t);
+    field(out, "next_new_moon", next.jd_ut[astro::kNewMoon]);
+    field(out, "next_first_quarter", next.jd_ut[astro::kFirstQuarter]);
+    field(out, "next_full_moon", next.jd_ut[astro::kFullMoon]);
+    field(out, "next_last_quarter", next.jd_ut[astro::kLastQuarter]);
     const DisplayTexts t = build_display_texts(ctx, planets, m.hour, m.minute, m.second);
     text(out, "age_text", t.age_text);
     text(out, "illum_text", t.illum_text);
