@@ -38,10 +38,13 @@ std::string clock_time(int hour, int minute, bool twelve_hour) {
     return std::to_string(h12) + ":" + two_digits(minute) + (hour < 12 ? " am" : " pm");
 }
 
-// The local clock time `offset` hours after the reading, cut to the minute as the event
-// texts are; nothing for an offset that is not finite or lies beyond two days.
-std::optional<int> minutes_of_day(double offset, int hour, int minute, int second) {
-    if (!std::isfinite(offset) || std::fabs(offset) > 48) return std::nullopt;
+constexpr int kNoMinute = -1;
+
+// The local clock time `offset` hours after the reading, in minutes after midnight, cut to
+// the minute as the event texts are; kNoMinute for an offset that is not finite or lies
+// beyond two days.
+int minutes_of_day(double offset, int hour, int minute, int second) {
+    if (!std::isfinite(offset) || std::fabs(offset) > 48) return kNoMinute;
     constexpr double kMinuteTolerance = 1e-6;
     const double t = astro::floor_mod(hour + minute / 60.0 + second / 3600.0 + offset, 24.0);
     return static_cast<int>(std::trunc(t * 60 + kMinuteTolerance)) % (24 * 60);
@@ -82,9 +85,9 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
     });
     std::string out = date_of(now);
     for (const ComingEvent& e : events) {
-        const std::optional<int> m = e.found ? minutes_of_day(e.offset, now.hour, now.minute, second) : std::nullopt;
+        const int m = e.found ? minutes_of_day(e.offset, now.hour, now.minute, second) : kNoMinute;
         out.append("\n").append(e.name).append(" ");
-        out += m ? clock_time(*m / 60, *m % 60, twelve_hour) : kNone;
+        out += m != kNoMinute ? clock_time(m / 60, m % 60, twelve_hour) : kNone;
     }
     const double lit = (1 - std::cos(ctx.moon_phase_angle * astro::kDegToRad)) * 50;
     char moon[64];
