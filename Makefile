@@ -1,9 +1,9 @@
 # Set-up and everyday commands. Every Debian package the build, the tests, the
 # benchmarks and the packaging need is listed here and nowhere else.
 PACKAGES := g++ cmake make pkg-config file dpkg-dev \
-	qt6-base-dev qt6-qpa-plugins libgl-dev \
+	qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libxcb1-dev \
 	libgtest-dev libbenchmark-dev liberfa-dev \
-	xvfb xauth xdotool x11-utils x11-apps imagemagick fonts-liberation locales \
+	xvfb xauth xdotool x11-utils x11-apps imagemagick fonts-liberation locales openbox weston \
 	desktop-file-utils appstream tzdata lintian
 
 BUILD ?= build

@@ -6,8 +6,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRegion>
 #include <QSaveFile>
 #include <QScreen>
@@ -22,6 +25,7 @@
 
 #include "Unit2.h"
 #include "almanac.h"
+#include "desktop.h"
 #include "observer.h"
 
 namespace {
@@ -60,8 +64,6 @@ const QScreen* nearest_screen(QPoint p) {
     return best;
 }
 
-bool on_wayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
-
 }  // namespace
 
 TForm1::TForm1(std::string settings_file, QWidget* parent)
@@ -75,13 +77,18 @@ TForm1::TForm1(std::string settings_file, QWidget* parent)
     font.setPixelSize(11);
     setFont(font);
 
-    const double dpr = devicePixelRatioF();
-    face_bitmap = QPixmap(static_cast<int>(2 * face_radius * dpr), static_cast<int>(2 * face_radius * dpr));
-    face_bitmap.setDevicePixelRatio(dpr);
+    make_face_bitmap();
     setFixedSize(2 * face_radius, 2 * face_radius);
-    // Every paint covers the whole window with the face picture: no background fill first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_NoSystemBackground);
+    if (round_by_mask) {
+        // Every paint covers the whole window with the face picture: no background fill first.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_NoSystemBackground);
+    } else {
+        // No window shapes (Wayland): a translucent window with the face painted round.
+        setAttribute(Qt::WA_TranslucentBackground);
+    }
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Orbalis"));
     // A desktop clock is rarely the active window; its tooltip shows all the same.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     build_menu();
@@ -198,6 +205,19 @@ void TForm1::mouseMoveEvent(QMouseEvent* e) {
     FormMouseMove(p.x(), p.y());
 }
 
+// The menu key and Shift+F10 open the menu at the clock; Ctrl+Q exits as Exit does.
+void TForm1::keyPressEvent(QKeyEvent* e) {
+    const bool menu_key = e->key() == Qt::Key_Menu || (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier);
+    if (menu_key) {
+        PopupMenu1.popup(mapToGlobal(QPoint(centre_x, centre_y)));
+    } else if (e->matches(QKeySequence::Quit) ||
+               (e->key() == Qt::Key_Q && e->modifiers() == Qt::ControlModifier)) {
+        K1Click();
+    } else {
+        QWidget::keyPressEvent(e);
+    }
+}
+
 void TForm1::mouseReleaseEvent(QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
     FormMouseUp(e->button(), p.x(), p.y());
@@ -207,7 +227,35 @@ void TForm1::mouseReleaseEvent(QMouseEvent* e) {
 // paint to the ellipse, which the raster engine then blends in bands on its thread pool.
 void TForm1::FormShow() {
     winId();  // makes the native window, if it is not there yet
-    windowHandle()->setMask(QRegion(0, 0, 2 * face_radius + 1, 2 * face_radius + 1, QRegion::Ellipse));
+    if (round_by_mask) windowHandle()->setMask(face_shape());
+    desktop::mark_as_gadget(*windowHandle());
+    if (!watching_screen) {
+        watching_screen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &TForm1::match_pixel_ratio);
+    }
+    match_pixel_ratio();
+}
+
+QRegion TForm1::face_shape() const {
+    return QRegion(0, 0, 2 * face_radius + 1, 2 * face_radius + 1, QRegion::Ellipse);
+}
+
+void TForm1::make_face_bitmap() {
+    const double dpr = devicePixelRatioF();
+    face_bitmap = QPixmap(static_cast<int>(2 * face_radius * dpr), static_cast<int>(2 * face_radius * dpr));
+    face_bitmap.setDevicePixelRatio(dpr);
+}
+
+// On a monitor of another scale the face is drawn anew at its pixel ratio, the round
+// shape is given again (the platform scales it only when it is set) and the text tools
+// are rebuilt for the new pixel density.
+void TForm1::match_pixel_ratio() {
+    if (destroyed || face_bitmap.devicePixelRatio() == devicePixelRatioF()) return;
+    make_face_bitmap();
+    draw_face_bitmap();
+    fast_tools.reset();
+    if (round_by_mask && windowHandle() != nullptr) windowHandle()->setMask(face_shape());
+    update();
 }
 
 void TForm1::FormPaint() {
@@ -232,12 +280,16 @@ void TForm1::FormDestroy() {
     planets.reset();
 }
 
-void TForm1::FormMouseDown(Qt::MouseButton, int x, int y) {
+// The window system moves the window where it can (the window manager's move on X11, the
+// compositor's on Wayland, which a client cannot do itself); only where it refuses (no
+// window manager) does the clock follow the mouse itself. The right button keeps the
+// clock's own drag: its press opens the menu.
+void TForm1::FormMouseDown(Qt::MouseButton button, int x, int y) {
     dragging = true;
     drag_x = x;
     drag_y = y;
-    // A Wayland client cannot place itself: hand the move to the compositor.
-    if (on_wayland() && windowHandle() != nullptr && windowHandle()->startSystemMove()) dragging = false;
+    if (button != Qt::RightButton && windowHandle() != nullptr && windowHandle()->startSystemMove())
+        dragging = false;
 }
 
 void TForm1::FormMouseMove(int x, int y) {
@@ -283,9 +335,13 @@ void TForm1::accept_settings(const CInit& edited) {
                                  .arg(QString::fromStdString(settings_path), QString::fromStdString(saved.error)));
 }
 
+// Where the window system has the window; left as it was where it cannot say (Wayland).
 void TForm1::store_position() {
-    settings->left = x();
-    settings->top = y();
+    const std::optional<QPoint> at =
+        windowHandle() != nullptr ? desktop::reported_position(*windowHandle()) : std::optional<QPoint>(pos());
+    if (!at) return;
+    settings->left = at->x();
+    settings->top = at->y();
 }
 
 void TForm1::K1Click() { close(); }
@@ -388,6 +444,14 @@ void TForm1::apply_settings_to_engine() {
 void TForm1::draw_face_bitmap() {
     QPainter p(&face_bitmap);
     face::draw_slow_layer(p, slow_layer_input());
+    if (round_by_mask) return;
+    // Without a window shape the corners are cleared to transparent.
+    QPainterPath outside;
+    outside.addRect(0, 0, 2 * face_radius, 2 * face_radius);
+    QPainterPath disc;
+    disc.addRegion(face_shape());
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.fillPath(outside.subtracted(disc), Qt::transparent);
 }
 
 void TForm1::rebuild_texts() {
@@ -400,6 +464,10 @@ void TForm1::rebuild_texts() {
     sunset_text = std::move(t.sunset_text);
     twilight_begin_text = std::move(t.twilight_begin_text);
     twilight_end_text = std::move(t.twilight_end_text);
+    QStringList said;
+    for (const std::string& line : info_memo_lines(display_texts())) said << QString::fromStdString(line).trimmed();
+    said.removeAll(QString());
+    setAccessibleDescription(said.join(QStringLiteral("; ")));
 }
 
 void TForm1::rebuild_glance() {

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QPoint>
+#include <QRegion>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -15,6 +16,7 @@
 #include <string>
 
 #include "almanac.h"
+#include "desktop.h"
 #include "context.h"
 #include "face.h"
 #include "planets.h"
@@ -97,6 +99,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void build_menu();
@@ -106,6 +109,9 @@ private:
     void keep_on_screen();  // brings the face back when its middle lies on no screen
     void set_zone_for_now();
     void store_position();
+    void make_face_bitmap();
+    void match_pixel_ratio();
+    QRegion face_shape() const;
     void rest_until_next_second();
     SlowLayerInput slow_layer_input() const;
     FastLayerInput fast_layer_input() const;
@@ -113,5 +119,7 @@ private:
     std::optional<face::FastLayerTools> fast_tools;
     std::optional<astro::NextPhases> next_phases;  // searched again once the first has passed
     bool destroyed = false;
+    bool round_by_mask = desktop::has_window_shapes();  // else a translucent window
+    bool watching_screen = false;
     std::time_t clock_second = -1;  // the reading the calendar fields and the zone come from
 };

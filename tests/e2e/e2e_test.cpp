@@ -109,10 +109,11 @@ protected:
         display.append(buf, std::strcspn(buf, "\n"));
     }
     void TearDown() override {
-        if (clock > 0) {
-            kill(clock, SIGKILL);
-            wait_exit(clock, 2000ms);
-        }
+        for (pid_t* p : {&clock, &window_manager})
+            if (*p > 0) {
+                kill(*p, SIGKILL);
+                wait_exit(*p, 2000ms);
+            }
         kill(xvfb, SIGTERM);
         wait_exit(xvfb, 3000ms);
         if (!HasFailure()) fs::remove_all(dir);
@@ -190,7 +191,7 @@ protected:
 
     fs::path dir;
     std::string display, window;
-    pid_t xvfb = -1, clock = -1;
+    pid_t xvfb = -1, clock = -1, window_manager = -1;
 };
 
 bool face_colour(const std::string& c) { return c == "#0000FF" || c == "#FFFF00"; }
@@ -395,4 +396,51 @@ TEST_F(RealWindow, HoverShowsTheDayAtAGlance) {
     }
     EXPECT_EQ(shown, 1);
     stop();
+}
+
+// Under a window manager (openbox): a gadget on every workspace, out of the taskbar and the
+// pager, moved by the window manager, with its menu and exit on the keyboard.
+TEST_F(RealWindow, UnderAWindowManager) {
+    window_manager = spawn({"openbox", "--sm-disable"}, dir, display, dir / "openbox.err");
+    for (int i = 0; i < 50 && x("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") == std::string::npos; ++i)
+        std::this_thread::sleep_for(100ms);
+    write_ini(200, 150);
+    start();
+    const std::string state = x("xprop -id " + window + " _NET_WM_STATE");
+    for (const char* s : {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"})
+        EXPECT_NE(state.find(s), std::string::npos) << state;
+    EXPECT_NE(x("xprop -id " + window + " _NET_WM_DESKTOP").find("4294967295"), std::string::npos);
+
+    drag(260, 210, 70, 50);
+    const std::string info = x("xwininfo -id " + window);
+    int wx = -1, wy = -1;
+    std::sscanf(info.c_str() + info.find("Absolute upper-left X:"), "Absolute upper-left X: %d", &wx);
+    std::sscanf(info.c_str() + info.find("Absolute upper-left Y:"), "Absolute upper-left Y: %d", &wy);
+    EXPECT_EQ(std::make_pair(wx, wy), std::make_pair(270, 200));
+
+    // The menu is the one other window of the clock's.
+    auto menus = [this] {
+        int n = 0;
+        std::istringstream ids(x("xdotool search --onlyvisible --classname orbalis"));
+        for (std::string id; ids >> id;) n += id != window;
+        return n;
+    };
+    x("xdotool mousemove 700 550");  // no tooltip in the way
+    x("xdotool windowactivate --sync " + window);
+    x("xdotool key Menu");
+    std::this_thread::sleep_for(500ms);
+    EXPECT_EQ(menus(), 1);
+    x("xdotool key Escape");
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(menus(), 0);
+    x("xdotool windowactivate --sync " + window + " key shift+F10");
+    std::this_thread::sleep_for(500ms);
+    EXPECT_EQ(menus(), 1);
+    x("xdotool key Escape");
+    std::this_thread::sleep_for(300ms);
+    x("xdotool windowactivate --sync " + window + " key ctrl+q");
+    ASSERT_TRUE(wait_exit(clock, 5000ms));
+    clock = -1;
+    const CInit s = read_settings(dir / kSettingsFile);
+    EXPECT_EQ(std::make_pair(s.left, s.top), std::make_pair(wx, wy));
 }
