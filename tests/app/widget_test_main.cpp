@@ -7,8 +7,12 @@
 #include <filesystem>
 #include <unistd.h>
 
+#ifndef ORBALIS_TEST_PLATFORM
+#define ORBALIS_TEST_PLATFORM "offscreen"
+#endif
+
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", ORBALIS_TEST_PLATFORM, 1);
     const auto dir = std::filesystem::temp_directory_path() / ("orbalis_widgets_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::filesystem::current_path(dir);
