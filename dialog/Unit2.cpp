@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QValidator>
+#include <utility>
 
 namespace {
 
@@ -105,6 +106,7 @@ void TForm2::build() {
     connect(&BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(&BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
+    name_for_screen_readers();
     lay_out();
     set_keyboard_order();
     // Return in any field is OK and Escape is Cancel, whatever the field would make of them.
@@ -162,6 +164,24 @@ void TForm2::set_keyboard_order() {
     QWidget* const order[] = {&ComboBox1, &North, &South, &UpDown1, &UpDown2, &East,
                               &West,      &UpDown3, &UpDown4, &PS_Height, &BitBtn1, &BitBtn2};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+// What a screen reader says for each control; the labels beside them are not tied to them.
+void TForm2::name_for_screen_readers() {
+    const std::pair<QWidget*, const char*> names[] = {
+        {&ComboBox1, "Time zone, hours east of Greenwich"},
+        {&North, "North"},
+        {&South, "South"},
+        {&East, "East"},
+        {&West, "West"},
+        {&UpDown1, "Latitude, degrees"},
+        {&UpDown2, "Latitude, minutes"},
+        {&UpDown3, "Longitude, degrees"},
+        {&UpDown4, "Longitude, minutes"},
+        {&PS_Height, "Height above sea level, metres"},
+        {&Memo1, "Moon and coming events"},
+    };
+    for (const auto& [w, name] : names) w->setAccessibleName(QString::fromLatin1(name));
 }
 
 QString TForm2::zone_text(double tz_hours) {

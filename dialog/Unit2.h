@@ -73,6 +73,7 @@ private:
     void build_zone_combo();
     void lay_out();
     void set_keyboard_order();
+    void name_for_screen_readers();
     void load(const QStringList& memo_lines);
     void show_zone(double tz_hours);
     void centre_on_parent_screen();

@@ -47,6 +47,10 @@ TEST(Window, ShapeMenuAndTexts) {
     EXPECT_EQ(form.age_text.rfind("Age=", 0), 0u);
     EXPECT_EQ(form.illum_text.rfind("k=", 0), 0u);
     EXPECT_EQ(form.settings->tz_hours, 9.0);
+    // A screen reader says what the face shows.
+    EXPECT_EQ(form.accessibleName(), "Orbalis");
+    EXPECT_TRUE(form.accessibleDescription().contains(QString::fromStdString(form.age_text)));
+    EXPECT_TRUE(form.accessibleDescription().contains(QString::fromStdString("MoonRise:" + form.moonrise_text)));
 
     const QImage before = form.face_bitmap.toImage();
     form.Clock24hClick();

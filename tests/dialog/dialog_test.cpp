@@ -76,6 +76,8 @@ TEST(Dialog, CaptionControlsAndZones) {
     EXPECT_GE(d.height(), 201);
     EXPECT_EQ(d.Memo1.toPlainText().split('\n'), kMemo);
     EXPECT_TRUE(d.Memo1.isReadOnly());
+    for (const QWidget* w : std::initializer_list<const QWidget*>{&d.ComboBox1, &d.North, &d.UpDown1, &d.UpDown4, &d.PS_Height})
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
     EXPECT_EQ(TForm2::zone_text(5.5), "+5.5");
     EXPECT_EQ(TForm2::zone_text(0), "0");
     EXPECT_EQ(TForm2::zone_text(-5), "-5");

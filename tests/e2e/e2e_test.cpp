@@ -5,8 +5,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -35,8 +37,9 @@ std::string run(const std::string& cmd) {
 }
 
 // Starts a program in `cwd`, which is also its home, with its standard error in `err`.
+// `env` holds further NAME=value settings.
 pid_t spawn(const std::vector<std::string>& args, const fs::path& cwd, const std::string& display,
-            const fs::path& err = {}) {
+            const fs::path& err = {}, const std::vector<std::string>& env = {}) {
     const pid_t pid = fork();
     if (pid == 0) {
         if (!cwd.empty()) {
@@ -52,6 +55,7 @@ pid_t spawn(const std::vector<std::string>& args, const fs::path& cwd, const std
         if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
         unsetenv("QT_QPA_PLATFORM");
         unsetenv("WAYLAND_DISPLAY");
+        for (const std::string& e : env) putenv(const_cast<char*>(e.c_str()));
         std::vector<char*> argv;
         for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
@@ -443,4 +447,99 @@ TEST_F(RealWindow, UnderAWindowManager) {
     clock = -1;
     const CInit s = read_settings(dir / kSettingsFile);
     EXPECT_EQ(std::make_pair(s.left, s.top), std::make_pair(wx, wy));
+}
+
+namespace {
+
+// An image as 8-bit RGB, read through ImageMagick's binary PPM.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgb;
+    std::array<int, 3> at(int px, int py) const {
+        const std::size_t i = 3 * (static_cast<std::size_t>(py) * width + px);
+        return {rgb[i], rgb[i + 1], rgb[i + 2]};
+    }
+};
+
+Picture read_picture(const fs::path& png) {
+    const fs::path ppm = fs::path(png).replace_extension(".ppm");
+    Picture p;
+    if (std::system(("convert " + png.string() + " -depth 8 " + ppm.string()).c_str()) != 0) return p;
+    std::ifstream f(ppm, std::ios::binary);
+    std::string magic;
+    int max = 0;
+    f >> magic >> p.width >> p.height >> max;
+    f.get();
+    p.rgb.resize(3 * static_cast<std::size_t>(p.width) * p.height);
+    f.read(reinterpret_cast<char*>(p.rgb.data()), static_cast<std::streamsize>(p.rgb.size()));
+    if (magic != "P6" || max != 255 || !f) p = {};
+    return p;
+}
+
+}  // namespace
+
+// Native Wayland under weston's headless compositor: the clock starts, runs, ends on
+// SIGTERM and leaves the saved position as it was (a Wayland client cannot learn where it
+// is); the face is round, its corners transparent.
+TEST(Wayland, NativeClockKeepsThePositionAndIsRound) {
+    const fs::path dir = fs::temp_directory_path() / ("orbalis_wayland_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "runtime");
+    fs::permissions(dir / "runtime", fs::perms::owner_all);
+    const std::string socket = "wayland-orbalis-" + std::to_string(getpid());
+    const std::vector<std::string> env = {"XDG_RUNTIME_DIR=" + (dir / "runtime").string(), "WAYLAND_DISPLAY=" + socket};
+    const pid_t weston = spawn({"weston", "--backend=headless-backend.so", "--socket=" + socket, "--width=640",
+                                "--height=480", "--use-pixman", "--debug", "--idle-time=0"},
+                               dir, "", dir / "weston.log", env);
+    for (int i = 0; i < 50 && !fs::exists(dir / "runtime" / socket); ++i) std::this_thread::sleep_for(100ms);
+    if (!fs::exists(dir / "runtime" / socket)) {
+        kill(weston, SIGKILL);
+        wait_exit(weston, 2000ms);
+        GTEST_SKIP() << "weston could not start: " << file_text(dir / "weston.log");
+    }
+    CInit s{};
+    default_settings(s);
+    s.left = 250;
+    s.top = 130;
+    ASSERT_TRUE(save_settings(s, (dir / kSettingsFile).string()));
+    std::vector<std::string> clock_env = env;
+    clock_env.push_back("QT_QPA_PLATFORM=wayland");
+    const pid_t clock = spawn({ORBALIS_BINARY}, dir, "", dir / "clock.err", clock_env);
+    std::this_thread::sleep_for(4s);
+    const pid_t shooter = spawn({"weston-screenshooter"}, dir, "", dir / "shooter.err", env);
+    wait_exit(shooter, 5000ms);
+    std::this_thread::sleep_for(6s);
+    kill(clock, SIGTERM);
+    int status = -1;
+    const bool ended = wait_exit(clock, 5000ms, &status);
+    if (!ended) kill(clock, SIGKILL);
+    kill(weston, SIGTERM);
+    wait_exit(weston, 3000ms);
+    ASSERT_TRUE(ended) << file_text(dir / "clock.err");
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << " " << file_text(dir / "clock.err");
+    EXPECT_EQ(fs::file_size(dir / kSettingsFile), 52u);
+    const CInit after = read_settings(dir / kSettingsFile);
+    EXPECT_EQ(after.left, 250);
+    EXPECT_EQ(after.top, 130);
+
+    fs::path shot;
+    for (const auto& e : fs::directory_iterator(dir))
+        if (e.path().filename().string().rfind("wayland-screenshot", 0) == 0) shot = e.path();
+    if (shot.empty()) {
+        std::printf("no screenshot from weston: %s\n", file_text(dir / "shooter.err").c_str());
+    } else {
+        // The face's blue disc bounds it; just inside the window's corners is the desktop.
+        const Picture p = read_picture(shot);
+        ASSERT_GT(p.width, 0);
+        int x0 = p.width, y0 = p.height, x1 = -1, y1 = -1;
+        for (int py = 0; py < p.height; ++py)
+            for (int px = 0; px < p.width; ++px)
+                if (p.at(px, py) == std::array<int, 3>{0, 0, 255}) {
+                    x0 = std::min(x0, px), y0 = std::min(y0, py), x1 = std::max(x1, px), y1 = std::max(y1, py);
+                }
+        ASSERT_GE(x1 - x0, 100) << "no face in " << shot;
+        for (const auto& [cx, cy] : {std::pair{x0 + 2, y0 + 2}, {x1 - 2, y0 + 2}, {x0 + 2, y1 - 2}, {x1 - 2, y1 - 2}})
+            EXPECT_NE(p.at(cx, cy), (std::array<int, 3>{0, 0, 0})) << cx << "," << cy;
+    }
+    if (!HasFailure()) fs::remove_all(dir);
 }
