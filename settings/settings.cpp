@@ -6,9 +6,11 @@
 
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <random>
 
 namespace {
@@ -21,6 +23,8 @@ bool in_range(std::int16_t v, int lo, int hi) { return v >= lo && v <= hi; }
 
 constexpr mode_t kPrivateMode = 0600;  // the record is the user's location
 constexpr int kTemporaryNameTries = 16;
+constexpr const char* kTemporaryInfix = ".tmp-";
+constexpr std::size_t kTemporaryNameLength = 8;  // random letters after the infix
 
 // Writes the whole block; the errno of the failing call when it cannot.
 int write_all(int fd, const void* data, std::size_t size) {
@@ -64,8 +68,8 @@ int create_temporary(const std::string& path, std::string& name) {
     std::random_device random;
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
     for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
-        name = path + ".tmp-";
-        for (int i = 0; i < 8; ++i) name += kLetters[pick(random)];
+        name = path + kTemporaryInfix;
+        for (std::size_t i = 0; i < kTemporaryNameLength; ++i) name += kLetters[pick(random)];
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kPrivateMode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -84,6 +88,23 @@ int make_folders(const std::string& folder) {
     }
     constexpr mode_t kFolderMode = 0700;
     return ::mkdir(folder.c_str(), kFolderMode) == 0 || errno == EEXIST ? 0 : errno;
+}
+
+// Temporary files a killed save left behind (their names are unique, so none is ever
+// reused): removed once they are old enough that no save can still be writing them.
+void remove_stale_temporaries(const std::string& path) {
+    namespace fs = std::filesystem;
+    constexpr auto kStaleAfter = std::chrono::minutes(1);
+    const std::string prefix = fs::path(path).filename().string() + kTemporaryInfix;
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(folder_of(path), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != prefix.size() + kTemporaryNameLength || name.compare(0, prefix.size(), prefix) != 0) continue;
+        std::error_code e;
+        if (it->is_regular_file(e) && !it->is_symlink(e) && now - it->last_write_time(e) > kStaleAfter && !e)
+            fs::remove(it->path(), e);
+    }
 }
 
 // The rename is on disk only once the folder is.
@@ -193,6 +214,7 @@ SaveOutcome save_settings(const CInit& s, const std::string& path) {
         return failure(path, "rename", error);
     }
     flush_folder(path);
+    remove_stale_temporaries(path);
     SaveOutcome out;
     out.saved = true;
     return out;

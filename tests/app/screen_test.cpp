@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QImage>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include "Unit1.h"
+#include "Unit2.h"
 
 namespace {
 
@@ -65,4 +67,21 @@ TEST(Screens, FaceInTheGapGoesToTheNearestMonitor) {
     save_position(1700, 500);  // the middle on two
     TForm1 form;
     EXPECT_EQ(form.pos(), QPoint(1700, 500));
+}
+
+// The dialog opens in the middle of the monitor that holds the clock.
+TEST(Screens, DialogOpensOnTheClocksMonitor) {
+    save_position(1200, 100);
+    TForm1 form;
+    form.show();
+    QApplication::processEvents();
+    QRect opened;
+    QTimer::singleShot(0, &form, [&opened] {
+        auto* d = qobject_cast<TForm2*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        opened = d->frameGeometry();
+        d->reject();
+    });
+    form.K2Click();
+    EXPECT_TRUE(screen_named("two")->geometry().contains(opened.center())) << opened.x() << "," << opened.y();
 }

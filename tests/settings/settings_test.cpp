@@ -226,6 +226,20 @@ TEST_F(SettingsFile, SaveNeverFollowsPlantedLinks) {
                                                         "outside"}));
 }
 
+// A save killed half way leaves its uniquely named temporary file; the next save clears
+// those no save can still be writing.
+TEST_F(SettingsFile, SaveClearsTemporariesOfKilledSaves) {
+    write_file(path + ".tmp-oldoldol", {1});
+    fs::last_write_time(path + ".tmp-oldoldol", fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    write_file(path + ".tmp-newnewne", {2});
+    write_file(dir / "other.ini.tmp-oldoldol", {3});
+    fs::last_write_time(dir / "other.ini.tmp-oldoldol", fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    CInit s{};
+    default_settings(s);
+    ASSERT_TRUE(save_settings(s, path));
+    EXPECT_EQ(names_in(dir), (std::vector<std::string>{"orbalis.ini", "orbalis.ini.tmp-newnewne", "other.ini.tmp-oldoldol"}));
+}
+
 TEST_F(SettingsFile, SaveKeepsThePermissions) {
     CInit s{};
     default_settings(s);
