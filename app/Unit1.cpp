@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -134,7 +133,7 @@ void TForm1::build_menu() {
     K1->setObjectName(QStringLiteral("K1"));
     StartAtLogin->setObjectName(QStringLiteral("StartAtLogin"));
     StartAtLogin->setCheckable(true);
-    StartAtLogin->setChecked(QFileInfo::exists(QString::fromStdString(autostart_entry_path())));
+    StartAtLogin->setChecked(autostart_entry_exists());
     Clock12h->setCheckable(true);
     Clock24h->setCheckable(true);
     Clock12h->setChecked(true);
@@ -146,7 +145,7 @@ void TForm1::build_menu() {
     connect(StartAtLogin, &QAction::triggered, this, &TForm1::StartAtLoginClick);
     // The entry may have been added or removed elsewhere: the mark shows what is there.
     connect(&PopupMenu1, &QMenu::aboutToShow, this, [this] {
-        StartAtLogin->setChecked(QFileInfo::exists(QString::fromStdString(autostart_entry_path())));
+        StartAtLogin->setChecked(autostart_entry_exists());
     });
     // The release after a right press goes to the menu: never leave a drag behind.
     connect(&PopupMenu1, &QMenu::aboutToHide, this, [this] { dragging = false; });
@@ -210,8 +209,7 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
     const bool menu_key = e->key() == Qt::Key_Menu || (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier);
     if (menu_key) {
         PopupMenu1.popup(mapToGlobal(QPoint(centre_x, centre_y)));
-    } else if (e->matches(QKeySequence::Quit) ||
-               (e->key() == Qt::Key_Q && e->modifiers() == Qt::ControlModifier)) {
+    } else if (e->key() == Qt::Key_Q && e->modifiers() == Qt::ControlModifier) {
         K1Click();
     } else {
         QWidget::keyPressEvent(e);
@@ -350,9 +348,13 @@ std::string TForm1::autostart_entry_path() const {
     return config_home(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")) + "/autostart/orbalis.desktop";
 }
 
+bool TForm1::autostart_entry_exists() const {
+    return QFileInfo::exists(QString::fromStdString(autostart_entry_path()));
+}
+
 void TForm1::StartAtLoginClick() {
     const QString path = QString::fromStdString(autostart_entry_path());
-    const bool wanted = !QFileInfo::exists(path);
+    const bool wanted = !autostart_entry_exists();
     QString error;
     if (wanted) {
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -364,7 +366,7 @@ void TForm1::StartAtLoginClick() {
     } else if (!QFile::remove(path)) {
         error = QStringLiteral("it could not be removed");
     }
-    StartAtLogin->setChecked(QFileInfo::exists(path));
+    StartAtLogin->setChecked(autostart_entry_exists());
     if (!error.isEmpty())
         QMessageBox::warning(this, QStringLiteral("Orbalis"),
                              QStringLiteral("The login start entry %1 was not changed: %2").arg(path, error));
@@ -471,7 +473,7 @@ void TForm1::rebuild_texts() {
 }
 
 void TForm1::rebuild_glance() {
-    const double now = ctx->jd - ctx->delta_t / 86400;  // UT
+    const double now = astro::ut_julian_day(*ctx);
     const auto passed = [now](const astro::NextPhases& p) {
         return !(*std::min_element(std::begin(p.jd_ut), std::end(p.jd_ut)) > now);  // NaN counts as passed
     };
@@ -479,10 +481,8 @@ void TForm1::rebuild_glance() {
     PhasesAhead ahead{};
     for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) {
         const double jd = next_phases->jd_ut[k];
-        constexpr double kFarDays = 1e6;  // beyond this no instant is converted to a clock time
-        const double days = jd - astro::kUnixEpochJd;
-        const std::time_t at = std::fabs(days) < kFarDays ? static_cast<std::time_t>(days * 86400) : 0;
-        ahead.when[k] = local_time_of(jd, settings->tz_hours + astro::dst_shift_hours(at));
+        const std::optional<std::time_t> at = astro::unix_time_of(jd);
+        ahead.when[k] = at ? local_time_of(jd, settings->tz_hours + astro::dst_shift_hours(*at)) : std::nullopt;
         ahead.days[k] = jd - now;
     }
     const LocalTime local{year, month, day, hour, minute};

@@ -106,6 +106,7 @@ private:
     void place_window();
     void watch_screens();
     std::string autostart_entry_path() const;
+    bool autostart_entry_exists() const;
     void keep_on_screen();  // brings the face back when its middle lies on no screen
     void set_zone_for_now();
     void store_position();

@@ -39,13 +39,13 @@ std::string clock_time(int hour, int minute, bool twelve_hour) {
 }
 
 constexpr int kNoMinute = -1;
+constexpr double kMinuteTolerance = 1e-6;  // an event at 7:05 computed as 7:04.99999 is 7:05
 
 // The local clock time `offset` hours after the reading, in minutes after midnight, cut to
 // the minute as the event texts are; kNoMinute for an offset that is not finite or lies
 // beyond two days.
 int minutes_of_day(double offset, int hour, int minute, int second) {
     if (!std::isfinite(offset) || std::fabs(offset) > 48) return kNoMinute;
-    constexpr double kMinuteTolerance = 1e-6;
     const double t = astro::floor_mod(hour + minute / 60.0 + second / 3600.0 + offset, 24.0);
     return static_cast<int>(std::trunc(t * 60 + kMinuteTolerance)) % (24 * 60);
 }
@@ -59,11 +59,10 @@ struct ComingEvent {
 }  // namespace
 
 std::optional<LocalTime> local_time_of(double jd_ut, double tz_hours) {
-    constexpr double kFirstJd = 1721425.5, kLastJd = 5373484.5;  // 0001-01-01 and 10000-01-01
-    if (!std::isfinite(jd_ut) || !std::isfinite(tz_hours) || jd_ut < kFirstJd || jd_ut >= kLastJd)
-        return std::nullopt;
-    const double seconds = std::floor((jd_ut - astro::kUnixEpochJd) * 86400 + tz_hours * 3600);
-    const std::time_t t = static_cast<std::time_t>(seconds);
+    const std::optional<std::time_t> utc = astro::unix_time_of(jd_ut);
+    constexpr double kMostZoneHours = 48;
+    if (!utc || !std::isfinite(tz_hours) || std::fabs(tz_hours) > kMostZoneHours) return std::nullopt;
+    const std::time_t t = *utc + static_cast<std::time_t>(std::floor(tz_hours * 3600));
     std::tm tm{};
     if (gmtime_r(&t, &tm) == nullptr) return std::nullopt;
     return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min};
@@ -121,7 +120,6 @@ std::string event_text(double offset, bool found, int hour, int minute, int seco
     double t = hour + minute / 60.0 + second / 3600.0 + offset;
     if (!found || !std::isfinite(t) || std::fabs(t) > 48) return kAbsentEvent;
     if (t >= 24) t -= 24;
-    constexpr double kMinuteTolerance = 1e-6;
     const double whole_minutes = std::trunc(t * 60 + std::copysign(kMinuteTolerance, t));
     const int total = static_cast<int>(whole_minutes);
     const std::string text = std::to_string(total / 60) + "h" + std::to_string(total % 60) + "m";

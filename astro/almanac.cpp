@@ -15,7 +15,6 @@ void minute_pass(CalcContext& ctx, CPlnt_Data& planets, const CivilMoment& m) {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
 constexpr double kSearchStepDays = 2.0;     // the phase angle moves at most 30 deg in it
 constexpr double kSearchSpanDays = 32.0;    // more than a lunation: every phase is met
 constexpr double kWantedPrecisionDays = 1.0 / kSecondsPerDay;

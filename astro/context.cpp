@@ -47,7 +47,7 @@ double delta_t_polynomial(int year, int month, double day) {
         sum += k * power;
         power *= c;
     }
-    return 86400.0 * sum;
+    return kSecondsPerDay * sum;
 }
 
 }  // namespace
@@ -75,6 +75,14 @@ double delta_t_seconds(int year, int month, double day) {
         return (1 - g) * kDeltaTTable[i] + g * kDeltaTTable[i + 1];
     }
     return 58 + 0.8 * (year - 1990 + g);
+}
+
+double ut_julian_day(const CalcContext& ctx) { return ctx.jd - ctx.delta_t / kSecondsPerDay; }
+
+std::optional<std::time_t> unix_time_of(double jd_ut) {
+    constexpr double kFirstJd = 1721425.5, kLastJd = 5373484.5;  // 0001-01-01 and 10000-01-01
+    if (!std::isfinite(jd_ut) || jd_ut < kFirstJd || jd_ut >= kLastJd) return std::nullopt;
+    return static_cast<std::time_t>(std::floor((jd_ut - kUnixEpochJd) * kSecondsPerDay));
 }
 
 double compute_jd(CalcContext& ctx) {

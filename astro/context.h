@@ -3,6 +3,7 @@
 #pragma once
 
 #include <ctime>
+#include <optional>
 
 namespace astro {
 
@@ -93,6 +94,7 @@ inline constexpr double kDegToRad = 0.017453292519943295;
 inline constexpr double kJ2000 = 2451545.0;
 inline constexpr double kDaysPerCentury = 36525.0;
 inline constexpr double kUnixEpochJd = 2440587.5;  // 1970 January 1, 0h UT
+inline constexpr double kSecondsPerDay = 86400.0;
 
 // x - floor(x/y)*y: in [0, y) for positive y.
 double floor_mod(double x, double y);
@@ -103,6 +105,13 @@ double julian_day(int year, int month, double day);
 
 // Delta T = TT - UT in seconds; 0 before 1800.
 double delta_t_seconds(int year, int month, double day);
+
+// The Julian Day of the context's moment on the UT scale.
+double ut_julian_day(const CalcContext& ctx);
+
+// The system clock's reading (seconds since 1970) of a UT Julian day; nothing for an
+// instant that is not finite or lies outside the years 1 to 9999.
+std::optional<std::time_t> unix_time_of(double jd_ut);
 
 // Julian Day on the TT scale of the stored local time; stored and returned.
 double compute_jd(CalcContext& ctx);

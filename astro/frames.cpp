@@ -93,7 +93,7 @@ void sun_vectors(CalcContext& ctx) {
 // Sidereal time is a function of universal time, so day, fraction and Tu come from
 // the UT Julian Day; everything else in the frames stays on TT.
 void sidereal_time(CalcContext& ctx) {
-    const double jd_ut = ctx.jd - ctx.delta_t / 86400.0;
+    const double jd_ut = ut_julian_day(ctx);
     double jd0 = std::floor(jd_ut + 0.5) - 0.5;
     double f = jd_ut - jd0;
     while (f < 0) {

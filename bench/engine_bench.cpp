@@ -124,7 +124,7 @@ BENCHMARK(BM_PlanetPass);
 // phases have passed.
 void BM_NextPrincipalPhases(benchmark::State& state) {
     const astro::CalcContext ctx = prepared();
-    const double jd_ut = ctx.jd - ctx.delta_t / 86400;
+    const double jd_ut = astro::ut_julian_day(ctx);
     for (auto _ : state) {
         const astro::NextPhases next = astro::next_principal_phases(jd_ut, ctx.delta_t);
         benchmark::DoNotOptimize(next.jd_ut[0]);

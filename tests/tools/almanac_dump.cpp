@@ -75,7 +75,7 @@ void run(const Moment& m) {
     flag(out, "twilight_begin_found", ctx.twilight_begin_found);
     flag(out, "twilight_end_found", ctx.twilight_end_found);
     field(out, "moon_age", planets.moon_age);
-    const astro::NextPhases next = astro::next_principal_phases(ctx.jd - ctx.delta_t / 86400, ctx.delta_t);
+    const astro::NextPhases next = astro::next_principal_phases(astro::ut_julian_day(ctx), ctx.delta_t);
     field(out, "next_new_moon", next.jd_ut[astro::kNewMoon]);
     field(out, "next_first_quarter", next.jd_ut[astro::kFirstQuarter]);
     field(out, "next_full_moon", next.jd_ut[astro::kFullMoon]);
