@@ -1,0 +1,90 @@
+// Both layers of the face at fixed inputs, pixel for pixel against reviewed pictures in
+// tests/data/golden. ORBALIS_WRITE_GOLDEN=1 writes the pictures anew instead.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <cstdlib>
+#include <string>
+
+#include "face.h"
+
+namespace {
+
+struct GoldenCase {
+    const char* name;
+    SlowLayerInput slow;
+    FastLayerInput fast;
+};
+
+SlowLayerInput slow_input(int hour, int minute, bool twelve, double phase, bool south) {
+    SlowLayerInput in;
+    in.hour = hour;
+    in.minute = minute;
+    in.twelve_hour = twelve;
+    in.moon_phase_angle = phase;
+    in.southern_view = south;
+    in.moonrise = 3.2;
+    in.moonset = 14.7;
+    in.moon_up_flag = -1;
+    in.twilight_begin = 22.1;
+    in.sunrise = 23.4;
+    in.sunset = 9.5;
+    in.twilight_end = 10.9;
+    in.sun_altitude_sine = 0.2;
+    return in;
+}
+
+FastLayerInput fast_input(int hour, int minute, int second, bool twelve) {
+    FastLayerInput in;
+    in.year = 2026;
+    in.month = 12;
+    in.day = 9;
+    in.hour = hour;
+    in.minute = minute;
+    in.second = second;
+    in.twelve_hour = twelve;
+    return in;
+}
+
+std::vector<GoldenCase> cases() {
+    std::vector<GoldenCase> all = {
+        {"north_12h_0730", slow_input(7, 30, true, 40, false), fast_input(7, 30, 15, true)},
+        {"north_24h_1845", slow_input(18, 45, false, 200, false), fast_input(18, 45, 59, false)},
+        {"south_12h_1230", slow_input(12, 30, true, 100, true), fast_input(12, 30, 0, true)},
+        {"polar_24h_2359", slow_input(23, 59, false, 300, false), fast_input(23, 59, 30, false)},
+    };
+    // Polar day with the Moon up all day and no Sun events.
+    SlowLayerInput& polar = all.back().slow;
+    polar.moonrise = polar.moonset = astro::kNoMoonEvent;
+    polar.moon_up_flag = 4;
+    polar.sunrise_found = polar.sunset_found = polar.twilight_begin_found = polar.twilight_end_found = false;
+    return all;
+}
+
+void check_or_write(const QImage& drawn, const std::string& name) {
+    const QString path = QString::fromStdString(std::string(ORBALIS_TEST_DATA) + "/golden/" + name + ".png");
+    if (std::getenv("ORBALIS_WRITE_GOLDEN") != nullptr) {
+        ASSERT_TRUE(drawn.save(path)) << name;
+        return;
+    }
+    const QImage golden(path);
+    ASSERT_FALSE(golden.isNull()) << "missing " << path.toStdString();
+    EXPECT_EQ(drawn.convertToFormat(QImage::Format_RGB32), golden.convertToFormat(QImage::Format_RGB32)) << name;
+}
+
+}  // namespace
+
+TEST(Golden, BothLayersPixelForPixel) {
+    face::FastLayerTools tools(96);
+    for (const GoldenCase& c : cases()) {
+        QImage img(120, 120, QImage::Format_RGB32);
+        img.fill(Qt::magenta);
+        QPainter p(&img);
+        face::draw_slow_layer(p, c.slow);
+        check_or_write(img, std::string(c.name) + "_slow");
+        face::draw_fast_layer(p, c.fast, tools);
+        p.end();
+        check_or_write(img, std::string(c.name) + "_face");
+    }
+}
