@@ -13,6 +13,11 @@ void minute_pass(CalcContext& ctx, CPlnt_Data& planets, const CivilMoment& m) {
     compute(planets, ctx);
 }
 
+void start_at(CalcContext& ctx, CPlnt_Data& planets, const Place& place, const CivilMoment& m) {
+    set_observer(ctx, place.latitude, place.longitude, place.height);
+    minute_pass(ctx, planets, m);
+}
+
 namespace {
 
 constexpr double kSearchStepDays = 2.0;     // the phase angle moves at most 30 deg in it
@@ -51,7 +56,7 @@ double refine_crossing(double target_deg, double a, double fa, double b, double 
 }  // namespace
 
 double moon_phase_angle_at(double T) {
-    return floor_mod(moon_longitude(T) - apparent_sun_longitude(sun_longitude(T), T), 360.0);
+    return moon_phase_angle(moon_longitude(T), apparent_sun_longitude(sun_longitude(T), T));
 }
 
 // The angle grows all month, 10.8 to 14.5 deg a day; a target is passed where its offset
@@ -66,7 +71,7 @@ NextPhases next_principal_phases(double jd_ut, double delta_t_seconds) {
         next.jd_ut[k] = NAN;
         for (double step = kSearchStepDays; step <= kSearchSpanDays; step += kSearchStepDays) {
             const double b = start + step, fb = offset_from(target, b);
-            if (fa < 0 && fb >= 0 && fb - fa < 180) {
+            if (fa < 0 && fb >= 0) {
                 next.jd_ut[k] = refine_crossing(target, a, fa, b, fb) - delta_t_seconds / kSecondsPerDay;
                 break;
             }

@@ -13,10 +13,18 @@ struct CivilMoment {
     int hour, minute, second;  // hour 0..23
 };
 
+// Where the observer stands: geodetic degrees, north and east positive, and metres.
+struct Place {
+    double latitude, longitude, height;
+};
+
 // Brings the context and the planet record up to date for the moment, in the clock's
 // order: Delta T for the date, the time set and the observer oriented (the frame pass
 // runs with the time), Sun, Moon and the day's events, then the planet pass.
 void minute_pass(CalcContext& ctx, CPlnt_Data& planets, const CivilMoment& m);
+
+// A new place or a new start: the observer set, then one minute pass.
+void start_at(CalcContext& ctx, CPlnt_Data& planets, const Place& place, const CivilMoment& m);
 
 // The Moon's phase angle at T (Julian centuries of TT): its longitude less the Sun's
 // apparent longitude, in [0, 360) degrees, as the minute pass computes it.

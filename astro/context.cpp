@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "frames.h"
 
 namespace astro {
 
@@ -30,12 +29,14 @@ bool gregorian_leap(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-// Delta T at the start of 1975 ... 1989, whole seconds.
+// Delta T at the start of 1975 ... 1989, whole seconds: the observed values of the
+// Astronomical Almanac's Delta T table, rounded.
 constexpr int kDeltaTTable[] = {46, 47, 48, 49, 50, 51, 52, 53, 54, 54, 55, 55, 56, 56, 57};
 constexpr int kDeltaTFirstYear = 1975;
 constexpr int kDaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 
-// Polynomial in centuries from 1900 January 0.5, result in days (1800 ... 1974).
+// Schmadel & Zech 1979 (Acta Astron. 29, 101), the 12th-degree fit for 1800 ... 1975:
+// polynomial in centuries from 1900 January 0.5, result in days.
 double delta_t_polynomial(int year, int month, double day) {
     constexpr double kCoefficients[] = {-0.000029, 0.001233,  0.003081, -0.013867, -0.020446,
                                         0.076929,  0.075456,  -0.200097, -0.159732, 0.247433,
@@ -51,11 +52,6 @@ double delta_t_polynomial(int year, int month, double day) {
 }
 
 }  // namespace
-
-double floor_mod(double x, double y) {
-    const double r = x - std::floor(x / y) * y;
-    return r < y ? r : r - y;  // a tiny negative x would otherwise round up to y itself
-}
 
 double julian_day(int year, int month, double day) { return calendar_to_jd(year, month, day); }
 
@@ -74,7 +70,7 @@ double delta_t_seconds(int year, int month, double day) {
         const int i = year - kDeltaTFirstYear;
         return (1 - g) * kDeltaTTable[i] + g * kDeltaTTable[i + 1];
     }
-    return 58 + 0.8 * (year - 1990 + g);
+    return 58 + 0.8 * (year - 1990 + g);  // linear extrapolation from 58 s in 1990, 0.8 s a year
 }
 
 double ut_julian_day(const CalcContext& ctx) { return ctx.jd - ctx.delta_t / kSecondsPerDay; }
@@ -85,30 +81,14 @@ std::optional<std::time_t> unix_time_of(double jd_ut) {
     return static_cast<std::time_t>(std::floor((jd_ut - kUnixEpochJd) * kSecondsPerDay));
 }
 
+double ut_hours_of(const CalcContext& ctx, double extra_seconds) {
+    return ctx.hour - ctx.tz_hours + ctx.minute / 60 + (ctx.second + extra_seconds) / 3600;
+}
+
 double compute_jd(CalcContext& ctx) {
-    const double day_fraction =
-        (ctx.hour - ctx.tz_hours + ctx.minute / 60 + (ctx.second + ctx.delta_t) / 3600) / 24;
+    const double day_fraction = ut_hours_of(ctx, ctx.delta_t) / 24;  // TT hours: UT plus Delta T
     ctx.jd = calendar_to_jd(ctx.year, ctx.month, ctx.day) + day_fraction;
     return ctx.jd;
-}
-
-void set_time(CalcContext& ctx, double year, double month, double day, double hour,
-              double minute, double second) {
-    ctx.year = year;
-    ctx.month = month;
-    ctx.day = day;
-    ctx.hour = hour;
-    ctx.minute = minute;
-    ctx.second = second;
-    ctx.ut_hours = hour - ctx.tz_hours + minute / 60 + second / 3600;
-    compute_frames(ctx);
-}
-
-void set_time_from_clock(CalcContext& ctx, std::time_t now) {
-    std::tm local{};
-    localtime_r(&now, &local);
-    set_time(ctx, local.tm_year + 1900.0, local.tm_mon + 1.0, local.tm_mday, local.tm_hour,
-             local.tm_min, local.tm_sec);
 }
 
 // The zone's standard offset is the smaller of its offsets at the two solstice months:

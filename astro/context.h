@@ -5,10 +5,9 @@
 #include <ctime>
 #include <optional>
 
-namespace astro {
+#include "vecmath.h"
 
-using Vec3 = double[3];
-using Mat3 = double[3][3];  // row-major
+namespace astro {
 
 inline constexpr double kNoMoonEvent = -1;  // moonrise or moonset when the coming day has none
 
@@ -90,14 +89,10 @@ struct CalcContext {
     Vec3 sun_horizon_vector = {};
 };
 
-inline constexpr double kDegToRad = 0.017453292519943295;
 inline constexpr double kJ2000 = 2451545.0;
 inline constexpr double kDaysPerCentury = 36525.0;
 inline constexpr double kUnixEpochJd = 2440587.5;  // 1970 January 1, 0h UT
 inline constexpr double kSecondsPerDay = 86400.0;
-
-// x - floor(x/y)*y: in [0, y) for positive y.
-double floor_mod(double x, double y);
 
 // Julian Day of 0h of the calendar date plus the day's fraction. Gregorian from
 // 1582 October 15 on, Julian before.
@@ -116,12 +111,9 @@ std::optional<std::time_t> unix_time_of(double jd_ut);
 // Julian Day on the TT scale of the stored local time; stored and returned.
 double compute_jd(CalcContext& ctx);
 
-// Stores the local civil time, sets ut_hours, then refreshes the frames.
-void set_time(CalcContext& ctx, double year, double month, double day, double hour,
-              double minute, double second);
-
-// set_time from a reading of the system clock, as local broken-down time.
-void set_time_from_clock(CalcContext& ctx, std::time_t now);
+// Hours of UT since 0h of the stored civil date (not wrapped): the stored local time less
+// the zone, with `extra_seconds` added to the seconds.
+double ut_hours_of(const CalcContext& ctx, double extra_seconds);
 
 // Daylight-saving shift in hours at the moment t: the system's UTC offset then less the
 // smaller of its offsets on January 1 and July 1 of that year (0 where they are equal).

@@ -1,4 +1,5 @@
-// Heliocentric rectangular coordinates of the Earth (AU), VSOP87A truncated:
+// Heliocentric rectangular coordinates of the Earth (AU), VSOP87A truncated (Bretagnon &
+// Francou 1988, A&A 202, 309; CDS catalogue VI/81, file VSOP87A.ear):
 // referred to the dynamical ecliptic and equinox of J2000.0, not of date.
 #pragma once
 

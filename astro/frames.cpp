@@ -1,6 +1,7 @@
 #include "frames.h"
 
 #include <cmath>
+#include <ctime>
 
 #include "earth_table.h"
 #include "nutation_table.h"
@@ -94,13 +95,10 @@ void sun_vectors(CalcContext& ctx) {
 // the UT Julian Day; everything else in the frames stays on TT.
 void sidereal_time(CalcContext& ctx) {
     const double jd_ut = ut_julian_day(ctx);
-    double jd0 = std::floor(jd_ut + 0.5) - 0.5;
-    double f = jd_ut - jd0;
-    while (f < 0) {
-        f += 1;
-        jd0 -= 1;
-    }
+    const double jd0 = std::floor(jd_ut + 0.5) - 0.5;  // the UT midnight before the moment
+    const double f = jd_ut - jd0;                      // in [0, 1)
     const double tu = (jd0 - kJ2000) / kDaysPerCentury;
+    // GMST at 0h UT, IAU 1982 (Aoki et al. 1982; Astronomical Almanac 1984, p. S15), seconds.
     const double s = 24110.54841 + 8640184.812866 * tu + 0.093104 * tu * tu -
                      0.0000062 * tu * tu * tu;
     ctx.gmst_deg = floor_mod(s * 15 / 3600 + f * 360 * kSiderealRate, 360.0);
@@ -139,46 +137,6 @@ void inv_precession_matrix(double zeta, double z, double theta, Mat3 out) {
     compose(a, b, c, out);
 }
 
-void mat_copy(const Mat3 src, Mat3 out) {
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) out[i][j] = src[i][j];
-}
-
-void rot_x(double deg, Mat3 out) {
-    const double c = std::cos(deg * kDegToRad), s = std::sin(deg * kDegToRad);
-    const double m[3][3] = {{1, 0, 0}, {0, c, s}, {0, -s, c}};
-    mat_copy(m, out);
-}
-
-void rot_z(double deg, Mat3 out) {
-    const double c = std::cos(deg * kDegToRad), s = std::sin(deg * kDegToRad);
-    const double m[3][3] = {{c, s, 0}, {-s, c, 0}, {0, 0, 1}};
-    mat_copy(m, out);
-}
-
-void mat_mul(const Mat3 a, const Mat3 b, Mat3 out) {
-    Mat3 r;
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) r[i][j] = a[i][0] * b[0][j] + a[i][1] * b[1][j] + a[i][2] * b[2][j];
-    mat_copy(r, out);
-}
-
-void mat_transpose(const Mat3 a, Mat3 out) {
-    Mat3 r;
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) r[i][j] = a[j][i];
-    mat_copy(r, out);
-}
-
-void mat_vec(const Mat3 m, const Vec3 v, Vec3 out) {
-    const double r[3] = {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2],
-                         m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
-                         m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
-    out[0] = r[0];
-    out[1] = r[1];
-    out[2] = r[2];
-}
-
 double nutation_longitude(double T) {
     const FundamentalArguments f = fundamental_arguments(T);
     double sum = 0;
@@ -196,6 +154,25 @@ double nutation_obliquity(double T) {
 double earth_x(double T) { return series_sum(0.0, kEarthXTerms, T); }
 double earth_y(double T) { return series_sum(0.0, kEarthYTerms, T); }
 double earth_z(double T) { return series_sum(0.0, kEarthZTerms, T); }
+
+void set_time(CalcContext& ctx, double year, double month, double day, double hour,
+              double minute, double second) {
+    ctx.year = year;
+    ctx.month = month;
+    ctx.day = day;
+    ctx.hour = hour;
+    ctx.minute = minute;
+    ctx.second = second;
+    ctx.ut_hours = ut_hours_of(ctx, 0.0);
+    compute_frames(ctx);
+}
+
+void set_time_from_clock(CalcContext& ctx, std::time_t now) {
+    std::tm local{};
+    localtime_r(&now, &local);
+    set_time(ctx, local.tm_year + 1900.0, local.tm_mon + 1.0, local.tm_mday, local.tm_hour,
+             local.tm_min, local.tm_sec);
+}
 
 void compute_frames(CalcContext& ctx) {
     compute_jd(ctx);

@@ -1,6 +1,8 @@
 // Precession, nutation, obliquity, sidereal time and the frame matrices of the moment.
 #pragma once
 
+#include <ctime>
+
 #include "context.h"
 
 namespace astro {
@@ -15,6 +17,13 @@ PrecessionAngles precession_angles(double T);
 
 // IAU 1976 mean obliquity of the ecliptic, degrees.
 double mean_obliquity(double T);
+
+// Stores the local civil time, sets ut_hours, then refreshes the frames.
+void set_time(CalcContext& ctx, double year, double month, double day, double hour,
+              double minute, double second);
+
+// set_time from a reading of the system clock, as local broken-down time.
+void set_time_from_clock(CalcContext& ctx, std::time_t now);
 
 // Brings every time-dependent field of the context up to date for its stored time.
 void compute_frames(CalcContext& ctx);
@@ -34,13 +43,5 @@ void inv_precession_matrix(double zeta, double z, double theta, Mat3 out);
 
 // Ecliptic to equator for an obliquity in degrees: R1(-obliquity).
 void ecliptic_to_equator(double obliquity_deg, Mat3 out);
-
-// Elementary frame rotations and 3x3 helpers.
-void rot_x(double deg, Mat3 out);  // R1
-void rot_z(double deg, Mat3 out);  // R3
-void mat_copy(const Mat3 src, Mat3 out);
-void mat_mul(const Mat3 a, const Mat3 b, Mat3 out);  // out = a*b
-void mat_transpose(const Mat3 a, Mat3 out);
-void mat_vec(const Mat3 m, const Vec3 v, Vec3 out);  // out = m*v
 
 }  // namespace astro

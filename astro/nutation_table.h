@@ -1,4 +1,5 @@
-// IAU 1980 theory of nutation, 106 terms in the published order.
+// IAU 1980 theory of nutation, 106 terms in the published order (Seidelmann 1982;
+// Explanatory Supplement to the Astronomical Almanac 1992, table 3.222.1).
 // Multipliers of l, l', F, D, Omega; A, A' (arcsec, arcsec/century) for the longitude,
 // B, B' for the obliquity.
 #pragma once

@@ -200,7 +200,7 @@ void compute_sun_and_moon(CalcContext& ctx) {
     sun_unit(apparent_sun, unit);
     topocentric(unit, ctx.sun_distance * kAuKm, ecl_to_equ, ctx.observer_vector, ctx.equ_to_hor_matrix,
                 ctx.sun_horizon_vector);
-    ctx.moon_phase_angle = floor_mod(moon_lon - apparent_sun, 360.0);
+    ctx.moon_phase_angle = moon_phase_angle(moon_lon, apparent_sun);
 
     Vec3 moon_hor;
     moon_unit(moon_lon, moon_lat, unit);
@@ -219,12 +219,6 @@ void compute_sun_and_moon(CalcContext& ctx) {
     // The Moon is searched over the same 24 hourly steps, so its coming day is complete too.
     const EventSlot moon_slots[] = {{kMoonriseSine, &ctx.moonrise, &ctx.moonset, nullptr, nullptr}};
     search_events(ctx, frames, ecl_to_equ, moon_place, moon_hor[2], moon_slots);
-}
-
-void observe_from(CalcContext& ctx, double latitude, double longitude, double height) {
-    set_observer(ctx, latitude, longitude, height);
-    orient_observer(ctx);
-    compute_sun_and_moon(ctx);
 }
 
 void set_time_and_orient(CalcContext& ctx, double year, double month, double day, double hour,

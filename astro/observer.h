@@ -26,10 +26,6 @@ void orient_observer(CalcContext& ctx);
 // Sun and Moon directions, the Moon's phase angle and the day's events.
 void compute_sun_and_moon(CalcContext& ctx);
 
-// A new place at the context's current time: set_observer, orient_observer and
-// compute_sun_and_moon.
-void observe_from(CalcContext& ctx, double latitude, double longitude, double height);
-
 // set_time, orient_observer and compute_sun_and_moon for a local civil moment.
 void set_time_and_orient(CalcContext& ctx, double year, double month, double day, double hour,
                          double minute, double second);

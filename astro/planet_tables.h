@@ -1,5 +1,8 @@
 // Heliocentric ecliptic series of the planets, mean ecliptic and equinox of date:
 // longitude and latitude terms in degrees, radius terms in AU. Added in this order.
+// The low-precision J2000 expansions of the former Hydrographic Department of Japan
+// (nautical-almanac appendix; Kubo and others, 1979-80), as transcribed in
+// tests/data and checked against ERFA's planetary theory in planets_test.
 #pragma once
 
 #include "series.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "context.h"
+#include "vecmath.h"
 #include "sun_moon_tables.h"
 
 namespace astro {
@@ -10,9 +10,6 @@ namespace astro {
 namespace {
 
 constexpr double kTurnsPerDegree = 1.0 / 360.0;  // a product is cheaper than a division
-
-// The engine is single-threaded and its series never nest, so one accumulator serves all.
-double accumulator = 0.0;
 
 double term_cos(double b, double c, double T) {
     const double bt = b * T;
@@ -22,28 +19,17 @@ double term_cos(double b, double c, double T) {
 
 }  // namespace
 
-void series_clear(double start) { accumulator = start; }
-
-double series_term(double a, double b, double c, double T) {
-    accumulator += a * term_cos(b, c, T);
-    return accumulator;
-}
-
-double series_term_t(double a, double b, double c, double T) {
-    accumulator += a * T * term_cos(b, c, T);
-    return accumulator;
-}
-
 double series_sum(double start, std::span<const SeriesTerm> terms, double T) {
-    series_clear(start);
-    for (const SeriesTerm& t : terms) {
-        if (t.secular)
-            series_term_t(t.a, t.b, t.c, T);
-        else
-            series_term(t.a, t.b, t.c, T);
-    }
-    return accumulator;
+    double sum = start;
+    for (const SeriesTerm& t : terms) sum += (t.secular ? t.a * T : t.a) * term_cos(t.b, t.c, T);
+    return sum;
 }
+
+double moon_phase_angle(double moon_longitude_deg, double apparent_sun_longitude_deg) {
+    return floor_mod(moon_longitude_deg - apparent_sun_longitude_deg, 360.0);
+}
+
+double lit_fraction(double phase_angle_deg) { return (1 - std::cos(phase_angle_deg * kDegToRad)) * 0.5; }
 
 double sun_longitude(double T) {
     const double start = 280.4659 + floor_mod(36000.7695 * T, 360.0);

@@ -1,5 +1,5 @@
-// Short trigonometric series of the Sun and the Moon, and the two term accumulators
-// that every series of the engine (Sun, Moon, Earth, planets) is built from.
+// Short trigonometric series of the Sun and the Moon, and the cosine-term sum that every
+// series of the engine (Sun, Moon, Earth, planets) is built from.
 #pragma once
 
 #include <span>
@@ -17,15 +17,6 @@ struct SeriesTerm {
     bool secular;
 };
 
-// Set the one shared accumulator to a series' starting value.
-void series_clear(double start);
-
-// Add a*cos(theta) to the accumulator; returns the new value.
-double series_term(double a, double b, double c, double T);
-
-// Add a*T*cos(theta) to the accumulator; returns the new value.
-double series_term_t(double a, double b, double c, double T);
-
 // Start at `start`, add the terms in order and return the sum.
 double series_sum(double start, std::span<const SeriesTerm> terms, double T);
 
@@ -37,5 +28,10 @@ double apparent_sun_longitude(double sun_longitude_deg, double T);
 double moon_longitude(double T);
 double moon_latitude(double T);  // degrees
 double moon_parallax(double T);  // horizontal parallax, degrees
+
+// The Moon's phase angle: its longitude less the Sun's apparent one, in [0, 360) degrees.
+double moon_phase_angle(double moon_longitude_deg, double apparent_sun_longitude_deg);
+// The lit fraction of the Moon's disc at a phase angle: (1 - cos phi) / 2.
+double lit_fraction(double phase_angle_deg);
 
 }  // namespace astro

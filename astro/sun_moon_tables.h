@@ -1,5 +1,7 @@
 // Periodic terms of the Sun and Moon series: amplitude, rate (deg per Julian century),
 // phase (deg) and whether the term is also multiplied by T. Added in this order.
+// Low-precision almanac series in cosine form (mean equinox of date); checked against
+// ERFA and a rigorous ephemeris in tests/astro (series_test, reference_events_test).
 #pragma once
 
 #include "series.h"

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "context.h"
+#include "frames.h"
 
 using namespace astro;
 

@@ -112,3 +112,27 @@ TEST(ReferenceEvents, EveryRowWithinTolerance) {
         EXPECT_LE(age, ref_age + 0.01);
     }
 }
+
+// The engine's whole output for 248 moments (the rows above and 200 seeded ones, 1800 to
+// 2200, pole to pole) is pinned bit for bit: a change of the code's shape must not move a
+// single digit. tests/tools/make_moments.py made the input; the output is the tool's.
+TEST(ReferenceEvents, OutputPinnedBitForBit) {
+    const std::string data(ORBALIS_TEST_DATA);
+    const std::string cmd = std::string(ALMANAC_DUMP) + " < " + data + "/almanac_moments.txt";
+    std::FILE* p = popen(cmd.c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    std::ifstream golden(data + "/almanac_golden.jsonl");
+    std::string expected;
+    char buf[8192];
+    int line = 0;
+    while (std::fgets(buf, sizeof buf, p) != nullptr) {
+        ++line;
+        ASSERT_TRUE(std::getline(golden, expected)) << "more lines than pinned, line " << line;
+        std::string got(buf);
+        if (!got.empty() && got.back() == '\n') got.pop_back();
+        ASSERT_EQ(got, expected) << "line " << line;
+    }
+    EXPECT_EQ(pclose(p), 0);
+    EXPECT_EQ(line, 248);
+    EXPECT_FALSE(std::getline(golden, expected)) << "fewer lines than pinned";
+}

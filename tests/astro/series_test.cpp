@@ -35,13 +35,13 @@ void expect_row(const SeriesTerm& t, double a, double b, double c, bool secular)
 }  // namespace
 
 TEST(SeriesTerm, AngleReducedBeforePhase) {
-    series_clear(0);
     // b*T = 370 -> 10, + c = 355: 365 deg, not reduced again, cos(365) = cos(5).
-    EXPECT_NEAR(series_term(2.0, 370.0, 355.0, 1.0), 2 * deg_cos(5), 1e-15);
-    series_clear(1.0);
-    EXPECT_NEAR(series_term_t(2.0, 370.0, 355.0, 1.0), 1.0 + 2 * deg_cos(5), 1e-15);
-    series_clear(0);
-    EXPECT_NEAR(series_term_t(3.0, 90.0, 0.0, 0.5), 3 * 0.5 * deg_cos(45), 1e-15);
+    const SeriesTerm plain[] = {{2.0, 370.0, 355.0, false}};
+    EXPECT_NEAR(series_sum(0, plain, 1.0), 2 * deg_cos(5), 1e-15);
+    const SeriesTerm secular[] = {{2.0, 370.0, 355.0, true}};
+    EXPECT_NEAR(series_sum(1.0, secular, 1.0), 1.0 + 2 * deg_cos(5), 1e-15);
+    const SeriesTerm half[] = {{3.0, 90.0, 0.0, true}};
+    EXPECT_NEAR(series_sum(0, half, 0.5), 3 * 0.5 * deg_cos(45), 1e-15);
 }
 
 TEST(SunMoonSeries, TableIntegrity) {
@@ -84,10 +84,9 @@ TEST(SunMoonSeries, AtJ2000EveryTermIsACosC) {
 
 TEST(SunMoonSeries, NegativeTReducesByWholeTurns) {
     // A term with b*T an exact number of turns apart gives the same angle.
-    series_clear(0);
-    const double a = series_term(1.0, 360.0, 30.0, -0.25);   // -90 -> 270, + 30
-    series_clear(0);
-    const double b = series_term(1.0, 360.0, 30.0, 0.75);    // 270 + 30
+    const SeriesTerm term[] = {{1.0, 360.0, 30.0, false}};
+    const double a = series_sum(0, term, -0.25);  // -90 -> 270, + 30
+    const double b = series_sum(0, term, 0.75);   // 270 + 30
     EXPECT_NEAR(a, b, 1e-15);
     EXPECT_NEAR(a, deg_cos(300), 1e-15);
 }

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "almanac.h"
-#include "observer.h"
 #include "texts.h"
 
 namespace {
@@ -44,11 +43,9 @@ void flag(std::string& out, const char* name, bool v) {
 void run(const Moment& m) {
     astro::CalcContext ctx;
     astro::CPlnt_Data planets;
-    // Start-up: the clock reading, the stored zone and the observer, one Sun/Moon pass.
+    // The clock's start: the stored zone, then the engine's entry for a new start.
     ctx.tz_hours = m.tz;
-    astro::set_time(ctx, m.year, m.month, m.day, m.hour, m.minute, m.second);
-    astro::observe_from(ctx, m.lat, m.lon, m.height);
-    astro::minute_pass(ctx, planets, {m.year, m.month, m.day, m.hour, m.minute, m.second});
+    astro::start_at(ctx, planets, {m.lat, m.lon, m.height}, {m.year, m.month, m.day, m.hour, m.minute, m.second});
 
     std::string out = "{";
     field(out, "jd", ctx.jd);
