@@ -8,6 +8,8 @@ PACKAGES := g++ cmake make pkg-config file dpkg-dev \
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# CI builds with warnings as errors (CMakePresets.json).
+PRESET ?= $(if $(CI),ci,dev)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps configure build test run bench package clean
@@ -22,7 +24,7 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --preset $(PRESET) -B $(BUILD)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

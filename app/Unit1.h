@@ -1,5 +1,6 @@
 // The clock window: a round, borderless, always-on-top face that owns the settings
-// record, the calculation context and the planet record.
+// record, the calculation context and the planet record, and drives the engine once a
+// minute.
 #pragma once
 
 #include <QAction>
@@ -20,6 +21,7 @@
 #include "context.h"
 #include "face.h"
 #include "planets.h"
+#include "second_tick.h"
 #include "settings.h"
 #include "texts.h"
 
@@ -27,8 +29,9 @@ class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
-    // The settings are read from and written to `settings_file`.
-    explicit TForm1(std::string settings_file = kSettingsFile, QWidget* parent = nullptr);
+    // The settings are read from and written to `settings_file`; the time comes from
+    // `clock` (tests step it).
+    explicit TForm1(std::string settings_file, WallClock clock = system_wall_clock, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Handlers, named after the control and the event.
@@ -44,8 +47,6 @@ public:
     void K1Click();
     void StartAtLoginClick();  // writes or removes the XDG autostart entry
     void Timer1Timer();
-    void Timer2Timer();
-    void Timer2Resume();  // the first tick of a second, after a rest
 
     // The minute update.
     void read_clock();
@@ -54,39 +55,32 @@ public:
     void draw_face_bitmap();  // the slow layer alone, from the current results
     void rebuild_texts();
     void rebuild_glance();  // the tooltip: the day at a glance
-    // After the observer or the zone changed: orient, compute Sun and Moon, redraw.
+    void redraw_from_results();  // face picture, texts and tooltip from the engine's results
+    // After the observer or the zone changed: a new start of the engine, redrawn.
     void apply_settings_to_engine();
     // What OK in the dialog leads to: the edited record kept with the window's current
     // position, written, and applied to the engine.
     void accept_settings(const CInit& edited);
-    DisplayTexts display_texts() const;
 
     bool twelve_hour() const { return Clock12h->isChecked(); }
     double pixels_per_inch() const;
 
-    int face_radius = 60;
-    int centre_x = 60;
-    int centre_y = 60;
-    double disc_radius = 58.0;
     bool dragging = false;
     int drag_x = 0, drag_y = 0;
-    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0, millisecond = 0;
-    int painted_flag = 0;
+    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
     QPixmap face_bitmap;
-    std::string age_text, illum_text, moonrise_text, moonset_text, sunrise_text, sunset_text,
-        twilight_begin_text, twilight_end_text;
+    DisplayTexts texts;
 
     QMenu PopupMenu1;
     QAction* Clock12h;
     QAction* Clock24h;
-    QAction* N1;
     QAction* K2;
     QAction* StartAtLogin;
-    QAction* N2;
     QAction* K1;
+    QAction* OpenMenu;  // the menu key and Shift+F10
     QTimer Timer1;
-    QTimer Timer2;
-    QTimer Timer2Rearm;  // restarts Timer2 in time for the next second
+    WallClock clock;
+    SecondTick tick;
 
     std::string settings_path;
     std::unique_ptr<CInit> settings;
@@ -99,21 +93,17 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void build_menu();
     void place_window();
     void watch_screens();
-    std::string autostart_entry_path() const;
-    bool autostart_entry_exists() const;
     void keep_on_screen();  // brings the face back when its middle lies on no screen
-    void set_zone_for_now();
+    double zone_at(std::time_t t) const;  // the stored standard zone with the computer's daylight shift
     void store_position();
     void make_face_bitmap();
     void match_pixel_ratio();
     QRegion face_shape() const;
-    void rest_until_next_second();
     SlowLayerInput slow_layer_input() const;
     FastLayerInput fast_layer_input() const;
 

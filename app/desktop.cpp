@@ -1,11 +1,22 @@
 #include "desktop.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QRect>
+#include <QSaveFile>
+#include <QScreen>
 #include <xcb/xcb.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <memory>
+
+#include "settings.h"
+#include "texts.h"
 
 namespace desktop {
 
@@ -26,6 +37,37 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name) {
     const Reply<xcb_intern_atom_reply_t> r(
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
     return r != nullptr ? r->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+}
+
+constexpr int kFarPosition = 1000000;  // a saved position beyond this lies on no screen
+constexpr int kMiddleRegion = 40;      // the middle of the face that must be on a screen, px
+
+// The middle of a face whose window's top left is `p`; nothing for a position so far off
+// that no screen can hold it (and whose arithmetic could overflow).
+std::optional<QRect> face_middle(QPoint p, QPoint centre) {
+    if (std::abs(std::int64_t{p.x()}) > kFarPosition || std::abs(std::int64_t{p.y()}) > kFarPosition) return std::nullopt;
+    return QRect(p + centre - QPoint(kMiddleRegion / 2, kMiddleRegion / 2), QSize(kMiddleRegion, kMiddleRegion));
+}
+
+bool on_a_screen(const QRect& r) {
+    for (const QScreen* s : QGuiApplication::screens())
+        if (s->geometry().intersects(r)) return true;
+    return false;
+}
+
+// The screen nearest to a point, measured in 64 bits.
+const QScreen* nearest_screen(QPoint p) {
+    const QScreen* best = QGuiApplication::primaryScreen();
+    std::int64_t best_d = std::numeric_limits<std::int64_t>::max();
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QPoint c = s->geometry().center();
+        const std::int64_t dx = std::int64_t{c.x()} - p.x(), dy = std::int64_t{c.y()} - p.y();
+        if (dx * dx + dy * dy < best_d) {
+            best_d = dx * dx + dy * dy;
+            best = s;
+        }
+    }
+    return best;
 }
 
 }  // namespace
@@ -67,6 +109,32 @@ void mark_as_gadget(const QWindow& window) {
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom(c, "_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL, 32, 1,
                         &kAllDesktops);
     xcb_flush(c);
+}
+
+QPoint kept_on_screen(QPoint top_left, QPoint centre) {
+    const std::optional<QRect> middle = face_middle(top_left, centre);
+    if (middle && on_a_screen(*middle)) return top_left;
+    const QScreen* s = nearest_screen(middle ? middle->center() : QPoint(0, 0));
+    return s != nullptr ? s->availableGeometry().topLeft() : QPoint(0, 0);
+}
+
+std::string autostart_entry_path() {
+    return config_home(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")) + "/autostart/orbalis.desktop";
+}
+
+bool autostart_entry_exists() { return QFileInfo::exists(QString::fromStdString(autostart_entry_path())); }
+
+std::optional<QString> set_autostart(bool wanted, const std::string& binary) {
+    const QString path = QString::fromStdString(autostart_entry_path());
+    if (!wanted) {
+        if (QFile::remove(path)) return std::nullopt;
+        return QStringLiteral("it could not be removed");
+    }
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile entry(path);
+    if (entry.open(QIODevice::WriteOnly) && entry.write(autostart_entry(binary).c_str()) >= 0 && entry.commit())
+        return std::nullopt;
+    return entry.errorString();
 }
 
 }  // namespace desktop

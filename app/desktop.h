@@ -1,10 +1,13 @@
-// What the window system under the clock can do for it: window shapes, where a window
-// is, and keeping a gadget out of the taskbar and the pager.
+// What the desktop under the clock can do for it: window shapes, where a window is,
+// keeping a gadget out of the taskbar and the pager, keeping a window on a screen, and
+// the login start entry.
 #pragma once
 
 #include <QPoint>
+#include <QString>
 #include <QWindow>
 #include <optional>
+#include <string>
 
 namespace desktop {
 
@@ -22,5 +25,17 @@ std::optional<QPoint> reported_position(const QWindow& window);
 // Asks to be left out of the taskbar and the pager and to be shown on every workspace
 // (X11; elsewhere nothing). Call before the window is mapped.
 void mark_as_gadget(const QWindow& window);
+
+// Where a window of the clock whose top left is `top_left` and whose face's middle is
+// `centre` (window coordinates) should be: where it is while the middle of the face lies on
+// a screen, else the top left of the available area of the nearest screen (a monitor
+// unplugged, a position from another machine).
+QPoint kept_on_screen(QPoint top_left, QPoint centre);
+
+// The XDG autostart entry that starts the clock at login.
+std::string autostart_entry_path();
+bool autostart_entry_exists();
+// Writes the entry for `binary` or removes it; the reason when that failed.
+std::optional<QString> set_autostart(bool wanted, const std::string& binary);
 
 }  // namespace desktop

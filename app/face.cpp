@@ -103,17 +103,17 @@ void draw_stretch(QPainter& p, const QRect& r, int cx, int cy, double radius, do
     pie(p, r, to, from);  // counter-clockwise from the end: clockwise from `from` to `to`
 }
 
-void draw_moon_up(QPainter& p, const SlowLayerInput& in, double now_deg) {
-    const double R = in.disc_radius;
+void draw_moon_up(QPainter& p, const DialGeometry& dial, const SlowLayerInput& in, double now_deg) {
+    const double R = dial.disc_radius;
     set_pen_brush(p, kYellow, kYellow);
     const bool rise = in.moonrise != astro::kNoMoonEvent, set = in.moonset != astro::kNoMoonEvent;
-    draw_stretch(p, disc_box(in.centre_x, in.centre_y, R), in.centre_x, in.centre_y, R, now_deg,
+    draw_stretch(p, disc_box(dial.centre_x, dial.centre_y, R), dial.centre_x, dial.centre_y, R, now_deg,
                  stretch(rise, in.moonrise, set, in.moonset, in.moon_up_flag > 0));
 }
 
-void draw_day_and_twilight(QPainter& p, const SlowLayerInput& in, double now_deg) {
-    const double R = in.disc_radius;
-    const int cx = in.centre_x, cy = in.centre_y;
+void draw_day_and_twilight(QPainter& p, const DialGeometry& dial, const SlowLayerInput& in, double now_deg) {
+    const double R = dial.disc_radius;
+    const int cx = dial.centre_x, cy = dial.centre_y;
     const QRect inner = box(static_cast<int>(cx - R + kInnerInset), static_cast<int>(cy - R + kInnerInset),
                             static_cast<int>(cx + R - kInnerInset), static_cast<int>(cy + R - kInnerInset));
     set_pen_brush(p, kSilver, kBlue);
@@ -131,9 +131,9 @@ void draw_day_and_twilight(QPainter& p, const SlowLayerInput& in, double now_deg
                          in.sun_altitude_sine >= astro::kSunriseSine));
 }
 
-void draw_rings_and_ticks(QPainter& p, const SlowLayerInput& in) {
-    const int cx = in.centre_x, cy = in.centre_y;
-    const double R = in.disc_radius;
+void draw_rings_and_ticks(QPainter& p, const DialGeometry& dial) {
+    const int cx = dial.centre_x, cy = dial.centre_y;
+    const double R = dial.disc_radius;
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kGrey, 2));
     ellipse(p, disc_box(cx, cy, R));
@@ -151,7 +151,7 @@ void draw_rings_and_ticks(QPainter& p, const SlowLayerInput& in) {
     }
 }
 
-void draw_labels(QPainter& p, const SlowLayerInput& in) {
+void draw_labels(QPainter& p, const DialGeometry& dial, const SlowLayerInput& in) {
     QFont font;
     font.setBold(true);
     font.setPointSize(in.twelve_hour ? 14 : 10);
@@ -160,13 +160,13 @@ void draw_labels(QPainter& p, const SlowLayerInput& in) {
     const QFontMetrics fm(font);
     const char* twelve[] = {"0", "3", "6", "9"};
     const char* twentyfour[] = {"0", "6", "12", "18"};
-    const double r = kLabelRadius * in.disc_radius;
+    const double r = kLabelRadius * dial.disc_radius;
     for (int k = 0; k < 4; ++k) {
         const QString text = QString::fromLatin1(in.twelve_hour ? twelve[k] : twentyfour[k]);
         const int w = fm.horizontalAdvance(text), h = fm.height();
         const double a = 90.0 * k * kDegToRad;
-        const int x = static_cast<int>(in.centre_x - w / 2 + r * std::sin(a));
-        const int y = static_cast<int>(in.centre_y - h / 2 - r * std::cos(a));
+        const int x = static_cast<int>(dial.centre_x - w / 2 + r * std::sin(a));
+        const int y = static_cast<int>(dial.centre_y - h / 2 - r * std::cos(a));
         p.setPen(Qt::black);
         p.drawText(x + 1, y + 1 + fm.ascent(), text);
         p.setPen(kSilver);
@@ -174,11 +174,11 @@ void draw_labels(QPainter& p, const SlowLayerInput& in) {
     }
 }
 
-void draw_moon_picture(QPainter& p, const SlowLayerInput& in) {
+void draw_moon_picture(QPainter& p, const DialGeometry& dial, const SlowLayerInput& in) {
     const double phi = in.moon_phase_angle;
-    const double d = in.disc_radius - kMoonInset;
-    const int mx = static_cast<int>(in.centre_x - d * std::sin(phi * kDegToRad));
-    const int my = static_cast<int>(in.centre_y + d * std::cos(phi * kDegToRad));
+    const double d = dial.disc_radius - kMoonInset;
+    const int mx = static_cast<int>(dial.centre_x - d * std::sin(phi * kDegToRad));
+    const int my = static_cast<int>(dial.centre_y + d * std::cos(phi * kDegToRad));
     // Seen from the south the Moon is mirrored: its picture is the northern one of the
     // phase angle reflected, 360 - phi, at the same place on the ring.
     const double lit = in.southern_view ? astro::floor_mod(360 - phi, 360) : phi;
@@ -252,18 +252,18 @@ QPen round_pen(const QColor& colour, int width) { return QPen(colour, width, Qt:
 
 int clock_font_points(double pixels_per_inch) { return pixels_per_inch < 97 ? 10 : 8; }
 
-void draw_slow_layer(QPainter& p, const SlowLayerInput& in) {
+void draw_slow_layer(QPainter& p, const DialGeometry& dial, const SlowLayerInput& in) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.fillRect(QRect(0, 0, 2 * in.centre_x, 2 * in.centre_y), Qt::black);
+    p.fillRect(QRect(0, 0, 2 * dial.centre_x, 2 * dial.centre_y), Qt::black);
     set_pen_brush(p, kBlue, kBlue);
-    ellipse(p, disc_box(in.centre_x, in.centre_y, in.disc_radius));
-    const double now_deg = 15.0 * in.hour + 0.25 * in.minute;
-    draw_moon_up(p, in, now_deg);
-    draw_day_and_twilight(p, in, now_deg);
-    draw_rings_and_ticks(p, in);
-    draw_labels(p, in);
-    draw_moon_picture(p, in);
+    ellipse(p, disc_box(dial.centre_x, dial.centre_y, dial.disc_radius));
+    const double now_deg = 15.0 * in.hour + 0.25 * in.minute;  // the 24-hour dial: 15 deg an hour
+    draw_moon_up(p, dial, in, now_deg);
+    draw_day_and_twilight(p, dial, in, now_deg);
+    draw_rings_and_ticks(p, dial);
+    draw_labels(p, dial, in);
+    draw_moon_picture(p, dial, in);
 }
 
 FastLayerTools::FastLayerTools(double pixels_per_inch)
@@ -295,10 +295,10 @@ FastLayerTools::FastLayerTools(double pixels_per_inch)
 ClockText date_text(int year, int month, int day) { return three_fields(year, month, day, '/'); }
 ClockText time_text(int hour, int minute, int second) { return three_fields(hour, minute, second, ':'); }
 
-void draw_fast_layer(QPainter& p, const FastLayerInput& in, FastLayerTools& tools) {
+void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools) {
     p.setRenderHint(QPainter::Antialiasing, false);
-    const int cx = in.centre_x, cy = in.centre_y;
-    const double R = in.disc_radius;
+    const int cx = dial.centre_x, cy = dial.centre_y;
+    const double R = dial.disc_radius;
 
     p.setPen(tools.text_pen);
     p.setBrush(Qt::NoBrush);

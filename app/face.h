@@ -13,10 +13,17 @@
 
 #include "context.h"
 
+// Where the dial lies in the window: its centre and the radius of its disc, px. The window
+// is a square of twice kFaceRadius around the centre.
+struct DialGeometry {
+    int centre_x, centre_y;
+    double disc_radius;
+};
+inline constexpr int kFaceRadius = 60;
+inline constexpr DialGeometry kDial{kFaceRadius, kFaceRadius, kFaceRadius - 2.0};
+
 // What the slow layer shows, in the clock's terms.
 struct SlowLayerInput {
-    int centre_x = 60, centre_y = 60;
-    double disc_radius = 58.0;
     int hour = 0, minute = 0;
     bool twelve_hour = true;
     double moonrise = astro::kNoMoonEvent, moonset = astro::kNoMoonEvent;  // hours after now
@@ -30,8 +37,6 @@ struct SlowLayerInput {
 };
 
 struct FastLayerInput {
-    int centre_x = 60, centre_y = 60;
-    double disc_radius = 58.0;
     int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
     bool twelve_hour = true;
 };
@@ -49,7 +54,7 @@ inline const QColor kRed{255, 0, 0};
 // Date/time font size: 10 below 97 pixels per inch, else 8.
 int clock_font_points(double pixels_per_inch);
 
-void draw_slow_layer(QPainter& p, const SlowLayerInput& in);
+void draw_slow_layer(QPainter& p, const DialGeometry& dial, const SlowLayerInput& in);
 
 // The fonts, glyphs and pens of the fast layer, set up once. The date and the time use
 // only the characters of kClockCharacters: their glyphs and advances are looked up here,
@@ -90,6 +95,6 @@ using ClockText = std::array<char, FastLayerTools::kLineLength>;
 ClockText date_text(int year, int month, int day);
 ClockText time_text(int hour, int minute, int second);
 
-void draw_fast_layer(QPainter& p, const FastLayerInput& in, FastLayerTools& tools);
+void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools);
 
 }  // namespace face

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "series.h"
+
 namespace {
 
 // Cuts toward zero as if the value carried no representation error: (1 - cos 90)*50 is
@@ -42,12 +44,12 @@ constexpr int kNoMinute = -1;
 constexpr double kMinuteTolerance = 1e-6;  // an event at 7:05 computed as 7:04.99999 is 7:05
 
 // The local clock time `offset` hours after the reading, in minutes after midnight, cut to
-// the minute as the event texts are; kNoMinute for an offset that is not finite or lies
-// beyond two days.
+// the minute; kNoMinute for a time that is not finite or lies beyond two days. The one
+// rule behind the memo's texts and the tooltip's clock times.
 int minutes_of_day(double offset, int hour, int minute, int second) {
-    if (!std::isfinite(offset) || std::fabs(offset) > 48) return kNoMinute;
-    const double t = astro::floor_mod(hour + minute / 60.0 + second / 3600.0 + offset, 24.0);
-    return static_cast<int>(std::trunc(t * 60 + kMinuteTolerance)) % (24 * 60);
+    const double t = hour + minute / 60.0 + second / 3600.0 + offset;
+    if (!std::isfinite(t) || std::fabs(t) > 48) return kNoMinute;
+    return static_cast<int>(std::trunc(astro::floor_mod(t, 24.0) * 60 + kMinuteTolerance)) % (24 * 60);
 }
 
 struct ComingEvent {
@@ -88,7 +90,7 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
         out.append("\n").append(e.name).append(" ");
         out += m != kNoMinute ? clock_time(m / 60, m % 60, twelve_hour) : kNone;
     }
-    const double lit = (1 - std::cos(ctx.moon_phase_angle * astro::kDegToRad)) * 50;
+    const double lit = astro::lit_fraction(ctx.moon_phase_angle) * 100;
     char moon[64];
     std::snprintf(moon, sizeof moon, "\nMoon %s days old, %d%% lit", shortest_decimal(planets.moon_age).c_str(),
                   static_cast<int>(std::lround(std::clamp(lit, 0.0, 100.0))));
@@ -112,16 +114,12 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
 std::string age_text(double moon_age) { return "Age=" + shortest_decimal(cut(moon_age * 10) * 0.1); }
 
 std::string illum_text(double moon_phase_angle) {
-    const double k = (1 - std::cos(moon_phase_angle * astro::kDegToRad)) * 0.5 * 100;
-    return "k=" + shortest_decimal(cut(k) * 0.01);
+    return "k=" + shortest_decimal(cut(astro::lit_fraction(moon_phase_angle) * 100) * 0.01);
 }
 
 std::string event_text(double offset, bool found, int hour, int minute, int second) {
-    double t = hour + minute / 60.0 + second / 3600.0 + offset;
-    if (!found || !std::isfinite(t) || std::fabs(t) > 48) return kAbsentEvent;
-    if (t >= 24) t -= 24;
-    const double whole_minutes = std::trunc(t * 60 + std::copysign(kMinuteTolerance, t));
-    const int total = static_cast<int>(whole_minutes);
+    const int total = found ? minutes_of_day(offset, hour, minute, second) : kNoMinute;
+    if (total == kNoMinute) return kAbsentEvent;
     const std::string text = std::to_string(total / 60) + "h" + std::to_string(total % 60) + "m";
     return offset < 0 ? "(" + text + ")" : text;
 }

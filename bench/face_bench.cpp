@@ -30,7 +30,7 @@ void BM_SlowLayer(benchmark::State& state) {
     const SlowLayerInput in = sample_slow();
     for (auto _ : state) {
         QPainter p(&face);
-        face::draw_slow_layer(p, in);
+        face::draw_slow_layer(p, kDial, in);
     }
 }
 BENCHMARK(BM_SlowLayer);
@@ -39,7 +39,7 @@ void BM_FastLayerPaint(benchmark::State& state) {
     QPixmap face(120, 120);
     {
         QPainter p(&face);
-        face::draw_slow_layer(p, sample_slow());
+        face::draw_slow_layer(p, kDial, sample_slow());
     }
     QImage window(120, 120, QImage::Format_RGB32);
     face::FastLayerTools fonts(96);
@@ -56,7 +56,7 @@ void BM_FastLayerPaint(benchmark::State& state) {
         QPainter p(&window);
         p.drawPixmap(0, 0, face);
         alloc_count::start();
-        face::draw_fast_layer(p, in, fonts);
+        face::draw_fast_layer(p, kDial, in, fonts);
         fast_layer_allocations += alloc_count::stop();
     }
     // Heap allocations of the fast layer's drawing, per paint (the painter's own set-up aside).

@@ -79,10 +79,10 @@ void TForm2::build() {
     lat_group.addButton(&South);
     lon_group.addButton(&East);
     lon_group.addButton(&West);
-    setup_spin(UpDown1, "UpDown1", "Lat", 90, 2);
-    setup_spin(UpDown2, "UpDown2", "Latmin", 59, 2);
-    setup_spin(UpDown3, "UpDown3", "Lon", 180, 3);
-    setup_spin(UpDown4, "UpDown4", "Lonmin", 59, 2);
+    setup_spin(UpDown1, "UpDown1", "Lat", kMaxLatDeg, 2);
+    setup_spin(UpDown2, "UpDown2", "Latmin", kMaxArcMinutes, 2);
+    setup_spin(UpDown3, "UpDown3", "Lon", kMaxLonDeg, 3);
+    setup_spin(UpDown4, "UpDown4", "Lonmin", kMaxArcMinutes, 2);
     Lat = UpDown1.edit();
     Latmin = UpDown2.edit();
     Lon = UpDown3.edit();
@@ -190,7 +190,7 @@ QString TForm2::zone_text(double tz_hours) {
 }
 
 void TForm2::load(const QStringList& memo_lines) {
-    Label1.setText(QStringLiteral("Orbalis") + QStringLiteral("   ") + QStringLiteral("Version 1.0"));
+    Label1.setText(QStringLiteral("Orbalis") + QStringLiteral("   ") + QStringLiteral("Version " ORBALIS_VERSION));
     Memo1.setPlainText(memo_lines.join(QLatin1Char('\n')));
     show_zone(shown.tz_hours);
     (shown.south ? South : North).setChecked(true);
@@ -261,8 +261,7 @@ CInit TForm2::edited() const {
     s.lat_min = static_cast<std::int16_t>(UpDown2.value());
     s.lon_deg = static_cast<std::int16_t>(UpDown3.value());
     s.lon_min = static_cast<std::int16_t>(UpDown4.value());
-    if (s.lat_deg >= 90) s.lat_min = 0;  // no place lies beyond the pole
-    if (s.lon_deg >= 180) s.lon_min = 0;
+    drop_minutes_at_the_limits(s);
     s.south = North.isChecked() ? 0 : 1;
     s.west = East.isChecked() ? 0 : 1;
     derive_angles(s);

@@ -8,7 +8,6 @@
 #include <charconv>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -40,11 +39,9 @@ int write_all(int fd, const void* data, std::size_t size) {
     return 0;
 }
 
-SaveOutcome failure(const std::string& path, const char* step, int error) {
+SaveOutcome failure(const char* step, int error) {
     SaveOutcome out;
     out.error = std::string(step) + ": " + std::strerror(error);
-    std::fprintf(stderr, "orbalis: could not save %s (%s); the previous file is kept\n", path.c_str(),
-                 out.error.c_str());
     return out;
 }
 
@@ -116,13 +113,14 @@ void flush_folder(const std::string& path) {
 }
 
 // Reads one whole record from a regular file; anything else (missing, short, a FIFO, a
-// device, a folder) reads as nothing, without waiting for a writer.
-bool read_record(const std::string& path, unsigned char (&block)[kSettingsSize]) {
+// device, a folder) reads as nothing, without waiting for a writer. `note` says why
+// something that is there was not read.
+bool read_record(const std::string& path, unsigned char (&block)[kSettingsSize], std::string& note) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fprintf(stderr, "orbalis: %s is not a regular file; using the default settings\n", path.c_str());
+        note = path + " is not a regular file; using the default settings";
         ::close(fd);
         return false;
     }
@@ -139,12 +137,11 @@ bool read_record(const std::string& path, unsigned char (&block)[kSettingsSize])
 
 // Fields outside their valid ranges take their defaults.
 void sanitize_settings(CInit& s) {
-    if (!in_range(s.lat_deg, 0, 90)) s.lat_deg = kDefaultLatDeg;
-    if (!in_range(s.lat_min, 0, 59)) s.lat_min = 0;
-    if (!in_range(s.lon_deg, 0, 180)) s.lon_deg = kDefaultLonDeg;
-    if (!in_range(s.lon_min, 0, 59)) s.lon_min = 0;
-    if (s.lat_deg == 90 && s.lat_min != 0) s.lat_min = 0;
-    if (s.lon_deg == 180 && s.lon_min != 0) s.lon_min = 0;
+    if (!in_range(s.lat_deg, 0, kMaxLatDeg)) s.lat_deg = kDefaultLatDeg;
+    if (!in_range(s.lat_min, 0, kMaxArcMinutes)) s.lat_min = 0;
+    if (!in_range(s.lon_deg, 0, kMaxLonDeg)) s.lon_deg = kDefaultLonDeg;
+    if (!in_range(s.lon_min, 0, kMaxArcMinutes)) s.lon_min = 0;
+    drop_minutes_at_the_limits(s);
     if (!std::isfinite(s.tz_hours) || s.tz_hours < kMinTimeZone || s.tz_hours > kMaxTimeZone)
         s.tz_hours = kDefaultTimeZone;
     if (!std::isfinite(s.height) || s.height < kMinHeight || s.height > kMaxHeight) s.height = 0.0;
@@ -176,6 +173,11 @@ void default_settings(CInit& s) {
     s.tz_hours = kDefaultTimeZone;
 }
 
+void drop_minutes_at_the_limits(CInit& s) {
+    if (s.lat_deg >= kMaxLatDeg) s.lat_min = 0;
+    if (s.lon_deg >= kMaxLonDeg) s.lon_min = 0;
+}
+
 void derive_angles(CInit& s) {
     const double lat = s.lat_deg + s.lat_min / 60.0;
     const double lon = s.lon_deg + s.lon_min / 60.0;
@@ -183,35 +185,37 @@ void derive_angles(CInit& s) {
     s.longitude = s.west ? -lon : lon;
 }
 
-void load_settings(CInit& s, const std::string& path) {
+std::string load_settings(CInit& s, const std::string& path) {
     unsigned char block[kSettingsSize];
-    if (read_record(path, block)) {
+    std::string note;
+    if (read_record(path, block, note)) {
         std::memcpy(&s, block, kSettingsSize);
         sanitize_settings(s);
     } else {
         default_settings(s);
     }
     derive_angles(s);
+    return note;
 }
 
 SaveOutcome save_settings(const CInit& s, const std::string& path) {
-    if (const int e = make_folders(folder_of(path)); e != 0) return failure(path, "folder", e);
+    if (const int e = make_folders(folder_of(path)); e != 0) return failure("folder", e);
     const mode_t mode = mode_to_keep(path);
     std::string tmp;
     const int fd = create_temporary(path, tmp);
-    if (fd < 0) return failure(path, "create", errno);
+    if (fd < 0) return failure("create", errno);
     int error = ::fchmod(fd, mode) == 0 ? 0 : errno;
     if (error == 0) error = write_all(fd, &s, kSettingsSize);
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error != 0) {
         ::unlink(tmp.c_str());
-        return failure(path, "write", error);
+        return failure("write", error);
     }
     if (std::rename(tmp.c_str(), path.c_str()) != 0) {
         error = errno;
         ::unlink(tmp.c_str());
-        return failure(path, "rename", error);
+        return failure("rename", error);
     }
     flush_folder(path);
     remove_stale_temporaries(path);

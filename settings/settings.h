@@ -1,4 +1,4 @@
-// The settings record and its 52-byte file "orbalis.ini" in the working directory.
+// The settings record and its 52-byte file, "orbalis.ini" in the configuration folder.
 #pragma once
 
 #include <cstddef>
@@ -42,6 +42,11 @@ static_assert(offsetof(CInit, tz_hours) == 44);
 
 inline constexpr const char* kSettingsFile = "orbalis.ini";
 inline constexpr std::size_t kSettingsSize = sizeof(CInit);
+// The record's ranges, shared by the file's reader and the dialog. A latitude of 90 deg or
+// a longitude of 180 deg has no minutes.
+inline constexpr int kMaxLatDeg = 90;
+inline constexpr int kMaxLonDeg = 180;
+inline constexpr int kMaxArcMinutes = 59;
 inline constexpr double kMinTimeZone = -12.0;
 inline constexpr double kMaxTimeZone = 14.0;
 inline constexpr double kMinHeight = -99999.0;
@@ -62,8 +67,9 @@ void default_settings(CInit& s);
 // Reads one whole record from `path`; a missing or short file, or one that is not a
 // regular file (a FIFO, a device: never waited on), gives the defaults,
 // and each field out of its valid range takes its default. The derived latitude and
-// longitude are recomputed.
-void load_settings(CInit& s, const std::string& path = kSettingsFile);
+// longitude are recomputed. Returns why a file that is there was not read (empty when
+// it was, or when there is none).
+std::string load_settings(CInit& s, const std::string& path);
 
 // What a save came to: saved, or why the previous file was kept ("rename: Is a directory").
 struct SaveOutcome {
@@ -76,8 +82,11 @@ struct SaveOutcome {
 // a missing folder is created, private to the user),
 // with the old file's permissions (0600 when there was none), flushes it, renames it over
 // `path` and flushes the folder. On failure the temporary file is removed, the old file
-// is kept and one line goes to standard error.
-SaveOutcome save_settings(const CInit& s, const std::string& path = kSettingsFile);
+// is kept and the outcome says why; the caller tells the user.
+SaveOutcome save_settings(const CInit& s, const std::string& path);
+
+// Minutes dropped at the pole and at 180 deg, where no place lies beyond.
+void drop_minutes_at_the_limits(CInit& s);
 
 // Signed latitude and longitude from the degree/minute fields and the flags.
 void derive_angles(CInit& s);

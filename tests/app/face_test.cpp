@@ -15,7 +15,7 @@ QImage slow(const SlowLayerInput& in) {
     QImage img(120, 120, QImage::Format_RGB32);
     img.fill(Qt::magenta);
     QPainter p(&img);
-    face::draw_slow_layer(p, in);
+    face::draw_slow_layer(p, kDial, in);
     return img;
 }
 
@@ -201,7 +201,7 @@ TEST(Face, HandsByMode) {
         in.minute = 0;
         in.second = 30;
         in.twelve_hour = twelve;
-        face::draw_fast_layer(p, in, fonts);
+        face::draw_fast_layer(p, kDial, in, fonts);
         return img;
     };
     const QImage twelve = draw(true), twentyfour = draw(false);
@@ -242,7 +242,7 @@ TEST(Face, DateAndTimeMatchQtTextLayout) {
         drawn.fill(face::kBlue);
         {
             QPainter p(&drawn);
-            face::draw_fast_layer(p, in, tools);
+            face::draw_fast_layer(p, kDial, in, tools);
         }
         QImage expected(120, 120, QImage::Format_RGB32);
         expected.fill(face::kBlue);

@@ -81,9 +81,9 @@ TEST(Golden, BothLayersPixelForPixel) {
         QImage img(120, 120, QImage::Format_RGB32);
         img.fill(Qt::magenta);
         QPainter p(&img);
-        face::draw_slow_layer(p, c.slow);
+        face::draw_slow_layer(p, kDial, c.slow);
         check_or_write(img, std::string(c.name) + "_slow");
-        face::draw_fast_layer(p, c.fast, tools);
+        face::draw_fast_layer(p, kDial, c.fast, tools);
         p.end();
         check_or_write(img, std::string(c.name) + "_face");
     }

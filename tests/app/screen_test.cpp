@@ -24,7 +24,7 @@ void save_position(int left, int top) {
     default_settings(s);
     s.left = left;
     s.top = top;
-    ASSERT_TRUE(save_settings(s));
+    ASSERT_TRUE(save_settings(s, kSettingsFile));
 }
 
 }  // namespace
@@ -32,7 +32,7 @@ void save_position(int left, int top) {
 TEST(Screens, FaceFollowsThePixelRatioOfItsMonitor) {
     ASSERT_EQ(QGuiApplication::screens().size(), 2);
     save_position(100, 100);
-    TForm1 form;
+    TForm1 form(kSettingsFile);
     form.show();
     QApplication::processEvents();
     ASSERT_EQ(form.devicePixelRatioF(), 1.0);
@@ -61,18 +61,18 @@ TEST(Screens, FaceFollowsThePixelRatioOfItsMonitor) {
 TEST(Screens, FaceInTheGapGoesToTheNearestMonitor) {
     save_position(850, 100);  // the middle at (910, 160): 490 px from two's centre, 510 from one's
     {
-        TForm1 form;
+        TForm1 form(kSettingsFile);
         EXPECT_EQ(form.pos(), QPoint(1000, 0));
     }
     save_position(1700, 500);  // the middle on two
-    TForm1 form;
+    TForm1 form(kSettingsFile);
     EXPECT_EQ(form.pos(), QPoint(1700, 500));
 }
 
 // The dialog opens in the middle of the monitor that holds the clock.
 TEST(Screens, DialogOpensOnTheClocksMonitor) {
     save_position(1200, 100);
-    TForm1 form;
+    TForm1 form(kSettingsFile);
     form.show();
     QApplication::processEvents();
     QRect opened;

@@ -18,6 +18,10 @@ int main(int argc, char** argv) {
     std::filesystem::current_path(dir);
     setenv("HOME", dir.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (dir / ".config").c_str(), 1);
+    const auto runtime = dir / "runtime";
+    std::filesystem::create_directories(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     const int rc = RUN_ALL_TESTS();

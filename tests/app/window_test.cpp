@@ -24,7 +24,7 @@
 
 TEST(Window, ShapeMenuAndTexts) {
     std::filesystem::remove(kSettingsFile);
-    TForm1 form;
+    TForm1 form(kSettingsFile);
     form.FormShow();
     ASSERT_NE(form.windowHandle(), nullptr);
     const QRegion shape = form.windowHandle()->mask();
@@ -43,14 +43,17 @@ TEST(Window, ShapeMenuAndTexts) {
     EXPECT_EQ(form.K1->text(), "E&xit");
     EXPECT_TRUE(form.Clock12h->isChecked());
     EXPECT_EQ(form.Timer1.interval(), 60000);
-    EXPECT_EQ(form.Timer2.interval(), 50);
-    EXPECT_EQ(form.age_text.rfind("Age=", 0), 0u);
-    EXPECT_EQ(form.illum_text.rfind("k=", 0), 0u);
+    EXPECT_EQ(form.tick.Timer2.interval(), 50);
+    EXPECT_EQ(form.texts.age_text.rfind("Age=", 0), 0u);
+    EXPECT_EQ(form.texts.illum_text.rfind("k=", 0), 0u);
     EXPECT_EQ(form.settings->tz_hours, 9.0);
     // A screen reader says what the face shows.
     EXPECT_EQ(form.accessibleName(), "Orbalis");
-    EXPECT_TRUE(form.accessibleDescription().contains(QString::fromStdString(form.age_text)));
-    EXPECT_TRUE(form.accessibleDescription().contains(QString::fromStdString("MoonRise:" + form.moonrise_text)));
+    EXPECT_TRUE(form.accessibleDescription().contains(QString::fromStdString(form.texts.age_text)));
+    EXPECT_TRUE(form.accessibleDescription().contains(QString::fromStdString("MoonRise:" + form.texts.moonrise_text)));
+    // Ctrl+Q is Exit's own shortcut, kept out of the menu's captions.
+    EXPECT_EQ(form.K1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_TRUE(form.actions().contains(form.K1));
 
     const QImage before = form.face_bitmap.toImage();
     form.Clock24hClick();
@@ -60,7 +63,7 @@ TEST(Window, ShapeMenuAndTexts) {
 }
 
 TEST(Window, DragMovesByTheMouseOffset) {
-    TForm1 form;
+    TForm1 form(kSettingsFile);
     form.move(100, 100);
     form.FormMouseDown(Qt::LeftButton, 30, 40);
     form.FormMouseMove(50, 45);
@@ -80,73 +83,49 @@ struct PaintCounter : QObject {
 };
 }  // namespace
 
-TEST(Window, SecondTickPaintsEarlyInTheSecondOnly) {
-    TForm1 form;
-    auto wait_for_ms = [&](int lo, int hi) {
-        do form.read_clock(); while (form.millisecond < lo || form.millisecond >= hi);
+// The tick policy with a stepped clock: one paint early in each second, then a rest until
+// 120 ms into the next. Rows: where in the second a tick or a resume comes, the flag before.
+TEST(SecondTick, PaintsOnceEarlyInTheSecondThenRests) {
+    timespec now{1800000000, 0};
+    int paints = 0;
+    SecondTick tick([&now] { return now; }, [&paints] { ++paints; });
+    const struct {
+        int ms;
+        bool resume;
+        int flag_before;
+        bool paints, ticking;
+        int rest_ms;  // the rearm's interval when resting
+    } rows[] = {
+        {30, false, 0, true, true, 0},     // early: paints, the next tick skips
+        {80, false, 1, false, true, 0},    // the skipping tick clears the flag
+        {170, false, 1, false, false, 950},  // no tick left that could paint: rest now
+        {300, false, 0, false, false, 820},  // past the window: never paints
+        {400, true, 0, false, false, 720},   // a late resume rests again
+        {150, true, 0, true, false, 970},    // a paint late in the window rests at once
+        {40, true, 0, true, true, 0},        // an early resume paints and keeps ticking
     };
-    // Early in a second: paint on alternate ticks.
-    wait_for_ms(0, 100);
-    form.painted_flag = 0;
-    form.Timer2Timer();
-    EXPECT_EQ(form.painted_flag, 1);
-    form.Timer2Timer();
-    EXPECT_EQ(form.painted_flag, 0);
-    EXPECT_TRUE(form.Timer2.isActive());
-    // The last tick inside the window clears the flag and rests: the next could do nothing.
-    wait_for_ms(160, 190);
-    form.painted_flag = 1;
-    form.Timer2Timer();
-    EXPECT_EQ(form.painted_flag, 0);
-    EXPECT_FALSE(form.Timer2.isActive());
-    EXPECT_TRUE(form.Timer2Rearm.isActive());
-    EXPECT_GT(form.Timer2Rearm.remainingTime(), 1000 - 190 + 120 - 20);
-    EXPECT_LE(form.Timer2Rearm.remainingTime(), 1000 - 160 + 120);
-    // Past the paint window: no paint, even with the flag clear, and a rest until the next second.
-    form.Timer2Rearm.stop();
-    form.Timer2.start();
-    wait_for_ms(300, 900);
-    form.painted_flag = 0;
-    form.Timer2Timer();
-    EXPECT_EQ(form.painted_flag, 0);
-    EXPECT_FALSE(form.Timer2.isActive());
-    EXPECT_TRUE(form.Timer2Rearm.isActive());
-    EXPECT_GT(form.Timer2Rearm.remainingTime(), 100);
-    EXPECT_LE(form.Timer2Rearm.remainingTime(), 1000 - 300 + 120);
-    // A late resume past the window keeps Timer2 stopped and rests again.
-    form.Timer2Rearm.stop();
-    wait_for_ms(300, 900);
-    form.Timer2Resume();
-    EXPECT_FALSE(form.Timer2.isActive());
-    EXPECT_TRUE(form.Timer2Rearm.isActive());
-    // A paint late in the window leaves no tick that could paint again: the flag is
-    // cleared at once and Timer2 rests, so the second costs one wake-up.
-    form.show();
-    QCoreApplication::processEvents();
-    PaintCounter counter;
-    form.installEventFilter(&counter);
-    form.Timer2Rearm.stop();
-    wait_for_ms(100, 190);
-    form.Timer2Resume();
-    QCoreApplication::processEvents();
-    form.removeEventFilter(&counter);
-    EXPECT_EQ(counter.paints, 1);
-    EXPECT_EQ(form.painted_flag, 0);
-    EXPECT_FALSE(form.Timer2.isActive());
-    EXPECT_TRUE(form.Timer2Rearm.isActive());
-    // An early resume paints at once and keeps ticking.
-    form.Timer2Rearm.stop();
-    wait_for_ms(0, 100);
-    form.Timer2Resume();
-    EXPECT_EQ(form.painted_flag, 1);
-    EXPECT_TRUE(form.Timer2.isActive());
-    EXPECT_FALSE(form.Timer2Rearm.isActive());
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.ms);
+        tick.stop();
+        tick.start();
+        now.tv_nsec = r.ms * 1000000L;
+        tick.painted_flag = r.flag_before;
+        const int before = paints;
+        r.resume ? tick.Timer2Resume() : tick.Timer2Timer();
+        EXPECT_EQ(paints - before, r.paints ? 1 : 0);
+        EXPECT_EQ(tick.Timer2.isActive(), r.ticking);
+        EXPECT_EQ(tick.Timer2Rearm.isActive(), !r.ticking);
+        if (!r.ticking) {
+            EXPECT_EQ(tick.painted_flag, 0);
+            EXPECT_EQ(tick.Timer2Rearm.interval(), r.rest_ms);
+        }
+    }
 }
 
 // Left to its own timers, the shown clock draws its face once per second, not twice
 // (a resume early in the window would leave room for a second paint after the clearing tick).
 TEST(Window, RunningClockPaintsOncePerSecond) {
-    TForm1 form;
+    TForm1 form(kSettingsFile);
     form.show();
     PaintCounter counter;
     QElapsedTimer settle;
@@ -166,17 +145,17 @@ TEST(Window, ExitWritesPositionAndOffScreenIsBroughtBack) {
         default_settings(s);
         s.left = 30000;
         s.top = 30000;
-        ASSERT_TRUE(save_settings(s));
+        ASSERT_TRUE(save_settings(s, kSettingsFile));
     }
     {
-        TForm1 form;
+        TForm1 form(kSettingsFile);
         EXPECT_LT(form.x(), 5000);
         EXPECT_LT(form.y(), 5000);
         form.move(40, 50);
         form.FormDestroy();
     }
     CInit s{};
-    load_settings(s);
+    load_settings(s, kSettingsFile);
     EXPECT_EQ(s.left, 40);
     EXPECT_EQ(s.top, 50);
 }
@@ -196,8 +175,8 @@ TEST(Window, SavedPositionsOffTheScreenAreBroughtBack) {
         default_settings(s);
         s.left = c.left;
         s.top = c.top;
-        ASSERT_TRUE(save_settings(s));
-        TForm1 form;
+        ASSERT_TRUE(save_settings(s, kSettingsFile));
+        TForm1 form(kSettingsFile);
         EXPECT_EQ(form.pos(), QPoint(c.want_x, c.want_y)) << c.left << "," << c.top;
     }
 }
@@ -223,9 +202,9 @@ void with_dialog(TForm1& form, const std::function<void(TForm2&)>& act) {
 
 TEST(Window, DialogOkStoresPositionAndRecomputes) {
     std::filesystem::remove(kSettingsFile);
-    TForm1 form;
+    TForm1 form(kSettingsFile);
     form.move(210, 140);  // dragged since the start
-    const std::string sunrise_before = form.sunrise_text;
+    const std::string sunrise_before = form.texts.sunrise_text;
     with_dialog(form, [](TForm2& d) {
         const QStringList memo = d.Memo1.toPlainText().split('\n');
         EXPECT_EQ(memo.size(), 10);
@@ -237,10 +216,10 @@ TEST(Window, DialogOkStoresPositionAndRecomputes) {
     });
     EXPECT_DOUBLE_EQ(form.settings->latitude, -35.5);
     EXPECT_DOUBLE_EQ(form.ctx->latitude, -35.5);
-    EXPECT_NE(form.sunrise_text, sunrise_before);
+    EXPECT_NE(form.texts.sunrise_text, sunrise_before);
     // Written at once, with where the clock stands now.
     CInit on_disk{};
-    load_settings(on_disk);
+    load_settings(on_disk, kSettingsFile);
     EXPECT_EQ(on_disk.south, 1);
     EXPECT_EQ(on_disk.lat_min, 30);
     EXPECT_EQ(on_disk.left, 210);
@@ -272,8 +251,8 @@ TEST(Window, DialogOkThatCannotSaveSaysSo) {
 
 TEST(Window, DialogCancelChangesNothing) {
     std::filesystem::remove(kSettingsFile);
-    TForm1 form;
-    save_settings(*form.settings);
+    TForm1 form(kSettingsFile);
+    save_settings(*form.settings, kSettingsFile);
     const auto bytes = file_bytes();
     const CInit before = *form.settings;
     const double lat = form.ctx->latitude, sunrise = form.ctx->sunrise;
@@ -294,9 +273,9 @@ TEST(Window, DialogCancelChangesNothing) {
 TEST(Window, StartAtLoginWritesAndRemovesTheEntry) {
     const std::string entry = std::string(std::getenv("XDG_CONFIG_HOME")) + "/autostart/orbalis.desktop";
     std::filesystem::remove(entry);
-    TForm1 form;
+    TForm1 form(kSettingsFile);
     EXPECT_EQ(form.PopupMenu1.actions().indexOf(form.StartAtLogin), form.PopupMenu1.actions().indexOf(form.K2) + 1);
-    EXPECT_EQ(form.PopupMenu1.actions().indexOf(form.N2), form.PopupMenu1.actions().indexOf(form.K2) + 2);
+    EXPECT_TRUE(form.PopupMenu1.actions().value(form.PopupMenu1.actions().indexOf(form.K2) + 2)->isSeparator());
     EXPECT_EQ(form.StartAtLogin->text(), "Start at &login");
     EXPECT_FALSE(form.StartAtLogin->isChecked());
     form.StartAtLogin->trigger();
