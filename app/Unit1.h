@@ -63,6 +63,7 @@ public:
     void accept_settings(const CInit& edited);
 
     bool twelve_hour() const { return Clock12h->isChecked(); }
+    SlowLayerInput slow_layer_input() const;
     double pixels_per_inch() const;
 
     bool dragging = false;
@@ -104,7 +105,6 @@ private:
     void make_face_bitmap();
     void match_pixel_ratio();
     QRegion face_shape() const;
-    SlowLayerInput slow_layer_input() const;
     FastLayerInput fast_layer_input() const;
 
     std::optional<face::FastLayerTools> fast_tools;

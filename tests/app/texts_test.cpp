@@ -129,3 +129,26 @@ TEST(Texts, DayAtAGlance) {
     EXPECT_FALSE(local_time_of(NAN, 9.0).has_value());
     EXPECT_FALSE(local_time_of(1e300, 9.0).has_value());
 }
+
+// The 12-hour clock around noon and midnight, a time a hair before the minute, and the
+// memo's lines word for word.
+TEST(Texts, TwelveHourNoonMinuteEdgeAndMemoLines) {
+    astro::CalcContext ctx;
+    astro::CPlnt_Data planets;
+    ctx.twilight_begin = 29 / 60.0;  // 11:59
+    ctx.sunrise = 35 / 60.0;         // 12:05
+    ctx.sunset = 12 + 40 / 60.0;     // 00:10
+    ctx.twilight_begin_found = ctx.sunrise_found = ctx.sunset_found = true;
+    ctx.moonrise = 5 + 35 / 60.0 - 1e-10;  // 17:04.99999999 counts as 17:05
+    ctx.moonset = astro::kNoMoonEvent;
+    const std::string text = glance_text(ctx, planets, {2026, 12, 9, 11, 30}, 0, PhasesAhead{}, true);
+    EXPECT_NE(text.find("\nTwilight begins 11:59 am\nSunrise 12:05 pm\nMoonrise 5:05 pm\nSunset 12:10 am\n"),
+              std::string::npos)
+        << text;
+    const DisplayTexts t = build_display_texts(ctx, planets, 11, 30, 0);
+    EXPECT_EQ(t.moonrise_text, "17h5m");
+    EXPECT_EQ(info_memo_lines(t),
+              (std::vector<std::string>{"Orbalis", " Age=0, k=0", "", "Within 24h...", " MoonRise:17h5m",
+                                        " MoonSet: --h--m", " SunSet: 0h10m", " TwilightEnd:--h--m",
+                                        " TwilightBegin:11h59m", " SunRise:12h5m"}));
+}

@@ -12,6 +12,8 @@
 #include <QWindow>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <string>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -289,4 +291,86 @@ TEST(Window, StartAtLoginWritesAndRemovesTheEntry) {
     form.StartAtLogin->trigger();
     EXPECT_FALSE(std::filesystem::exists(entry));
     EXPECT_FALSE(form.StartAtLogin->isChecked());
+}
+
+namespace {
+
+// The process's time zone for one test.
+struct ZoneScope {
+    explicit ZoneScope(const char* zone) {
+        const char* old = std::getenv("TZ");
+        had = old != nullptr;
+        if (had) saved = old;
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    ~ZoneScope() {
+        had ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
+        tzset();
+    }
+    bool had = false;
+    std::string saved;
+};
+
+constexpr double kUnixEpochJd = 2440587.5;
+
+std::time_t utc(int y, int mo, int d, int h, int mi) {
+    std::tm t{};
+    t.tm_year = y - 1900;
+    t.tm_mon = mo - 1;
+    t.tm_mday = d;
+    t.tm_hour = h;
+    t.tm_min = mi;
+    return timegm(&t);
+}
+
+// "2027-07-15 14:05" for an instant, on the process's zone's clocks.
+std::string local_minute(std::time_t t) {
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char buf[32];
+    std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M", &tm);
+    return buf;
+}
+
+void write_place(double tz, bool south) {
+    CInit s{};
+    default_settings(s);
+    s.tz_hours = tz;
+    s.south = south;
+    ASSERT_TRUE(save_settings(s, kSettingsFile));
+}
+
+}  // namespace
+
+// A computer in Berlin in July, its place at Berlin's standard offset: the engine works on
+// the true instant, and the coming phases are told on Berlin's summer clocks.
+TEST(WindowTime, BerlinSummerInstantAndPhases) {
+    ZoneScope zone("Europe/Berlin");
+    write_place(1.0, false);
+    timespec now{utc(2027, 7, 15, 10, 0), 0};
+    TForm1 form(kSettingsFile, [&now] { return now; });
+    form.Clock24hClick();
+    for (int step = 0; step < 2; ++step) {
+        const double jd_now = now.tv_sec / 86400.0 + kUnixEpochJd;
+        EXPECT_NEAR(astro::ut_julian_day(*form.ctx), jd_now, 1e-7);
+        const astro::NextPhases next = astro::next_principal_phases(jd_now, form.ctx->delta_t);
+        const std::string tip = form.toolTip().toStdString();
+        for (const int k : {astro::kNewMoon, astro::kFullMoon}) {
+            const auto at = static_cast<std::time_t>((next.jd_ut[k] - kUnixEpochJd) * 86400.0);
+            EXPECT_NE(tip.find(local_minute(at)), std::string::npos) << k << "\n" << tip;
+        }
+        // Three weeks on, past at least one phase: the phases are searched again.
+        now.tv_sec += 21 * 86400;
+        form.Timer1Timer();
+    }
+}
+
+TEST(WindowTime, SouthernPlaceSeesTheMoonMirrored) {
+    write_place(9.0, true);
+    TForm1 form(kSettingsFile);
+    EXPECT_TRUE(form.slow_layer_input().southern_view);
+    write_place(9.0, false);
+    TForm1 north(kSettingsFile);
+    EXPECT_FALSE(north.slow_layer_input().southern_view);
 }

@@ -104,6 +104,13 @@ TEST(Dialog, OkHandsBackTheEditedRecord) {
     EXPECT_EQ(e.top, 123);
     d.ComboBox1.setCurrentIndex(8);  // "+5.5" chosen from the list
     EXPECT_EQ(d.edited().tz_hours, 5.5);
+    for (const auto& [typed, zone] : {std::pair{"+14", 14.0}, {"-12", -12.0}, {"+12.75", 12.75}}) {
+        d.ComboBox1.setEditText(typed);
+        EXPECT_EQ(d.edited().tz_hours, zone) << typed;
+    }
+    // The spin boxes end where the file's ranges end.
+    EXPECT_EQ(std::pair(d.UpDown1.maximum(), d.UpDown2.maximum()), std::pair(90, 59));
+    EXPECT_EQ(std::pair(d.UpDown3.maximum(), d.UpDown4.maximum()), std::pair(180, 59));
     // An unreadable or out-of-range zone keeps the old one; the rest still changes.
     for (const char* bad : {"9h", "+15", "-12.5"}) {
         d.ComboBox1.setEditText(bad);

@@ -365,3 +365,30 @@ TEST_F(SettingsFile, DefaultLocation) {
     EXPECT_EQ(default_settings_location("/x/config", "/home/u"), kSettingsFile);
     fs::current_path(cwd);
 }
+
+// Each field at the edges of its range: kept inside, the default beyond.
+TEST_F(SettingsFile, RangeEdgesOnLoad) {
+    const struct {
+        std::int16_t lat_deg, lat_min, lon_deg, lon_min;
+        double tz;
+        std::int16_t want_lat_deg, want_lat_min, want_lon_deg, want_lon_min;
+        double want_tz;
+    } rows[] = {
+        {89, 59, 179, 59, 14.0, 89, 59, 179, 59, 14.0},   // Kiribati's +14 and the last minutes
+        {90, 0, 180, 0, -12.0, 90, 0, 180, 0, -12.0},
+        {89, 60, 179, 60, 14.25, 89, 0, 179, 0, 9.0},    // 60' and beyond +14: defaults
+        {91, 0, 181, 0, -12.5, 35, 0, 135, 0, 9.0},
+        {90, 30, 180, 30, 12.75, 90, 0, 180, 0, 12.75},  // no minutes beyond the limits
+    };
+    for (const auto& r : rows) {
+        write_file(path, image(0, 0, 0, 0, r.lat_deg, r.lat_min, r.lon_deg, r.lon_min, 0, 0, 0, r.tz));
+        CInit s{};
+        load_settings(s, path);
+        SCOPED_TRACE(testing::Message() << r.lat_deg << " " << r.lat_min << " " << r.lon_deg << " " << r.lon_min);
+        EXPECT_EQ(s.lat_deg, r.want_lat_deg);
+        EXPECT_EQ(s.lat_min, r.want_lat_min);
+        EXPECT_EQ(s.lon_deg, r.want_lon_deg);
+        EXPECT_EQ(s.lon_min, r.want_lon_min);
+        EXPECT_EQ(double{s.tz_hours}, r.want_tz);
+    }
+}
