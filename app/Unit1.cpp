@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <utility>
 
 #include "Unit2.h"
@@ -21,6 +22,13 @@
 namespace {
 
 constexpr int kMinuteMs = 60000;
+
+// The engine works on the instant itself: the system clock's UTC reading, zone 0.
+astro::CivilMoment utc_moment(std::time_t t) {
+    std::tm u{};
+    gmtime_r(&t, &u);
+    return {u.tm_year + 1900, u.tm_mon + 1, u.tm_mday, u.tm_hour, u.tm_min, u.tm_sec};
+}
 
 }  // namespace
 
@@ -57,8 +65,15 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
     build_menu();
 
     settings = std::make_unique<CInit>();
-    if (const std::string note = load_settings(*settings, settings_path); !note.empty())
+    zone_watch.changed();  // notes the zone the clock starts in
+    read_clock();
+    if (!std::filesystem::exists(settings_path)) {
+        // A first start: the place and the zone of the computer's time zone.
+        first_start_settings(*settings, computer_zone_name(), standard_offset_hours(clock_second));
+    } else if (const std::string note = load_settings(*settings, settings_path); !note.empty()) {
         std::fprintf(stderr, "orbalis: %s\n", note.c_str());
+    }
+    load_choices();
     ctx = std::make_unique<astro::CalcContext>();
     planets = std::make_unique<astro::CPlnt_Data>();
     place_window();
@@ -143,9 +158,31 @@ void TForm1::watch_screens() {
     connect(qApp, &QGuiApplication::screenRemoved, this, &TForm1::keep_on_screen, Qt::QueuedConnection);
 }
 
-// The stored zone is standard time; the system's daylight-saving shift is added for the
-// moment asked about.
-double TForm1::zone_at(std::time_t t) const { return settings->tz_hours + astro::dst_shift_hours(t); }
+bool TForm1::zone_is_the_computers() const { return settings->tz_hours == standard_offset_hours(clock_second); }
+
+ZoneRule TForm1::place_zone() const {
+    return [standard = settings->tz_hours](std::time_t t) {
+        return standard_offset_hours(t) == standard ? standard + dst_shift_hours(t) : standard;
+    };
+}
+
+// The dial kept in the companion file; a missing or odd file gives the 12-hour dial.
+void TForm1::load_choices() {
+    choices = Companion::load(Companion::path_beside(settings_path));
+    Clock12h->setChecked(!choices.twenty_four_hour());
+    Clock24h->setChecked(choices.twenty_four_hour());
+}
+
+void TForm1::choose_dial(bool twenty_four) {
+    Clock12h->setChecked(!twenty_four);
+    Clock24h->setChecked(twenty_four);
+    choices.set_twenty_four_hour(twenty_four);
+    const std::string path = Companion::path_beside(settings_path);
+    if (const SaveOutcome saved = choices.save(path); !saved)
+        std::fprintf(stderr, "orbalis: could not save %s (%s)\n", path.c_str(), saved.error.c_str());
+    update_face();
+    update();
+}
 
 double TForm1::pixels_per_inch() const { return logicalDpiY() * devicePixelRatioF(); }
 
@@ -247,19 +284,8 @@ void TForm1::FormMouseMove(int x, int y) {
 
 void TForm1::FormMouseUp(Qt::MouseButton, int, int) { dragging = false; }
 
-void TForm1::Clock12hClick() {
-    Clock12h->setChecked(true);
-    Clock24h->setChecked(false);
-    update_face();
-    update();
-}
-
-void TForm1::Clock24hClick() {
-    Clock12h->setChecked(false);
-    Clock24h->setChecked(true);
-    update_face();
-    update();
-}
+void TForm1::Clock12hClick() { choose_dial(false); }
+void TForm1::Clock24hClick() { choose_dial(true); }
 
 void TForm1::K2Click() {
     QStringList lines;
@@ -303,7 +329,9 @@ void TForm1::StartAtLoginClick() {
                                  .arg(QString::fromStdString(desktop::autostart_entry_path()), *error));
 }
 
+// A changed computer zone (a trip) shows from this minute on.
 void TForm1::Timer1Timer() {
+    if (zone_watch.changed()) clock_second = -1;
     update_face();
     update();
 }
@@ -323,21 +351,22 @@ void TForm1::read_clock() {
     second = local.tm_sec;
 }
 
-void TForm1::run_calculations() { astro::minute_pass(*ctx, *planets, {year, month, day, hour, minute, second}); }
+void TForm1::run_calculations() {
+    ctx->tz_hours = 0;
+    astro::minute_pass(*ctx, *planets, utc_moment(clock_second));
+}
 
-// The zone is set for the same reading as the calendar fields.
 void TForm1::update_face() {
     read_clock();
-    ctx->tz_hours = zone_at(clock_second);
     run_calculations();
     redraw_from_results();
 }
 
 void TForm1::apply_settings_to_engine() {
     read_clock();
-    ctx->tz_hours = zone_at(clock_second);
+    ctx->tz_hours = 0;
     astro::start_at(*ctx, *planets, {settings->latitude, settings->longitude, settings->height},
-                    {year, month, day, hour, minute, second});
+                    utc_moment(clock_second));
     redraw_from_results();
     update();
 }
@@ -362,7 +391,7 @@ void TForm1::draw_face_bitmap() {
 }
 
 void TForm1::rebuild_texts() {
-    texts = build_display_texts(*ctx, *planets, hour, minute, second);
+    texts = build_display_texts(*ctx, *planets, place_clock());
     QStringList said;
     for (const std::string& line : info_memo_lines(texts)) said << QString::fromStdString(line).trimmed();
     said.removeAll(QString());
@@ -375,15 +404,10 @@ void TForm1::rebuild_glance() {
         return !(*std::min_element(std::begin(p.jd_ut), std::end(p.jd_ut)) > now);  // NaN counts as passed
     };
     if (!next_phases || passed(*next_phases)) next_phases = astro::next_principal_phases(now, ctx->delta_t);
-    PhasesAhead ahead{};
-    for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) {
-        const double jd = next_phases->jd_ut[k];
-        const std::optional<std::time_t> at = astro::unix_time_of(jd);
-        ahead.when[k] = at ? local_time_of(jd, zone_at(*at)) : std::nullopt;
-        ahead.days[k] = jd - now;
-    }
-    const LocalTime local{year, month, day, hour, minute};
-    setToolTip(QString::fromStdString(glance_text(*ctx, *planets, local, second, ahead, twelve_hour())));
+    const PlaceClock place = place_clock();
+    const std::string note = zone_is_the_computers() ? std::string() : "Times at " + utc_offset_name(settings->tz_hours);
+    setToolTip(QString::fromStdString(
+        glance_text(*ctx, *planets, place, phases_ahead(*next_phases, now, place.zone), twelve_hour(), note)));
 }
 
 SlowLayerInput TForm1::slow_layer_input() const {

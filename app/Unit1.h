@@ -17,7 +17,9 @@
 #include <string>
 
 #include "almanac.h"
+#include "companion.h"
 #include "desktop.h"
+#include "local_zone.h"
 #include "context.h"
 #include "face.h"
 #include "planets.h"
@@ -100,7 +102,13 @@ private:
     void place_window();
     void watch_screens();
     void keep_on_screen();  // brings the face back when its middle lies on no screen
-    double zone_at(std::time_t t) const;  // the stored standard zone with the computer's daylight shift
+    // The place's clock: the stored standard zone, with the computer's daylight-saving
+    // shift where the stored zone is the computer's.
+    ZoneRule place_zone() const;
+    PlaceClock place_clock() const { return {clock_second, place_zone()}; }
+    bool zone_is_the_computers() const;
+    void load_choices();
+    void choose_dial(bool twenty_four);
     void store_position();
     void make_face_bitmap();
     void match_pixel_ratio();
@@ -113,4 +121,6 @@ private:
     bool round_by_mask = desktop::has_window_shapes();  // else a translucent window
     bool watching_screen = false;
     std::time_t clock_second = -1;  // the reading the calendar fields and the zone come from
+    Companion choices;
+    ZoneWatch zone_watch;
 };

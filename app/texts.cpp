@@ -58,20 +58,72 @@ struct ComingEvent {
     bool found;
 };
 
+constexpr double kMostZoneHours = 48;
+
+bool usable_zone(double hours) { return std::isfinite(hours) && std::fabs(hours) <= kMostZoneHours; }
+
+// The place's clock now, to the second.
+struct LocalNow {
+    LocalTime t;
+    int second;
+    double zone;  // hours
+};
+
+LocalNow local_now(const PlaceClock& c) {
+    double zone = c.zone(c.utc);
+    if (!usable_zone(zone)) zone = 0;
+    const std::time_t t = c.utc + static_cast<std::time_t>(std::lround(zone * 3600));
+    std::tm tm{};
+    gmtime_r(&t, &tm);
+    return {{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min}, tm.tm_sec, zone};
+}
+
+// An event's offset from now on the place's clock: its offset in time, plus the change of
+// the zone's offset between now and then (a daylight-saving change in between).
+double clock_offset(double offset, bool found, const PlaceClock& c, double zone_now) {
+    constexpr double kMostOffsetHours = 48;
+    if (!found || !std::isfinite(offset) || std::fabs(offset) > kMostOffsetHours) return offset;
+    const double then = c.zone(c.utc + static_cast<std::time_t>(std::floor(offset * 3600)));
+    return usable_zone(then) ? offset + (then - zone_now) : offset;
+}
+
 }  // namespace
+
+std::string utc_offset_name(double hours) {
+    if (!usable_zone(hours)) return "UTC";
+    const long minutes = std::lround(hours * 60);
+    if (minutes == 0) return "UTC";
+    const long a = std::labs(minutes);
+    std::string out = std::string("UTC") + (minutes < 0 ? "-" : "+") + std::to_string(a / 60);
+    if (a % 60 != 0) out += ":" + two_digits(static_cast<int>(a % 60));
+    return out;
+}
+
+PhasesAhead phases_ahead(const astro::NextPhases& next, double now_jd_ut, const ZoneRule& zone) {
+    PhasesAhead ahead{};
+    for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) {
+        const double jd = next.jd_ut[k];
+        const std::optional<std::time_t> at = astro::unix_time_of(jd);
+        ahead.when[k] = at ? local_time_of(jd, zone(*at)) : std::nullopt;
+        ahead.days[k] = jd - now_jd_ut;
+    }
+    return ahead;
+}
 
 std::optional<LocalTime> local_time_of(double jd_ut, double tz_hours) {
     const std::optional<std::time_t> utc = astro::unix_time_of(jd_ut);
-    constexpr double kMostZoneHours = 48;
-    if (!utc || !std::isfinite(tz_hours) || std::fabs(tz_hours) > kMostZoneHours) return std::nullopt;
+    if (!utc || !usable_zone(tz_hours)) return std::nullopt;
     const std::time_t t = *utc + static_cast<std::time_t>(std::floor(tz_hours * 3600));
     std::tm tm{};
     if (gmtime_r(&t, &tm) == nullptr) return std::nullopt;
     return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min};
 }
 
-std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const LocalTime& now,
-                        int second, const PhasesAhead& phases, bool twelve_hour) {
+std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const PlaceClock& clock,
+                        const PhasesAhead& phases, bool twelve_hour, const std::string& zone_note) {
+    const LocalNow here = local_now(clock);
+    const LocalTime& now = here.t;
+    const int second = here.second;
     ComingEvent events[] = {
         {"Sunrise", ctx.sunrise, ctx.sunrise_found},
         {"Sunset", ctx.sunset, ctx.sunset_found},
@@ -86,7 +138,8 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
     });
     std::string out = date_of(now);
     for (const ComingEvent& e : events) {
-        const int m = e.found ? minutes_of_day(e.offset, now.hour, now.minute, second) : kNoMinute;
+        const double on_clock = clock_offset(e.offset, e.found, clock, here.zone);
+        const int m = e.found ? minutes_of_day(on_clock, now.hour, now.minute, second) : kNoMinute;
         out.append("\n").append(e.name).append(" ");
         out += m != kNoMinute ? clock_time(m / 60, m % 60, twelve_hour) : kNone;
     }
@@ -108,6 +161,7 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
         out += date_of(*t) + " " + clock_time(t->hour, t->minute, twelve_hour) + ", in " +
                std::string(days, end.ptr) + " days";
     }
+    if (!zone_note.empty()) out += "\n" + zone_note;
     return out;
 }
 
@@ -125,9 +179,16 @@ std::string event_text(double offset, bool found, int hour, int minute, int seco
 }
 
 DisplayTexts build_display_texts(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets,
-                                 int hour, int minute, int second) {
-    auto sun = [&](double d, bool found) { return event_text(d, found, hour, minute, second); };
-    auto moon = [&](double d) { return event_text(d, d != astro::kNoMoonEvent, hour, minute, second); };
+                                 const PlaceClock& clock) {
+    const LocalNow here = local_now(clock);
+    const int hour = here.t.hour, minute = here.t.minute, second = here.second;
+    auto sun = [&](double d, bool found) {
+        return event_text(clock_offset(d, found, clock, here.zone), found, hour, minute, second);
+    };
+    auto moon = [&](double d) {
+        const bool found = d != astro::kNoMoonEvent;
+        return event_text(clock_offset(d, found, clock, here.zone), found, hour, minute, second);
+    };
     return {age_text(planets.moon_age),
             illum_text(ctx.moon_phase_angle),
             moon(ctx.moonrise),

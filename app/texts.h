@@ -2,6 +2,8 @@
 // Standard library only, independent of the user's locale.
 #pragma once
 
+#include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +39,17 @@ std::string event_text(double offset, bool found, int hour, int minute, int seco
 // The ten lines of the information dialog's memo.
 std::vector<std::string> info_memo_lines(const DisplayTexts& t);
 
+// The place's clock: the instant now (the system clock, UTC) and the place's offset from
+// UT at any instant, hours (its standard offset, with daylight saving where it applies).
+using ZoneRule = std::function<double(std::time_t)>;
+struct PlaceClock {
+    std::time_t utc;
+    ZoneRule zone;
+};
+
+// "UTC+9", "UTC-3:30", "UTC" for an offset in hours.
+std::string utc_offset_name(double hours);
+
 // A local date and time to the minute.
 struct LocalTime {
     int year, month, day, hour, minute;
@@ -52,15 +65,20 @@ struct PhasesAhead {
     std::optional<LocalTime> when[astro::kPrincipalPhaseCount];
     double days[astro::kPrincipalPhaseCount];
 };
+PhasesAhead phases_ahead(const astro::NextPhases& next, double now_jd_ut, const ZoneRule& zone);
 
 // The day at a glance, shown when the pointer rests on the clock: the date, the coming
 // events of the next 24 h in time order, the Moon's age and lit fraction, and the next
-// principal phases. Clock times follow the dial: 24-hour, or 12-hour with am and pm.
-std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const LocalTime& now,
-                        int second, const PhasesAhead& phases, bool twelve_hour);
+// principal phases. Clock times follow the dial: 24-hour, or 12-hour with am and pm. Each
+// event is told at its own clock time on the place's clock; `zone_note` ("Times at UTC+9"),
+// when not empty, ends the text.
+std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const PlaceClock& clock,
+                        const PhasesAhead& phases, bool twelve_hour, const std::string& zone_note = {});
 
 // The XDG autostart desktop entry that starts `binary` at login.
 std::string autostart_entry(const std::string& binary);
 
+// The memo's texts; each event at its own clock time on the place's clock (its offset at
+// the event's instant, so a daylight-saving change before it counts).
 DisplayTexts build_display_texts(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets,
-                                 int hour, int minute, int second);
+                                 const PlaceClock& clock);

@@ -91,26 +91,4 @@ double compute_jd(CalcContext& ctx) {
     return ctx.jd;
 }
 
-// The zone's standard offset is the smaller of its offsets at the two solstice months:
-// the C library's DST flag cannot be trusted for it (Europe/Dublin flags winter, with a
-// negative shift), nor a zone's "timezone" value where its rules changed.
-double dst_shift_hours(std::time_t t) {
-    tzset();
-    std::tm local{};
-    if (localtime_r(&t, &local) == nullptr) return 0.0;
-    const auto offset_on = [&local](int month) {
-        std::tm noon{};
-        noon.tm_year = local.tm_year;
-        noon.tm_mon = month;
-        noon.tm_mday = 1;
-        noon.tm_hour = 12;
-        const std::time_t at = timegm(&noon);
-        std::tm there{};
-        return localtime_r(&at, &there) != nullptr ? there.tm_gmtoff : local.tm_gmtoff;
-    };
-    constexpr int kJanuary = 0, kJuly = 6;
-    const long standard = std::min(offset_on(kJanuary), offset_on(kJuly));
-    return static_cast<double>(local.tm_gmtoff - standard) / 3600.0;
-}
-
 }  // namespace astro

@@ -115,8 +115,4 @@ double compute_jd(CalcContext& ctx);
 // the zone, with `extra_seconds` added to the seconds.
 double ut_hours_of(const CalcContext& ctx, double extra_seconds);
 
-// Daylight-saving shift in hours at the moment t: the system's UTC offset then less the
-// smaller of its offsets on January 1 and July 1 of that year (0 where they are equal).
-double dst_shift_hours(std::time_t t);
-
 }  // namespace astro

@@ -198,14 +198,16 @@ std::string load_settings(CInit& s, const std::string& path) {
     return note;
 }
 
-SaveOutcome save_settings(const CInit& s, const std::string& path) {
+SaveOutcome save_settings(const CInit& s, const std::string& path) { return save_file(path, &s, kSettingsSize); }
+
+SaveOutcome save_file(const std::string& path, const void* data, std::size_t size) {
     if (const int e = make_folders(folder_of(path)); e != 0) return failure("folder", e);
     const mode_t mode = mode_to_keep(path);
     std::string tmp;
     const int fd = create_temporary(path, tmp);
     if (fd < 0) return failure("create", errno);
     int error = ::fchmod(fd, mode) == 0 ? 0 : errno;
-    if (error == 0) error = write_all(fd, &s, kSettingsSize);
+    if (error == 0) error = write_all(fd, data, size);
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error != 0) {

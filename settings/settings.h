@@ -85,6 +85,9 @@ struct SaveOutcome {
 // is kept and the outcome says why; the caller tells the user.
 SaveOutcome save_settings(const CInit& s, const std::string& path);
 
+// The same steps for any file kept beside the settings.
+SaveOutcome save_file(const std::string& path, const void* data, std::size_t size);
+
 // Minutes dropped at the pole and at 180 deg, where no place lies beyond.
 void drop_minutes_at_the_limits(CInit& s);
 

@@ -6,6 +6,21 @@
 
 #include "texts.h"
 
+namespace {
+
+// The place's clock at a local time of a fixed zone.
+PlaceClock clock_at(int y, int mo, int d, int h, int mi, double zone) {
+    std::tm t{};
+    t.tm_year = y - 1900;
+    t.tm_mon = mo - 1;
+    t.tm_mday = d;
+    t.tm_hour = h;
+    t.tm_min = mi;
+    return {timegm(&t) - static_cast<std::time_t>(zone * 3600), [zone](std::time_t) { return zone; }};
+}
+
+}  // namespace
+
 TEST(Texts, AgeAndIllumination) {
     EXPECT_EQ(age_text(12.3), "Age=12.3");
     EXPECT_EQ(age_text(12.300000000000001), "Age=12.3");
@@ -46,7 +61,7 @@ TEST(Texts, BuiltFromEngineResults) {
     ctx.twilight_begin = 0.75;
     ctx.twilight_begin_found = true;
     ctx.twilight_end_found = false;
-    const DisplayTexts t = build_display_texts(ctx, planets, 4, 30, 0);
+    const DisplayTexts t = build_display_texts(ctx, planets, clock_at(2026, 12, 9, 4, 30, 9.0));
     EXPECT_EQ(t.age_text, "Age=12.3");
     EXPECT_EQ(t.illum_text, "k=0.5");
     EXPECT_EQ(t.moonrise_text, "--h--m");
@@ -109,8 +124,7 @@ TEST(Texts, DayAtAGlance) {
         phases.when[k] = local_time_of(now_jd + ahead[k], 9.0);
         phases.days[k] = ahead[k];
     }
-    const LocalTime now{2026, 12, 9, 4, 30};
-    EXPECT_EQ(glance_text(ctx, planets, now, 0, phases, false),
+    EXPECT_EQ(glance_text(ctx, planets, clock_at(2026, 12, 9, 4, 30, 9.0), phases, false),
               "2026-12-09\n"
               "Twilight begins 05:30\nSunrise 07:00\nSunset 16:45\nMoonrise 00:30\n"
               "Twilight ends none within 24 h\nMoonset none within 24 h\n"
@@ -120,7 +134,7 @@ TEST(Texts, DayAtAGlance) {
     const char* old = std::setlocale(LC_ALL, nullptr);
     const std::string saved = old ? old : "C";
     if (!use_decimal_comma_locale()) GTEST_SKIP() << "no locale with a decimal comma";
-    const std::string twelve = glance_text(ctx, planets, now, 0, phases, true);
+    const std::string twelve = glance_text(ctx, planets, clock_at(2026, 12, 9, 4, 30, 9.0), phases, true);
     std::setlocale(LC_ALL, saved.c_str());
     EXPECT_NE(twelve.find("\nTwilight begins 5:30 am\nSunrise 7:00 am\nSunset 4:45 pm\nMoonrise 12:30 am\n"),
               std::string::npos)
@@ -141,14 +155,38 @@ TEST(Texts, TwelveHourNoonMinuteEdgeAndMemoLines) {
     ctx.twilight_begin_found = ctx.sunrise_found = ctx.sunset_found = true;
     ctx.moonrise = 5 + 35 / 60.0 - 1e-10;  // 17:04.99999999 counts as 17:05
     ctx.moonset = astro::kNoMoonEvent;
-    const std::string text = glance_text(ctx, planets, {2026, 12, 9, 11, 30}, 0, PhasesAhead{}, true);
+    const std::string text = glance_text(ctx, planets, clock_at(2026, 12, 9, 11, 30, 9.0), PhasesAhead{}, true);
     EXPECT_NE(text.find("\nTwilight begins 11:59 am\nSunrise 12:05 pm\nMoonrise 5:05 pm\nSunset 12:10 am\n"),
               std::string::npos)
         << text;
-    const DisplayTexts t = build_display_texts(ctx, planets, 11, 30, 0);
+    const DisplayTexts t = build_display_texts(ctx, planets, clock_at(2026, 12, 9, 11, 30, 9.0));
     EXPECT_EQ(t.moonrise_text, "17h5m");
     EXPECT_EQ(info_memo_lines(t),
               (std::vector<std::string>{"Orbalis", " Age=0, k=0", "", "Within 24h...", " MoonRise:17h5m",
                                         " MoonSet: --h--m", " SunSet: 0h10m", " TwilightEnd:--h--m",
                                         " TwilightBegin:11h59m", " SunRise:12h5m"}));
+}
+
+// A zone whose clocks go forward an hour at 02:00 and back at 03:00 the next night: each
+// event is told on the clock of its own instant; the note of another zone ends the tooltip.
+TEST(Texts, EventsOnTheClockOfTheirOwnInstant) {
+    PlaceClock c = clock_at(2027, 3, 28, 0, 30, 1.0);
+    const std::time_t forward = c.utc + 90 * 60, back = forward + 25 * 3600;
+    c.zone = [=](std::time_t t) { return t >= forward && t < back ? 2.0 : 1.0; };
+    astro::CalcContext ctx;
+    astro::CPlnt_Data planets;
+    ctx.twilight_begin = 1.0;  // 01:30, before the change
+    ctx.sunrise = 5.5;         // 06:00 by the old clock, 07:00 by the new
+    ctx.twilight_begin_found = ctx.sunrise_found = true;
+    ctx.moonrise = 23.75;      // 00:15 by the old clock, 01:15 on the summer clock
+    ctx.moonset = astro::kNoMoonEvent;
+    const DisplayTexts t = build_display_texts(ctx, planets, c);
+    EXPECT_EQ(t.twilight_begin_text, "1h30m");
+    EXPECT_EQ(t.sunrise_text, "7h0m");
+    EXPECT_EQ(t.moonrise_text, "1h15m");
+    const std::string text = glance_text(ctx, planets, c, PhasesAhead{}, false, "Times at " + utc_offset_name(1));
+    EXPECT_NE(text.find("\nTwilight begins 01:30\nSunrise 07:00\nMoonrise 01:15\n"), std::string::npos) << text;
+    EXPECT_EQ(text.substr(text.rfind('\n') + 1), "Times at UTC+1");
+    for (const auto& [h, name] : {std::pair{9.0, "UTC+9"}, {-3.5, "UTC-3:30"}, {12.75, "UTC+12:45"}, {0.0, "UTC"}})
+        EXPECT_EQ(utc_offset_name(h), name);
 }

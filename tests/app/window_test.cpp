@@ -19,10 +19,14 @@
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <optional>
+#include <tuple>
+#include <cmath>
 #include <vector>
 
 #include "Unit1.h"
 #include "Unit2.h"
+#include "almanac.h"
 
 TEST(Window, ShapeMenuAndTexts) {
     std::filesystem::remove(kSettingsFile);
@@ -373,4 +377,118 @@ TEST(WindowTime, SouthernPlaceSeesTheMoonMirrored) {
     write_place(9.0, false);
     TForm1 north(kSettingsFile);
     EXPECT_FALSE(north.slow_layer_input().southern_view);
+}
+
+namespace {
+
+// "7h5m" for an instant on a clock: the computer's zone's, or a fixed offset in hours.
+std::string clock_text(double instant, std::optional<double> fixed_zone) {
+    const auto t = static_cast<std::time_t>(std::floor(instant));
+    std::tm tm{};
+    if (fixed_zone) {
+        const std::time_t shifted = t + static_cast<std::time_t>(*fixed_zone * 3600);
+        gmtime_r(&shifted, &tm);
+    } else {
+        localtime_r(&t, &tm);
+    }
+    return std::to_string(tm.tm_hour) + "h" + std::to_string(tm.tm_min) + "m";
+}
+
+}  // namespace
+
+// Every memo text is its event's instant on the place's clock, converted by the C library
+// with the zone's own rules: across both daylight-saving changes, in half-hour zones, and
+// where the place's zone is not the computer's (then a fixed offset, and the tooltip says so).
+TEST(WindowTime, EventsOnTheirOwnClockInManyZones) {
+    const struct {
+        const char* zone;
+        std::time_t now;
+        double place_tz;
+        bool computers;  // the place's zone is the computer's
+    } rows[] = {
+        {"Europe/Berlin", utc(2027, 7, 15, 10, 0), 1, true},
+        {"Europe/Berlin", utc(2027, 3, 27, 23, 30), 1, true},   // clocks go forward at 02:00
+        {"Europe/Berlin", utc(2027, 10, 30, 22, 30), 1, true},  // and back at 03:00
+        {"America/New_York", utc(2027, 3, 14, 4, 30), -5, true},
+        {"Australia/Sydney", utc(2027, 4, 3, 13, 30), 10, true},
+        {"Australia/Lord_Howe", utc(2027, 4, 3, 13, 0), 10.5, true},  // a half-hour shift
+        {"America/St_Johns", utc(2027, 1, 15, 12, 0), -3.5, true},
+        {"America/Chicago", utc(2027, 3, 14, 2, 0), -6, true},
+        {"Europe/London", utc(2027, 1, 15, 12, 0), 9, false},
+        {"Europe/Berlin", utc(2027, 7, 15, 10, 0), -5, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.zone << " " << r.now);
+        ZoneScope zone(r.zone);
+        write_place(r.place_tz, false);
+        timespec now{r.now, 0};
+        TForm1 form(kSettingsFile, [&now] { return now; });
+        const std::optional<double> fixed = r.computers ? std::nullopt : std::optional<double>(r.place_tz);
+        const struct {
+            double offset;
+            bool found;
+            const std::string& shown;
+        } events[] = {{form.ctx->sunrise, form.ctx->sunrise_found, form.texts.sunrise_text},
+                      {form.ctx->sunset, form.ctx->sunset_found, form.texts.sunset_text},
+                      {form.ctx->twilight_begin, form.ctx->twilight_begin_found, form.texts.twilight_begin_text},
+                      {form.ctx->twilight_end, form.ctx->twilight_end_found, form.texts.twilight_end_text},
+                      {form.ctx->moonrise, form.ctx->moonrise != astro::kNoMoonEvent, form.texts.moonrise_text},
+                      {form.ctx->moonset, form.ctx->moonset != astro::kNoMoonEvent, form.texts.moonset_text}};
+        for (const auto& e : events)
+            EXPECT_EQ(e.shown, e.found ? clock_text(r.now + e.offset * 3600, fixed) : "--h--m") << e.offset;
+        // The Moon is the true instant's, whatever the zone field holds.
+        astro::CalcContext at_utc;
+        astro::CPlnt_Data planets;
+        at_utc.tz_hours = 0;
+        std::tm u{};
+        gmtime_r(&r.now, &u);
+        astro::start_at(at_utc, planets, {35, 135, 0},
+                        {u.tm_year + 1900, u.tm_mon + 1, u.tm_mday, u.tm_hour, u.tm_min, u.tm_sec});
+        EXPECT_EQ(form.planets->moon_age, planets.moon_age);
+        const bool noted = form.toolTip().endsWith(QString::fromStdString("Times at " + utc_offset_name(r.place_tz)));
+        EXPECT_EQ(noted, !r.computers) << form.toolTip().toStdString();
+    }
+}
+
+// No settings file anywhere: the place and zone of the computer's zone, written at exit.
+TEST(WindowTime, FirstStartFitsTheComputer) {
+    for (const auto& [zone, lat_deg, lat_min, tz] : {std::tuple{"Europe/Berlin", 52, 30, 1.0}, {"UTC", 35, 0, 9.0}}) {
+        ZoneScope scope(zone);
+        std::filesystem::remove(kSettingsFile);
+        {
+            TForm1 form(kSettingsFile);
+            EXPECT_EQ(form.settings->lat_deg, lat_deg) << zone;
+            EXPECT_EQ(form.settings->lat_min, lat_min) << zone;
+            EXPECT_EQ(double{form.settings->tz_hours}, tz) << zone;
+        }
+        CInit s{};
+        load_settings(s, kSettingsFile);
+        EXPECT_EQ(s.lat_deg, lat_deg) << zone;
+    }
+}
+
+// A trip while running: the link TZ names is pointed at another zone, and the next minute
+// pass shows the new local time. The dial choice survives a restart; an odd file gives 12 h.
+TEST(WindowTime, FollowsAZoneChangeAndKeepsTheDial) {
+    namespace fs = std::filesystem;
+    const fs::path link = fs::current_path() / "localtime";
+    fs::remove(link);
+    fs::create_symlink("/usr/share/zoneinfo/Europe/Berlin", link);
+    ZoneScope scope(link.c_str());
+    write_place(1, false);
+    timespec now{utc(2027, 1, 15, 12, 0), 0};
+    {
+        TForm1 form(kSettingsFile, [&now] { return now; });
+        EXPECT_EQ(form.hour, 13);
+        fs::remove(link);
+        fs::create_symlink("/usr/share/zoneinfo/Asia/Tokyo", link);
+        form.Timer1Timer();
+        EXPECT_EQ(form.hour, 21);
+        form.Clock24hClick();
+    }
+    EXPECT_TRUE(TForm1(kSettingsFile).Clock24h->isChecked());
+    std::ofstream("orbalis.conf", std::ios::trunc) << "[clock]\ndial=\x01\xfe\n";
+    const TForm1 odd(kSettingsFile);
+    EXPECT_TRUE(odd.Clock12h->isChecked());
+    EXPECT_FALSE(odd.Clock24h->isChecked());
 }

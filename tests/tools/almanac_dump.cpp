@@ -4,6 +4,7 @@
 // one JSON object per line.
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -77,7 +78,15 @@ void run(const Moment& m) {
     field(out, "next_first_quarter", next.jd_ut[astro::kFirstQuarter]);
     field(out, "next_full_moon", next.jd_ut[astro::kFullMoon]);
     field(out, "next_last_quarter", next.jd_ut[astro::kLastQuarter]);
-    const DisplayTexts t = build_display_texts(ctx, planets, m.hour, m.minute, m.second);
+    std::tm local{};
+    local.tm_year = m.year - 1900;
+    local.tm_mon = m.month - 1;
+    local.tm_mday = m.day;
+    local.tm_hour = m.hour;
+    local.tm_min = m.minute;
+    local.tm_sec = m.second;
+    const std::time_t utc = timegm(&local) - static_cast<std::time_t>(std::lround(m.tz * 3600));
+    const DisplayTexts t = build_display_texts(ctx, planets, {utc, [tz = m.tz](std::time_t) { return tz; }});
     text(out, "age_text", t.age_text);
     text(out, "illum_text", t.illum_text);
     text(out, "moonrise_text", t.moonrise_text);
