@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -37,6 +39,8 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
       PopupMenu1(this),
       clock(std::move(wall_clock)),
       tick(clock, [this] {
+          // After a jump of the computer's clock the Moon and the events follow at once.
+          if (clock_jumped()) update_face();
           read_clock();
           update();
       }),
@@ -66,6 +70,7 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
 
     settings = std::make_unique<CInit>();
     zone_watch.changed();  // notes the zone the clock starts in
+    clock_jumped();        // and the time it starts at
     read_clock();
     if (!std::filesystem::exists(settings_path)) {
         // A first start: the place and the zone of the computer's time zone.
@@ -74,6 +79,7 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
         std::fprintf(stderr, "orbalis: %s\n", note.c_str());
     }
     load_choices();
+    warn_if_unsaveable();
     ctx = std::make_unique<astro::CalcContext>();
     planets = std::make_unique<astro::CPlnt_Data>();
     place_window();
@@ -321,7 +327,7 @@ void TForm1::K1Click() { close(); }
 
 void TForm1::StartAtLoginClick() {
     const std::optional<QString> error = desktop::set_autostart(
-        !desktop::autostart_entry_exists(), QCoreApplication::applicationFilePath().toStdString());
+        !desktop::autostart_entry_exists(), QCoreApplication::applicationFilePath().toStdString(), settings_path);
     StartAtLogin->setChecked(desktop::autostart_entry_exists());
     if (error)
         QMessageBox::warning(this, QStringLiteral("Orbalis"),
@@ -334,6 +340,33 @@ void TForm1::Timer1Timer() {
     if (zone_watch.changed()) clock_second = -1;
     update_face();
     update();
+}
+
+// The wall clock moved more than a few seconds beyond the time that passed (a resume from
+// suspend, the time set by hand) since the last look.
+bool TForm1::clock_jumped() {
+    constexpr double kJumpSeconds = 3;
+    const std::time_t wall = clock().tv_sec;
+    const auto steady = std::chrono::steady_clock::now();
+    const double passed = std::chrono::duration<double>(steady - last_look.steady).count();
+    const bool jumped = std::abs(static_cast<double>(wall - last_look.wall) - passed) > kJumpSeconds;
+    last_look = {wall, steady};
+    return jumped;
+}
+
+// Settings that cannot be kept are said once, at the start, and not only at exit when
+// the position and the place are lost.
+void TForm1::warn_if_unsaveable() {
+    const SaveOutcome can = can_save(settings_path);
+    if (can) return;
+    const QString text = QStringLiteral("The settings cannot be saved to %1 (%2). Changes to the place and the "
+                                        "position will be lost when the clock is closed.")
+                             .arg(QString::fromStdString(settings_path), QString::fromStdString(can.error));
+    std::fprintf(stderr, "orbalis: %s\n", text.toLocal8Bit().constData());
+    save_warning = std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Orbalis"), text,
+                                                 QMessageBox::Ok, this);
+    save_warning->setModal(false);
+    QTimer::singleShot(0, save_warning.get(), &QWidget::show);
 }
 
 // The calendar fields are rebuilt only when the second turns.

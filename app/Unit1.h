@@ -9,7 +9,9 @@
 #include <QPoint>
 #include <QRegion>
 #include <QString>
+#include <QMessageBox>
 #include <QTimer>
+#include <chrono>
 #include <QWidget>
 #include <ctime>
 #include <memory>
@@ -89,6 +91,7 @@ public:
     std::unique_ptr<CInit> settings;
     std::unique_ptr<astro::CalcContext> ctx;
     std::unique_ptr<astro::CPlnt_Data> planets;
+    std::unique_ptr<QMessageBox> save_warning;  // settings that cannot be kept, said at the start
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -110,6 +113,8 @@ private:
     void load_choices();
     void choose_dial(bool twenty_four);
     void store_position();
+    bool clock_jumped();
+    void warn_if_unsaveable();
     void make_face_bitmap();
     void match_pixel_ratio();
     QRegion face_shape() const;
@@ -121,6 +126,10 @@ private:
     bool round_by_mask = desktop::has_window_shapes();  // else a translucent window
     bool watching_screen = false;
     std::time_t clock_second = -1;  // the reading the calendar fields and the zone come from
+    struct {
+        std::time_t wall = 0;
+        std::chrono::steady_clock::time_point steady;
+    } last_look;  // the wall clock and the steady clock when the clock was last read
     Companion choices;
     ZoneWatch zone_watch;
 };

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 #include <memory>
 
@@ -124,16 +125,21 @@ std::string autostart_entry_path() {
 
 bool autostart_entry_exists() { return QFileInfo::exists(QString::fromStdString(autostart_entry_path())); }
 
-std::optional<QString> set_autostart(bool wanted, const std::string& binary) {
+std::optional<QString> set_autostart(bool wanted, const std::string& binary, const std::string& settings_file) {
     const QString path = QString::fromStdString(autostart_entry_path());
     if (!wanted) {
         if (QFile::remove(path)) return std::nullopt;
         return QStringLiteral("it could not be removed");
     }
+    const std::string usual = config_home(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")) + "/orbalis/" + kSettingsFile;
+    std::error_code ec;
+    const std::string named = settings_file == usual ? std::string() : std::filesystem::absolute(settings_file, ec).string();
+    std::string why;
+    const std::optional<std::string> text = autostart_entry(binary, named, why);
+    if (!text) return QString::fromStdString(why);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile entry(path);
-    if (entry.open(QIODevice::WriteOnly) && entry.write(autostart_entry(binary).c_str()) >= 0 && entry.commit())
-        return std::nullopt;
+    if (entry.open(QIODevice::WriteOnly) && entry.write(text->c_str()) >= 0 && entry.commit()) return std::nullopt;
     return entry.errorString();
 }
 

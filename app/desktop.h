@@ -35,7 +35,8 @@ QPoint kept_on_screen(QPoint top_left, QPoint centre);
 // The XDG autostart entry that starts the clock at login.
 std::string autostart_entry_path();
 bool autostart_entry_exists();
-// Writes the entry for `binary` or removes it; the reason when that failed.
-std::optional<QString> set_autostart(bool wanted, const std::string& binary);
+// Writes the entry that starts `binary` on `settings_file` (named in the entry unless it is
+// the usual file), or removes it; the reason when that failed.
+std::optional<QString> set_autostart(bool wanted, const std::string& binary, const std::string& settings_file);
 
 }  // namespace desktop

@@ -1,9 +1,5 @@
 // Program entry: the application object, the clock window and the message loop.
 #include <QApplication>
-#include <QCryptographicHash>
-#include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -18,6 +14,7 @@
 #include <unistd.h>
 
 #include "Unit1.h"
+#include "single_clock.h"
 
 namespace {
 
@@ -125,38 +122,12 @@ bool have_display() {
     return other_platform || (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
 }
 
-// One clock per settings file: the name a running clock listens on, made from the file's
-// absolute path (and the user, so that users sharing a folder do not meet).
-QString instance_name(const std::string& settings_file) {
-    const QByteArray path = QFileInfo(QString::fromStdString(settings_file)).absoluteFilePath().toUtf8();
-    const QByteArray digest = QCryptographicHash::hash(path, QCryptographicHash::Sha256).toHex().left(24);
-    return QStringLiteral("orbalis-%1-%2").arg(::getuid()).arg(QString::fromLatin1(digest));
-}
-
-// Asks a clock that already runs on this settings file to come to the front.
-bool raise_running_clock(const QString& name) {
-    constexpr int kWaitMs = 1000;
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(kWaitMs)) return false;
-    socket.write("raise\n");
-    socket.waitForBytesWritten(kWaitMs);
-    socket.disconnectFromServer();
-    return true;
-}
-
-// Listens for later starts on the same file; a socket left by a killed clock is replaced.
-void serve_later_starts(QLocalServer& server, const QString& name, QWidget& window) {
-    QLocalServer::removeServer(name);
-    server.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server.listen(name)) return;  // the clock runs; only the hand-over is lost
-    QObject::connect(&server, &QLocalServer::newConnection, &window, [&server, &window] {
-        while (QLocalSocket* c = server.nextPendingConnection()) {
-            QObject::connect(c, &QLocalSocket::disconnected, c, &QObject::deleteLater);
-            window.show();
-            window.raise();
-            window.activateWindow();
-        }
+// The first clock on the file comes to the front when the file is opened again.
+void raise_on_request(SingleClock& guard, QWidget& window) {
+    QObject::connect(&guard, &SingleClock::raise_requested, &window, [&window] {
+        window.show();
+        window.raise();
+        window.activateWindow();
     });
 }
 
@@ -164,9 +135,11 @@ void serve_later_starts(QLocalServer& server, const QString& name, QWidget& wind
 
 int main(int argc, char* argv[]) {
     const Options options = parse_options(argc, argv);
-    const std::string settings_file = !options.settings_file.empty()
-                                          ? options.settings_file
-                                          : default_settings_location(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    std::string passed_over;
+    const std::string settings_file =
+        !options.settings_file.empty()
+            ? options.settings_file
+            : default_settings_location(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), passed_over);
     switch (options.action) {
         case Options::kHelp: print_help(settings_file); return EXIT_SUCCESS;
         case Options::kVersion: std::printf("orbalis %s\n", ORBALIS_VERSION); return EXIT_SUCCESS;
@@ -175,6 +148,7 @@ int main(int argc, char* argv[]) {
             return 2;
         case Options::kRun: break;
     }
+    if (!passed_over.empty()) std::fprintf(stderr, "orbalis: %s\n", passed_over.c_str());
     if (!have_display()) {
         std::fprintf(stderr, "orbalis: no display (DISPLAY or WAYLAND_DISPLAY is not set)\n");
         return EXIT_FAILURE;
@@ -187,15 +161,28 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(ORBALIS_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orbalis-32.png")));
 
-    const QString name = instance_name(settings_file);
-    if (raise_running_clock(name)) {
-        std::fprintf(stderr, "orbalis: already running with %s; brought that clock to the front\n",
-                     settings_file.c_str());
-        return EXIT_SUCCESS;
+    std::string no_guard;
+    SingleClock guard(guard_folder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("XDG_CACHE_HOME"),
+                                   std::getenv("HOME"), no_guard),
+                      settings_file);
+    switch (guard.role()) {
+        case SingleClock::Role::kSecond:
+            if (!guard.raise_running_clock()) {
+                std::fprintf(stderr, "orbalis: a clock already runs with %s but does not answer\n",
+                             settings_file.c_str());
+                return EXIT_FAILURE;
+            }
+            std::fprintf(stderr, "orbalis: already running with %s; brought that clock to the front\n",
+                         settings_file.c_str());
+            return EXIT_SUCCESS;
+        case SingleClock::Role::kUnguarded:
+            std::fprintf(stderr, "orbalis: no private folder for the one-clock guard (%s); a second clock "
+                                 "on this file is not stopped\n", no_guard.c_str());
+            break;
+        case SingleClock::Role::kOnly: guard.serve(); break;
     }
     TForm1 Form1(settings_file);
-    QLocalServer server;
-    serve_later_starts(server, name, Form1);
+    raise_on_request(guard, Form1);
     QSocketNotifier notifier(signal_pipe[0], QSocketNotifier::Read);
     close_on_signals(Form1, notifier);
     // Ending the desktop session closes the clock like Exit does.

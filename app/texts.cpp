@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <ctime>
 
 #include "series.h"
@@ -212,18 +213,74 @@ std::vector<std::string> info_memo_lines(const DisplayTexts& t) {
             " SunRise:" + t.sunrise_text};
 }
 
-std::string autostart_entry(const std::string& binary) {
-    // The Exec key's quoting: a path with reserved characters goes in double quotes, with
-    // '"', '`', '$' and '\\' escaped.
-    std::string exec = binary;
-    if (binary.find_first_of(" \t\n\"'\\><~|&;$*?#()`") != std::string::npos) {
-        exec.assign(1, '"');
-        for (const char c : binary) {
-            if (c == '"' || c == '`' || c == '$' || c == '\\') exec += "\\\\";
-            exec += c;
+namespace {
+
+// An argument of the Exec key by the desktop entry specification: quoted when it holds a
+// reserved character ('"', '`', '$' and '\\' escaped inside the quotes), '%' doubled, then
+// every backslash escaped again as the key's value is a string.
+std::string exec_argument(const std::string& arg) {
+    constexpr const char* kReserved = " \t\n\"'\\><~|&;$*?#()`";
+    std::string quoted = arg;
+    if (arg.empty() || arg.find_first_of(kReserved) != std::string::npos) {
+        quoted.assign(1, '"');
+        for (const char c : arg) {
+            if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+            quoted += c;
         }
-        exec += '"';
+        quoted += '"';
     }
+    std::string value;
+    for (const char c : quoted) {
+        if (c == '%') value += "%%";
+        else if (c == '\\') value += "\\\\";
+        else value += c;
+    }
+    return value;
+}
+
+bool has_control_character(const std::string& s) {
+    constexpr unsigned char kFirstPrintable = 0x20, kDelete = 0x7f;
+    return std::any_of(s.begin(), s.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < kFirstPrintable || u == kDelete;
+    });
+}
+
+// Well-formed UTF-8 (RFC 3629): no overlong forms, surrogates or values past U+10FFFF.
+bool is_utf8(const std::string& s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
+        if (extra < 0 || s.size() - i <= static_cast<std::size_t>(extra)) return false;
+        std::uint32_t cp = extra == 0 ? b : b & (0x3Fu >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            const auto c = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+            if ((c >> 6) != 0x2) return false;
+            cp = (cp << 6) | (c & 0x3Fu);
+        }
+        constexpr std::uint32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+        if (cp < kLeast[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> autostart_entry(const std::string& binary, const std::string& settings_file,
+                                           std::string& why) {
+    for (const std::string* path : {&binary, &settings_file}) {
+        const char* fault = has_control_character(*path) ? " holds a control character"
+                            : !is_utf8(*path)            ? " is not UTF-8"
+                                                         : nullptr;
+        if (fault != nullptr) {
+            why = "the path " + *path + fault;
+            return std::nullopt;
+        }
+    }
+    std::string exec = exec_argument(binary);
+    if (!settings_file.empty()) exec += " --settings " + exec_argument(settings_file);
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Orbalis\n"

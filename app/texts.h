@@ -75,8 +75,11 @@ PhasesAhead phases_ahead(const astro::NextPhases& next, double now_jd_ut, const 
 std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const PlaceClock& clock,
                         const PhasesAhead& phases, bool twelve_hour, const std::string& zone_note = {});
 
-// The XDG autostart desktop entry that starts `binary` at login.
-std::string autostart_entry(const std::string& binary);
+// The XDG autostart desktop entry that starts `binary` at login, on `settings_file` when
+// that is not empty. Nothing for a path with a control character or bytes that are not
+// UTF-8, which an entry cannot carry; `why` then says which.
+std::optional<std::string> autostart_entry(const std::string& binary, const std::string& settings_file,
+                                           std::string& why);
 
 // The memo's texts; each event at its own clock time on the place's clock (its offset at
 // the event's instant, so a daylight-saving change before it counts).

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QValidator>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -29,7 +30,15 @@ void setup_spin(EditSpin& spin, const char* name, const char* edit_name, int max
     spin.edit()->setObjectName(QString::fromLatin1(edit_name));
     spin.setRange(0, max);
     spin.setWrapping(false);
+    spin.setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     spin.edit()->setMaxLength(max_length);
+}
+
+// A whole number with an optional sign, as typed into a spin box.
+std::optional<int> whole_number(const QString& text) {
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(v) : std::nullopt;
 }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -37,6 +46,28 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 bool is_return(const QKeyEvent& e) { return e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter; }
 
 }  // namespace
+
+QValidator::State EditSpin::validate(QString& text, int&) const {
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t == QLatin1String("-") || t == QLatin1String("+")) return QValidator::Intermediate;
+    const std::optional<int> v = whole_number(t);
+    if (!v) return QValidator::Invalid;
+    return *v >= minimum() && *v <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void EditSpin::fixup(QString& text) const {
+    if (const std::optional<int> v = whole_number(text)) text = QString::number(std::clamp(*v, minimum(), maximum()));
+}
+
+int EditSpin::valueFromText(const QString& text) const {
+    const std::optional<int> v = whole_number(text);
+    return v ? std::clamp(*v, minimum(), maximum()) : value();
+}
+
+int EditSpin::typed_value() const {
+    const std::optional<int> v = whole_number(cleanText());
+    return v ? std::clamp(*v, minimum(), maximum()) : value();
+}
 
 TForm2::TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -214,7 +245,11 @@ void TForm2::show_zone(double tz_hours) {
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    // Keys in the open zone list (a popup window of its own) belong to the list: Return
+    // and Escape only close it, as in any combo box.
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    const bool in_a_popup = widget != nullptr && widget->window() != this;
+    if (event->type() == QEvent::KeyPress && !in_a_popup) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (is_return(key) && key.modifiers() == Qt::NoModifier) {
             BitBtn1.click();
@@ -242,25 +277,32 @@ std::optional<CInit> TForm2::run() {
     return edited();
 }
 
+std::optional<double> TForm2::typed_number(const QString& text) const {
+    if (const auto v = parse_decimal(text.toStdString())) return v;
+    const QString separator = locale().decimalPoint();
+    if (separator == QLatin1String(".") || !text.contains(separator)) return std::nullopt;
+    return parse_decimal(QString(text).replace(separator, QLatin1String(".")).toStdString());
+}
+
 double TForm2::edited_zone() const {
     if (ComboBox1.currentText() == shown_zone_text) return shown.tz_hours;
-    const auto tz = parse_decimal(ComboBox1.currentText().toStdString());
+    const auto tz = typed_number(ComboBox1.currentText());
     return (tz && *tz >= kMinTimeZone && *tz <= kMaxTimeZone) ? *tz : shown.tz_hours;
 }
 
 double TForm2::edited_height() const {
     if (PS_Height.text() == shown_height_text) return shown.height;
-    const auto height = parse_decimal(PS_Height.text().toStdString());
+    const auto height = typed_number(PS_Height.text());
     return (height && *height >= kMinHeight && *height <= kMaxHeight) ? *height : 0.0;
 }
 
 CInit TForm2::edited() const {
     CInit s = shown;
     s.tz_hours = edited_zone();
-    s.lat_deg = static_cast<std::int16_t>(UpDown1.value());
-    s.lat_min = static_cast<std::int16_t>(UpDown2.value());
-    s.lon_deg = static_cast<std::int16_t>(UpDown3.value());
-    s.lon_min = static_cast<std::int16_t>(UpDown4.value());
+    s.lat_deg = static_cast<std::int16_t>(UpDown1.typed_value());
+    s.lat_min = static_cast<std::int16_t>(UpDown2.typed_value());
+    s.lon_deg = static_cast<std::int16_t>(UpDown3.typed_value());
+    s.lon_min = static_cast<std::int16_t>(UpDown4.typed_value());
     drop_minutes_at_the_limits(s);
     s.south = North.isChecked() ? 0 : 1;
     s.west = East.isChecked() ? 0 : 1;

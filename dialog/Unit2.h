@@ -20,10 +20,19 @@
 #include "settings.h"
 
 // A spin box that is the edit field and its spinner in one; the edit part is reachable.
+// A whole number typed beyond the range is taken to the nearest end of it (never cut to
+// its first digits or stripped of its sign).
 class EditSpin : public QSpinBox {
 public:
     using QSpinBox::QSpinBox;
     QLineEdit* edit() const { return lineEdit(); }
+    // The value the text stands for now, typed or not yet committed, within the range.
+    int typed_value() const;
+
+protected:
+    QValidator::State validate(QString& text, int& pos) const override;
+    void fixup(QString& text) const override;
+    int valueFromText(const QString& text) const override;
 };
 
 class TForm2 : public QDialog {
@@ -79,6 +88,8 @@ private:
     void centre_on_parent_screen();
     double edited_zone() const;
     double edited_height() const;
+    // A number typed with the point or with the locale's decimal separator ("12,5").
+    std::optional<double> typed_number(const QString& text) const;
 
     CInit shown;
     QString shown_zone_text, shown_height_text;

@@ -8,8 +8,10 @@
 #include <charconv>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <random>
 
 namespace {
@@ -154,9 +156,13 @@ std::string config_home(const char* xdg_config_home, const char* home) {
     return std::string(home != nullptr ? home : "") + "/.config";
 }
 
-std::string default_settings_location(const char* xdg_config_home, const char* home) {
-    struct stat st {};
-    if (::stat(kSettingsFile, &st) == 0) return kSettingsFile;
+std::string default_settings_location(const char* xdg_config_home, const char* home, std::string& note) {
+    struct stat link {}, target {};
+    if (::lstat(kSettingsFile, &link) == 0) {
+        const bool users = ::stat(kSettingsFile, &target) == 0 && link.st_uid == ::getuid() && target.st_uid == ::getuid();
+        if (users) return kSettingsFile;
+        note = std::string(kSettingsFile) + " in the working directory belongs to another user; not using it";
+    }
     return config_home(xdg_config_home, home) + "/orbalis/" + kSettingsFile;
 }
 
@@ -200,15 +206,41 @@ std::string load_settings(CInit& s, const std::string& path) {
 
 SaveOutcome save_settings(const CInit& s, const std::string& path) { return save_file(path, &s, kSettingsSize); }
 
-SaveOutcome save_file(const std::string& path, const void* data, std::size_t size) {
+std::string save_target(const std::string& path) {
+    struct stat link {}, target {};
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+    if (::stat(path.c_str(), &target) != 0 || !S_ISREG(target.st_mode) || target.st_uid != ::getuid()) return path;
+    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
+    return resolved != nullptr ? std::string(resolved.get()) : path;
+}
+
+SaveOutcome can_save(const std::string& path) {
+    const std::string target = save_target(path);
+    if (const int e = make_folders(folder_of(target)); e != 0) return failure("folder", e);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return failure("rename", EISDIR);
+    std::string tmp;
+    const int fd = create_temporary(target, tmp);
+    if (fd < 0) return failure("create", errno);
+    ::close(fd);
+    ::unlink(tmp.c_str());
+    SaveOutcome out;
+    out.saved = true;
+    return out;
+}
+
+// The temporary stays private until it holds the whole record; only then does it take
+// the mode the file had.
+SaveOutcome save_file(const std::string& link_or_path, const void* data, std::size_t size) {
+    const std::string path = save_target(link_or_path);
     if (const int e = make_folders(folder_of(path)); e != 0) return failure("folder", e);
     const mode_t mode = mode_to_keep(path);
     std::string tmp;
     const int fd = create_temporary(path, tmp);
     if (fd < 0) return failure("create", errno);
-    int error = ::fchmod(fd, mode) == 0 ? 0 : errno;
-    if (error == 0) error = write_all(fd, data, size);
+    int error = write_all(fd, data, size);
     if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error != 0) {
         ::unlink(tmp.c_str());

@@ -57,9 +57,10 @@ inline constexpr double kMaxHeight = 999999.0;
 std::string config_home(const char* xdg_config_home, const char* home);
 
 // Where the settings live when no file is named: "orbalis.ini" in the working directory
-// when there is one (earlier versions kept it there), otherwise
-// orbalis/orbalis.ini in the configuration folder.
-std::string default_settings_location(const char* xdg_config_home, const char* home);
+// when there is one of the user's own (earlier versions kept it there), otherwise
+// orbalis/orbalis.ini in the configuration folder. `note` says why a file in the working
+// directory was passed over (another user's, planted in a shared folder).
+std::string default_settings_location(const char* xdg_config_home, const char* home, std::string& note);
 
 // Writes the defaults; the padding and the derived doubles are left as they are.
 void default_settings(CInit& s);
@@ -78,12 +79,21 @@ struct SaveOutcome {
     explicit operator bool() const { return saved; }
 };
 
-// Writes the record to a new file of a unique name beside `path` (never following a link;
-// a missing folder is created, private to the user),
-// with the old file's permissions (0600 when there was none), flushes it, renames it over
-// `path` and flushes the folder. On failure the temporary file is removed, the old file
-// is kept and the outcome says why; the caller tells the user.
+// Writes the record to a new private file of a unique name beside `path` (never following
+// a link; a missing folder is created, private to the user), flushes it, gives it the old
+// file's permissions (0600 when there was none), renames it over `path` and flushes the
+// folder. A `path` that links to a regular file of the user's is saved at the link's
+// target and the link is kept. On failure the temporary file is removed, the old file is
+// kept and the outcome says why; the caller tells the user.
 SaveOutcome save_settings(const CInit& s, const std::string& path);
+
+// Where a save of `path` writes: the target of a link to a regular file of the user's,
+// else `path` itself.
+std::string save_target(const std::string& path);
+
+// Whether a save of `path` could be made now (its folder made, a file created there),
+// without touching the file itself.
+SaveOutcome can_save(const std::string& path);
 
 // The same steps for any file kept beside the settings.
 SaveOutcome save_file(const std::string& path, const void* data, std::size_t size);

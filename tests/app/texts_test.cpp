@@ -95,12 +95,6 @@ TEST(Texts, IndependentOfLocale) {
     std::setlocale(LC_ALL, saved.c_str());
 }
 
-TEST(Texts, AutostartEntryQuotesTheBinary) {
-    EXPECT_NE(autostart_entry("/usr/bin/orbalis").find("\nExec=/usr/bin/orbalis\n"), std::string::npos);
-    EXPECT_NE(autostart_entry("/opt/my apps/$orbalis").find("\nExec=\"/opt/my apps/\\\\$orbalis\"\n"),
-              std::string::npos);
-}
-
 // The day at a glance from fixed results: events in time order, an absent one, the Moon and
 // the phases, on the 24-hour and the 12-hour dial, whatever the locale's decimal point.
 TEST(Texts, DayAtAGlance) {

@@ -255,6 +255,20 @@ TEST(Window, DialogOkThatCannotSaveSaysSo) {
     EXPECT_DOUBLE_EQ(form.ctx->latitude, 12.0);
 }
 
+// Settings that cannot be kept are said at the start, naming the file and the reason.
+TEST(Window, UnsaveableSettingsAreSaidAtTheStart) {
+    { std::ofstream in_the_way("in-the-way"); }
+    const std::string unwritable = (std::filesystem::current_path() / "in-the-way" / kSettingsFile).string();
+    TForm1 form(unwritable);
+    QCoreApplication::processEvents();
+    ASSERT_NE(form.save_warning, nullptr);
+    EXPECT_TRUE(form.save_warning->isVisible());
+    EXPECT_TRUE(form.save_warning->text().contains(QString::fromStdString(unwritable)));
+    EXPECT_TRUE(form.save_warning->text().contains("Not a directory"));
+    std::filesystem::remove(kSettingsFile);
+    EXPECT_EQ(TForm1(kSettingsFile).save_warning, nullptr);
+}
+
 TEST(Window, DialogCancelChangesNothing) {
     std::filesystem::remove(kSettingsFile);
     TForm1 form(kSettingsFile);
@@ -290,7 +304,11 @@ TEST(Window, StartAtLoginWritesAndRemovesTheEntry) {
     EXPECT_EQ(std::system(("desktop-file-validate " + entry).c_str()), 0);
     std::ifstream f(entry);
     const std::string text{std::istreambuf_iterator<char>(f), {}};
-    EXPECT_NE(text.find("Exec=" + QCoreApplication::applicationFilePath().toStdString() + "\n"), std::string::npos)
+    // The login starts the clock on the file in use.
+    const std::string in_use = (std::filesystem::current_path() / kSettingsFile).string();
+    EXPECT_NE(text.find("Exec=" + QCoreApplication::applicationFilePath().toStdString() + " --settings " + in_use +
+                        "\n"),
+              std::string::npos)
         << text;
     form.StartAtLogin->trigger();
     EXPECT_FALSE(std::filesystem::exists(entry));
@@ -469,6 +487,21 @@ TEST(WindowTime, FirstStartFitsTheComputer) {
 
 // A trip while running: the link TZ names is pointed at another zone, and the next minute
 // pass shows the new local time. The dial choice survives a restart; an odd file gives 12 h.
+// A jump of the computer's clock (a resume, the time set by hand) is followed at the next
+// second's paint, not a minute later.
+TEST(WindowTime, ClockJumpRerunsTheMinutePass) {
+    ZoneScope zone("America/New_York");
+    write_place(-5, false);
+    timespec now{utc(2027, 3, 1, 12, 0), 50'000'000};
+    TForm1 form(kSettingsFile, [&now] { return now; });
+    const double moon_age = form.planets->moon_age;
+    now.tv_sec += 86400;
+    form.tick.Timer2Timer();
+    EXPECT_NEAR(astro::ut_julian_day(*form.ctx), now.tv_sec / 86400.0 + kUnixEpochJd, 1e-7);
+    EXPECT_NEAR(form.planets->moon_age - moon_age, 1.0, 0.01);
+    EXPECT_EQ(form.day, 2);
+}
+
 TEST(WindowTime, FollowsAZoneChangeAndKeepsTheDial) {
     namespace fs = std::filesystem;
     const fs::path link = fs::current_path() / "localtime";

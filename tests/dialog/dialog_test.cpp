@@ -1,6 +1,7 @@
 // The options dialog on its own: what it shows of a record and what OK hands back.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
@@ -183,4 +184,71 @@ TEST(Dialog, TabFollowsTheLayout) {
         EXPECT_TRUE(f == w || w->isAncestorOf(f)) << w->objectName().toStdString() << " got "
                                                   << (f ? f->objectName().toStdString() : std::string("none"));
     }
+}
+
+// Typed as a user of a German desktop types: the decimal comma is a number too; text that
+// is a number in neither form keeps the old rules; a spin value beyond the range is taken
+// to its end, not cut to its first digit or stripped of its sign.
+TEST(Dialog, TypedNumbersUnderAGermanLocale) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const struct {
+        const char* zone;
+        const char* height;
+        double want_zone, want_height;
+    } rows[] = {{"5,5", "12,5", 5.5, 12.5}, {"-3.5", "12.5", -3.5, 12.5}, {"5,5,5", "1,2,3", 9.0, 0.0},
+                {"x", "abc", 9.0, 0.0}};
+    for (const auto& r : rows) {
+        ShownDialog sd(record(9.0));
+        sd.d.ComboBox1.lineEdit()->selectAll();
+        sd.type(QString::fromLatin1(r.zone));
+        sd.d.PS_Height.setFocus();
+        sd.d.PS_Height.selectAll();
+        sd.type(QString::fromLatin1(r.height));
+        sd.key(Qt::Key_Return);
+        EXPECT_EQ(sd.d.edited().tz_hours, r.want_zone) << r.zone;
+        EXPECT_EQ(sd.d.edited().height, r.want_height) << r.height;
+    }
+    const struct {
+        EditSpin TForm2::*spin;
+        const char* typed;
+        int want;
+    } spins[] = {{&TForm2::UpDown1, "99", 90}, {&TForm2::UpDown1, "-5", 0}, {&TForm2::UpDown2, "75", 59},
+                 {&TForm2::UpDown3, "999", 180}, {&TForm2::UpDown3, "-7", 0}, {&TForm2::UpDown1, "42", 42}};
+    for (const auto& r : spins) {
+        for (const bool tab_away : {false, true}) {
+            ShownDialog sd(record(9.0));
+            EditSpin& spin = sd.d.*r.spin;
+            spin.setFocus();
+            spin.edit()->selectAll();
+            sd.type(QString::fromLatin1(r.typed));
+            if (tab_away) sd.key(Qt::Key_Tab);
+            EXPECT_EQ(spin.typed_value(), r.want) << r.typed;
+            sd.key(Qt::Key_Return);
+            const CInit e = sd.d.edited();
+            EXPECT_EQ(r.spin == &TForm2::UpDown1 ? e.lat_deg : r.spin == &TForm2::UpDown2 ? e.lat_min : e.lon_deg,
+                      r.want)
+                << r.typed << " tab " << tab_away;
+        }
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
+// With the zone list open, Escape and Return close the list alone.
+TEST(Dialog, KeysInTheOpenZoneList) {
+    ShownDialog sd(record(9.0));
+    for (const int k : {Qt::Key_Escape, Qt::Key_Return}) {
+        sd.d.ComboBox1.showPopup();
+        QApplication::processEvents();
+        ASSERT_TRUE(sd.d.ComboBox1.view()->isVisible());
+        if (k == Qt::Key_Return) QTest::keyClick(sd.d.ComboBox1.view(), Qt::Key_Down);
+        QTest::keyClick(sd.d.ComboBox1.view(), static_cast<Qt::Key>(k));
+        QApplication::processEvents();
+        EXPECT_FALSE(sd.d.ComboBox1.view()->isVisible()) << k;
+        EXPECT_TRUE(sd.d.isVisible()) << k;
+        EXPECT_EQ(sd.d.result(), 0) << k;
+    }
+    EXPECT_EQ(sd.d.ComboBox1.currentText(), "+08");  // the item below +09, picked by Return
+    sd.key(Qt::Key_Return);
+    EXPECT_EQ(sd.d.result(), QDialog::Accepted);
+    EXPECT_EQ(sd.d.edited().tz_hours, 8.0);
 }

@@ -1,6 +1,12 @@
 // The real program in a real X server (Xvfb), driven with xdotool as a user would.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <pwd.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +26,7 @@
 #include <vector>
 
 #include "settings.h"
+#include "single_clock.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -113,7 +120,7 @@ protected:
         display.append(buf, std::strcspn(buf, "\n"));
     }
     void TearDown() override {
-        for (pid_t* p : {&clock, &window_manager})
+        for (pid_t* p : {&clock, &window_manager, &helper})
             if (*p > 0) {
                 kill(*p, SIGKILL);
                 wait_exit(*p, 2000ms);
@@ -195,7 +202,7 @@ protected:
 
     fs::path dir;
     std::string display, window;
-    pid_t xvfb = -1, clock = -1, window_manager = -1;
+    pid_t xvfb = -1, clock = -1, window_manager = -1, helper = -1;
 };
 
 bool face_colour(const std::string& c) { return c == "#0000FF" || c == "#FFFF00"; }
@@ -327,6 +334,131 @@ TEST_F(RealWindow, SecondStartRaisesTheFirstAndExits) {
     start();
     EXPECT_EQ(visible_clocks(), 1);
     stop();
+}
+
+namespace {
+
+// A second local account, made for the test; nothing when the test cannot make one.
+std::optional<std::pair<uid_t, gid_t>> other_account() {
+    constexpr const char* kName = "orbalis-other";
+    if (::geteuid() != 0) return std::nullopt;
+    if (getpwnam(kName) == nullptr)
+        std::system((std::string("useradd --system --no-create-home --shell /usr/sbin/nologin ") + kName +
+                     " >/dev/null 2>&1").c_str());
+    const passwd* pw = getpwnam(kName);
+    if (pw == nullptr) return std::nullopt;
+    return std::pair{pw->pw_uid, pw->pw_gid};
+}
+
+// The other account squats `path` as a listening socket (in a folder of its own open to
+// all), a plain file or a folder, and counts the connections it is offered on `report`.
+pid_t squat(const std::pair<uid_t, gid_t>& account, const std::string& how, const fs::path& path,
+            const std::string& guard, int report) {
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    if (setgid(account.second) != 0 || setuid(account.first) != 0) _exit(1);
+    if (how == "file") {
+        std::ofstream(path) << "squatted";
+        ::chmod(path.c_str(), 0666);
+        pause();
+    }
+    ::mkdir(path.c_str(), how == "folder" ? 0700 : 0777);
+    ::chmod(path.c_str(), how == "folder" ? 0700 : 0777);
+    if (how == "folder") pause();
+    std::vector<int> listeners;
+    for (const std::string& name : {path.string() + "/" + guard + ".sock"}) {
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        std::strncpy(a.sun_path, name.c_str(), sizeof a.sun_path - 1);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(fd, 8) == 0) listeners.push_back(fd);
+    }
+    for (;;) {
+        for (const int fd : listeners) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 50) > 0 && ::accept(fd, nullptr, nullptr) >= 0) [[maybe_unused]] auto n = ::write(report, "c", 1);
+        }
+        if (listeners.empty()) pause();
+    }
+}
+
+}  // namespace
+
+// Another account that squats the fallback folder of the guard (when the session has no
+// runtime folder) as a listening socket, a file or a folder neither stops the clock nor
+// lets a second clock run on the same file, and is never talked to.
+TEST_F(RealWindow, AnotherAccountCannotSquatTheGuard) {
+    const auto account = other_account();
+    if (!account) GTEST_SKIP() << "needs root to make a second account";
+    const fs::path fallback = "/tmp/orbalis-" + std::to_string(::getuid());
+    for (const std::string how : {"socket", "file", "folder"}) {
+        SCOPED_TRACE(how);
+        fs::remove_all(fallback);
+        int report[2];
+        ASSERT_EQ(pipe2(report, O_NONBLOCK | O_CLOEXEC), 0);
+        const pid_t squatter = helper =
+            squat(*account, how, fallback, guard_name((dir / "config" / "orbalis" / kSettingsFile).string()), report[1]);
+        ::close(report[1]);
+        for (int i = 0; i < 50 && !fs::exists(fallback); ++i) std::this_thread::sleep_for(20ms);
+        std::this_thread::sleep_for(100ms);
+        const std::vector<std::string> no_runtime = {"XDG_RUNTIME_DIR"};  // putenv of a bare name unsets it
+        clock = spawn({ORBALIS_BINARY}, dir, display, dir / "first.err", no_runtime);
+        window = find_window("^Orbalis$");
+        ASSERT_FALSE(window.empty()) << file_text(dir / "first.err");
+        const pid_t second = spawn({ORBALIS_BINARY}, dir, display, dir / "second.err", no_runtime);
+        int status = -1;
+        ASSERT_TRUE(wait_exit(second, 5000ms, &status)) << "a second clock runs on the same file";
+        EXPECT_NE(file_text(dir / "second.err").find("already running"), std::string::npos);
+        EXPECT_EQ(visible_clocks(), 1);
+        stop();
+        char got[16];
+        EXPECT_LE(::read(report[0], got, sizeof got), 0) << "the other account's socket was talked to";
+        ::close(report[0]);
+        kill(squatter, SIGKILL);
+        wait_exit(squatter, 2000ms);
+    }
+    fs::remove_all(fallback);
+}
+
+// Two clocks started at the same moment on one file: exactly one runs, the other raises it.
+TEST_F(RealWindow, SimultaneousStartsLeaveOneClockEach) {
+    constexpr int kPairs = 20;
+    std::vector<std::array<pid_t, 2>> pairs;
+    for (int i = 0; i < kPairs; ++i) {
+        const std::string file = (dir / ("pair" + std::to_string(i) + ".ini")).string();
+        pairs.push_back({spawn({ORBALIS_BINARY, "--settings", file}, dir, display, dir / ("a" + std::to_string(i))),
+                         spawn({ORBALIS_BINARY, "--settings", file}, dir, display, dir / ("b" + std::to_string(i)))});
+    }
+    // Every second start ends within its wait for the first; no first start ends.
+    std::vector<std::array<bool, 2>> ended(kPairs, {false, false});
+    int exits = 0;
+    const auto deadline = std::chrono::steady_clock::now() + 15s;
+    while (std::chrono::steady_clock::now() < deadline && exits < kPairs) {
+        for (int i = 0; i < kPairs; ++i)
+            for (int k = 0; k < 2; ++k) {
+                int status = -1;
+                if (ended[i][k] || waitpid(pairs[i][k], &status, WNOHANG) != pairs[i][k]) continue;
+                ended[i][k] = true;
+                ++exits;
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "pair " << i << " status " << status;
+            }
+        std::this_thread::sleep_for(50ms);
+    }
+    std::this_thread::sleep_for(1s);
+    int running = 0;
+    for (int i = 0; i < kPairs; ++i) {
+        int alive = 0;
+        for (int k = 0; k < 2; ++k) alive += !ended[i][k] && waitpid(pairs[i][k], nullptr, WNOHANG) == 0;
+        EXPECT_EQ(alive, 1) << "pair " << i;
+        running += alive;
+    }
+    EXPECT_EQ(running, kPairs);
+    for (int i = 0; i < kPairs; ++i)
+        for (int k = 0; k < 2; ++k)
+            if (!ended[i][k]) kill(pairs[i][k], SIGTERM);
+    for (int i = 0; i < kPairs; ++i)
+        for (int k = 0; k < 2; ++k)
+            if (!ended[i][k]) wait_exit(pairs[i][k], 5000ms);
 }
 
 // Without a file in the working directory the settings go to the configuration folder,

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -358,12 +359,85 @@ TEST(NumberTexts, ShortestDecimal) {
 TEST_F(SettingsFile, DefaultLocation) {
     const fs::path cwd = fs::current_path();
     fs::current_path(dir);
-    EXPECT_EQ(default_settings_location("/x/config", "/home/u"), "/x/config/orbalis/orbalis.ini");
-    EXPECT_EQ(default_settings_location(nullptr, "/home/u"), "/home/u/.config/orbalis/orbalis.ini");
-    EXPECT_EQ(default_settings_location("relative", "/home/u"), "/home/u/.config/orbalis/orbalis.ini");
+    std::string note;
+    EXPECT_EQ(default_settings_location("/x/config", "/home/u", note), "/x/config/orbalis/orbalis.ini");
+    EXPECT_EQ(default_settings_location(nullptr, "/home/u", note), "/home/u/.config/orbalis/orbalis.ini");
+    EXPECT_EQ(default_settings_location("relative", "/home/u", note), "/home/u/.config/orbalis/orbalis.ini");
     write_file(dir / kSettingsFile, Bytes(52, 0));  // a file of an earlier version, or of make run
-    EXPECT_EQ(default_settings_location("/x/config", "/home/u"), kSettingsFile);
+    EXPECT_EQ(default_settings_location("/x/config", "/home/u", note), kSettingsFile);
+    EXPECT_EQ(note, "");
+    // A file another account left in a shared folder is passed over, and said.
+    constexpr uid_t kNobody = 65534;
+    if (::geteuid() == 0 && ::chown(kSettingsFile, kNobody, kNobody) == 0) {
+        ::chmod(kSettingsFile, 0666);
+        EXPECT_EQ(default_settings_location("/x/config", "/home/u", note), "/x/config/orbalis/orbalis.ini");
+        EXPECT_NE(note.find("another user"), std::string::npos) << note;
+    } else {
+        std::printf("skipped the planted-file case: only root can give a file to another user\n");
+    }
     fs::current_path(cwd);
+}
+
+// A settings file kept as a link (into a folder of dotfiles) stays a link, and its target
+// gets the new bytes with its own mode; a dangling link is replaced as a file would be.
+TEST_F(SettingsFile, SaveWritesThroughALink) {
+    fs::create_directories(dir / "dotfiles");
+    const fs::path target = dir / "dotfiles" / "orbalis.ini";
+    write_file(target, Bytes(52, 0));
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    fs::create_symlink(target, path);
+    CInit s{};
+    default_settings(s);
+    s.left = 321;
+    ASSERT_TRUE(save_settings(s, path));
+    EXPECT_TRUE(fs::is_symlink(path));
+    CInit back{};
+    load_settings(back, target.string());
+    EXPECT_EQ(back.left, 321);
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(names_in(dir / "dotfiles"), std::vector<std::string>{"orbalis.ini"});
+    fs::remove(path);
+    fs::create_symlink(dir / "nowhere", path);
+    ASSERT_TRUE(save_settings(s, path));
+    EXPECT_FALSE(fs::is_symlink(path));
+    EXPECT_FALSE(fs::exists(dir / "nowhere"));
+}
+
+// The temporary holds the record before it takes a mode that others may read: the
+// folder's events for it come in that order.
+TEST_F(SettingsFile, TemporaryIsPrivateUntilWritten) {
+    write_file(path, Bytes(52, 0));
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, dir.c_str(), IN_CREATE | IN_MODIFY | IN_ATTRIB), 0);
+    CInit s{};
+    default_settings(s);
+    ASSERT_TRUE(save_settings(s, path));
+    alignas(inotify_event) char buf[4096];
+    const ssize_t n = ::read(watch, buf, sizeof buf);
+    ::close(watch);
+    std::string order;
+    for (ssize_t at = 0; at < n;) {
+        const auto* e = reinterpret_cast<const inotify_event*>(buf + at);
+        if (e->len > 0 && std::string(e->name).find(".tmp-") != std::string::npos)
+            order += (e->mask & IN_CREATE) ? "c" : (e->mask & IN_MODIFY) ? "w" : "m";
+        at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+    }
+    EXPECT_EQ(order.substr(0, 3), "cwm") << order;  // created, written, then its mode
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+}
+
+// Whether a save can be made is known at the start, without touching the file.
+TEST_F(SettingsFile, CanSaveAsksTheFolder) {
+    EXPECT_TRUE(can_save((dir / "made" / kSettingsFile).string()));
+    EXPECT_TRUE(names_in(dir / "made").empty());
+    fs::create_directories(dir / "taken" / kSettingsFile);
+    EXPECT_NE(can_save((dir / "taken" / kSettingsFile).string()).error.find("Is a directory"), std::string::npos);
+    write_file(dir / "file", {1});
+    EXPECT_NE(can_save((dir / "file" / kSettingsFile).string()).error.find("Not a directory"), std::string::npos);
 }
 
 // Each field at the edges of its range: kept inside, the default beyond.

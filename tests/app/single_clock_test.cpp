@@ -1,0 +1,89 @@
+// The one-clock guard: its folder must be the user's alone, its name follows the file
+// itself, and a second clock on a file finds the first and asks it to the front.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <filesystem>
+#include <fstream>
+
+#include "single_clock.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Scratch {
+    Scratch() {
+        fs::remove_all(root);
+        fs::create_directories(root);
+    }
+    ~Scratch() { fs::remove_all(root); }
+    fs::path root = fs::temp_directory_path() / ("orbalis_guard_" + std::to_string(::getpid()));
+};
+
+}  // namespace
+
+TEST(SingleClock, OnlyAPrivateFolderHoldsTheGuard) {
+    Scratch s;
+    const uid_t me = ::getuid();
+    const auto folder = [&](const char* name, mode_t mode) {
+        fs::create_directories(s.root / name);
+        ::chmod((s.root / name).c_str(), mode);
+        return (s.root / name).string();
+    };
+    EXPECT_EQ(private_folder_fault(folder("own", 0700), me), "");
+    EXPECT_NE(private_folder_fault(folder("open", 0755), me).find("open to other users"), std::string::npos);
+    EXPECT_NE(private_folder_fault(folder("sticky", 01777), me).find("open to other users"), std::string::npos);
+    EXPECT_NE(private_folder_fault(folder("own", 0700), me + 1).find("another user"), std::string::npos);
+    fs::create_directory_symlink(s.root / "own", s.root / "link");
+    EXPECT_NE(private_folder_fault((s.root / "link").string(), me).find("is a link"), std::string::npos);
+    std::ofstream(s.root / "file") << "x";
+    EXPECT_NE(private_folder_fault((s.root / "file").string(), me).find("not a folder"), std::string::npos);
+
+    // $XDG_RUNTIME_DIR when it is private; else a private folder of the clock's own.
+    std::string why;
+    EXPECT_EQ(guard_folder(folder("own", 0700).c_str(), nullptr, s.root.c_str(), why), (s.root / "own").string());
+    why.clear();
+    const std::optional<std::string> fallback = guard_folder(folder("open", 0755).c_str(), nullptr, s.root.c_str(), why);
+    ASSERT_TRUE(fallback.has_value());
+    EXPECT_EQ(private_folder_fault(*fallback, me), "");
+    EXPECT_NE(why.find("open to other users"), std::string::npos) << why;
+}
+
+TEST(SingleClock, NameFollowsTheFileItself) {
+    Scratch s;
+    fs::create_directories(s.root / "real");
+    fs::create_directory_symlink(s.root / "real", s.root / "linked");
+    const std::string direct = (s.root / "real" / "orbalis.ini").string();
+    EXPECT_EQ(guard_name((s.root / "linked" / "orbalis.ini").string()), guard_name(direct));
+    EXPECT_EQ(guard_name((s.root / "real" / "." / "orbalis.ini").string()), guard_name(direct));
+    EXPECT_NE(guard_name((s.root / "real" / "other.ini").string()), guard_name(direct));
+    // Names that are not UTF-8 are told apart by their bytes.
+    EXPECT_NE(guard_name((s.root / "real" / "\xff.ini").string()), guard_name((s.root / "real" / "\xfe.ini").string()));
+    const fs::path cwd = fs::current_path();
+    fs::current_path(s.root / "real");
+    EXPECT_EQ(guard_name("orbalis.ini"), guard_name(direct));
+    fs::current_path(cwd);
+}
+
+TEST(SingleClock, SecondFindsTheFirstAndAsksItToTheFront) {
+    Scratch s;
+    fs::create_directories(s.root / "run");
+    fs::permissions(s.root / "run", fs::perms::owner_all);
+    const std::string run = (s.root / "run").string();
+    const std::string file = (s.root / "orbalis.ini").string();
+    SingleClock first(run, file);
+    ASSERT_EQ(first.role(), SingleClock::Role::kOnly);
+    int raised = 0;
+    QObject::connect(&first, &SingleClock::raise_requested, [&raised] { ++raised; });
+    SingleClock early(run, file);  // started before the first listens: it waits for it
+    ASSERT_EQ(early.role(), SingleClock::Role::kSecond);
+    ASSERT_TRUE(first.serve());
+    EXPECT_TRUE(early.raise_running_clock());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(raised, 1);
+    EXPECT_EQ(SingleClock(run, (s.root / "other.ini").string()).role(), SingleClock::Role::kOnly);
+    EXPECT_EQ(SingleClock(std::nullopt, file).role(), SingleClock::Role::kUnguarded);
+}
