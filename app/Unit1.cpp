@@ -164,17 +164,41 @@ void TForm1::watch_screens() {
     connect(qApp, &QGuiApplication::screenRemoved, this, &TForm1::keep_on_screen, Qt::QueuedConnection);
 }
 
-bool TForm1::zone_is_the_computers() const { return settings->tz_hours == standard_offset_hours(clock_second); }
+bool TForm1::zone_is_the_computers() const {
+    if (place_rules) return choices.get("place", "zone") == computer_zone_name();
+    return settings->tz_hours == standard_offset_hours(clock_second);
+}
 
+// A place chosen by name keeps its own zone's rules, daylight saving included; otherwise
+// the stored standard offset, with the computer's daylight saving where it is the
+// computer's.
 ZoneRule TForm1::place_zone() const {
+    if (place_rules) return [rules = *place_rules](std::time_t t) { return utc_offset_hours(rules, t); };
     return [standard = settings->tz_hours](std::time_t t) {
         return standard_offset_hours(t) == standard ? standard + dst_shift_hours(t) : standard;
     };
 }
 
+std::string TForm1::zone_note() const {
+    if (zone_is_the_computers()) return {};
+    return "Times at " + (place_rules ? choices.get("place", "zone") : utc_offset_name(settings->tz_hours));
+}
+
+// The place chosen by name, or none once the position was set by hand, kept in the
+// companion file with the dial.
+void TForm1::keep_place(const std::optional<PlaceChoice>& place) {
+    choices.set("place", "name", place ? place->name : std::string());
+    choices.set("place", "zone", place ? place->zone : std::string());
+    place_rules = place ? load_zone_rules(place->zone) : std::nullopt;
+    if (const SaveOutcome saved = choices.save(Companion::path_beside(settings_path)); !saved)
+        std::fprintf(stderr, "orbalis: could not save %s (%s)\n", Companion::path_beside(settings_path).c_str(),
+                     saved.error.c_str());
+}
+
 // The dial kept in the companion file; a missing or odd file gives the 12-hour dial.
 void TForm1::load_choices() {
     choices = Companion::load(Companion::path_beside(settings_path));
+    if (const std::string zone = choices.get("place", "zone"); !zone.empty()) place_rules = load_zone_rules(zone);
     Clock12h->setChecked(!choices.twenty_four_hour());
     Clock24h->setChecked(choices.twenty_four_hour());
 }
@@ -296,8 +320,14 @@ void TForm1::Clock24hClick() { choose_dial(true); }
 void TForm1::K2Click() {
     QStringList lines;
     for (const std::string& line : info_memo_lines(texts)) lines << QString::fromStdString(line);
-    TForm2 dialog(*settings, lines, this);
-    if (const std::optional<CInit> edited = dialog.run()) accept_settings(*edited);
+    std::optional<PlaceChoice> place;
+    if (const std::string name = choices.get("place", "name"); !name.empty())
+        place = PlaceChoice{name, choices.get("place", "zone")};
+    TForm2 dialog(*settings, lines, this, place);
+    if (const std::optional<CInit> edited = dialog.run()) {
+        keep_place(dialog.chosen_place());
+        accept_settings(*edited);
+    }
 }
 
 // A failed save is shown: the user would otherwise believe the place was kept. The new
@@ -438,9 +468,8 @@ void TForm1::rebuild_glance() {
     };
     if (!next_phases || passed(*next_phases)) next_phases = astro::next_principal_phases(now, ctx->delta_t);
     const PlaceClock place = place_clock();
-    const std::string note = zone_is_the_computers() ? std::string() : "Times at " + utc_offset_name(settings->tz_hours);
     setToolTip(QString::fromStdString(
-        glance_text(*ctx, *planets, place, phases_ahead(*next_phases, now, place.zone), twelve_hour(), note)));
+        glance_text(*ctx, *planets, place, phases_ahead(*next_phases, now, place.zone), twelve_hour(), zone_note())));
 }
 
 SlowLayerInput TForm1::slow_layer_input() const {

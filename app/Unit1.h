@@ -26,6 +26,8 @@
 #include "face.h"
 #include "planets.h"
 #include "second_tick.h"
+#include "Unit2.h"
+#include "zone_rules.h"
 #include "settings.h"
 #include "texts.h"
 
@@ -110,6 +112,8 @@ private:
     ZoneRule place_zone() const;
     PlaceClock place_clock() const { return {clock_second, place_zone()}; }
     bool zone_is_the_computers() const;
+    std::string zone_note() const;  // "Times at UTC+9" where the times are not the computer's
+    void keep_place(const std::optional<PlaceChoice>& place);
     void load_choices();
     void choose_dial(bool twenty_four);
     void store_position();
@@ -131,5 +135,6 @@ private:
         std::chrono::steady_clock::time_point steady;
     } last_look;  // the wall clock and the steady clock when the clock was last read
     Companion choices;
+    std::optional<ZoneRules> place_rules;  // the zone of a place chosen by name
     ZoneWatch zone_watch;
 };

@@ -1,11 +1,15 @@
 #include "Unit2.h"
 
+#include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QValidator>
 #include <algorithm>
+#include <ctime>
 #include <utility>
+
+#include "zone_rules.h"
 
 namespace {
 
@@ -69,17 +73,20 @@ int EditSpin::typed_value() const {
     return v ? std::clamp(*v, minimum(), maximum()) : value();
 }
 
-TForm2::TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* parent)
+TForm2::TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* parent,
+               std::optional<PlaceChoice> place)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       GroupBox9(QStringLiteral("Position")),
       North(QStringLiteral("N")),
       South(QStringLiteral("S")),
       East(QStringLiteral("E")),
       West(QStringLiteral("W")),
-      shown(settings) {
+      shown(settings),
+      chosen(std::move(place)) {
     Q_INIT_RESOURCE(icons);
     build();
     load(memo_lines);
+    forget_place_on_hand_edits();
 }
 
 void TForm2::build() {
@@ -100,6 +107,7 @@ void TForm2::build() {
     Label3.setObjectName(QStringLiteral("Label3"));
     Label3.setText(QStringLiteral("Timezone"));
     build_zone_combo();
+    build_place_search();
 
     GroupBox9.setObjectName(QStringLiteral("GroupBox9"));
     North.setObjectName(QStringLiteral("North"));
@@ -148,6 +156,74 @@ void TForm2::build() {
     adjustSize();
 }
 
+// Typing two letters or more lists the matching places under the field.
+void TForm2::build_place_search() {
+    constexpr int kListed = 12;
+    PlaceLabel.setText(QStringLiteral("Place"));
+    PlaceSearch.setObjectName(QStringLiteral("PlaceSearch"));
+    PlaceSearch.setPlaceholderText(QStringLiteral("City name"));
+    PlaceList.setModel(&place_labels);
+    PlaceList.setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    PlaceList.setMaxVisibleItems(kListed);
+    PlaceList.setWidget(&PlaceSearch);
+    connect(&PlaceSearch, &QLineEdit::textEdited, this, &TForm2::list_places);
+    connect(&PlaceList, qOverload<const QModelIndex&>(&QCompleter::activated), this, [this](const QModelIndex& i) {
+        if (i.row() >= 0 && static_cast<std::size_t>(i.row()) < listed.size()) choose_place(listed[static_cast<std::size_t>(i.row())]);
+    });
+}
+
+void TForm2::list_places(const QString& typed) {
+    constexpr std::size_t kListed = 12;
+    listed = places::find_places(typed.toStdString(), kListed);
+    QStringList labels;
+    const std::time_t now = std::time(nullptr);
+    for (const places::Place& p : listed) {
+        const std::optional<ZoneRules> rules = load_zone_rules(std::string(p.zone));
+        labels << qs(places::place_label(p, rules ? standard_offset_hours(*rules, now) : 0.0));
+    }
+    place_labels.setStringList(labels);
+    if (labels.isEmpty()) {
+        PlaceList.popup()->hide();
+        return;
+    }
+    // As wide as the longest label, so the coordinates and the zone show in full.
+    constexpr int kFrameAllowance = 40;  // px: the list's frame and scroll bar
+    const int width = std::max(PlaceSearch.width(), PlaceList.popup()->sizeHintForColumn(0) + kFrameAllowance);
+    PlaceList.complete(QRect(0, 0, width, PlaceSearch.height()));
+}
+
+void TForm2::choose_place(const places::Place& p) {
+    const std::optional<ZoneRules> rules = load_zone_rules(std::string(p.zone));
+    const double standard = rules ? standard_offset_hours(*rules, std::time(nullptr)) : shown.tz_hours;
+    filling = true;
+    (p.latitude < 0 ? South : North).setChecked(true);
+    (p.longitude < 0 ? West : East).setChecked(true);
+    const places::DegreesMinutes lat = places::to_degrees_minutes(p.latitude);
+    const places::DegreesMinutes lon = places::to_degrees_minutes(p.longitude);
+    UpDown1.setValue(lat.degrees);
+    UpDown2.setValue(lat.degrees >= kMaxLatDeg ? 0 : lat.minutes);
+    UpDown3.setValue(lon.degrees);
+    UpDown4.setValue(lon.degrees >= kMaxLonDeg ? 0 : lon.minutes);
+    if (p.height_m) PS_Height.setText(qs(shortest_decimal(*p.height_m)));
+    set_zone_text(standard);
+    filling = false;
+    chosen = PlaceChoice{std::string(p.name) + ", " + std::string(p.country), std::string(p.zone)};
+    PlaceSearch.setText(qs(chosen->name));
+}
+
+// A coordinate or the zone changed by hand is no longer the chosen place's.
+void TForm2::forget_place_on_hand_edits() {
+    const auto forget = [this] {
+        if (filling || !chosen) return;
+        chosen.reset();
+        PlaceSearch.clear();
+    };
+    for (QRadioButton* b : {&North, &South, &East, &West}) connect(b, &QRadioButton::toggled, this, forget);
+    for (EditSpin* spin : {&UpDown1, &UpDown2, &UpDown3, &UpDown4})
+        connect(spin, &QSpinBox::valueChanged, this, forget);
+    connect(&ComboBox1, &QComboBox::editTextChanged, this, forget);
+}
+
 // The zone is typed or chosen from the list; a typed number is never completed into an item.
 void TForm2::build_zone_combo() {
     ComboBox1.setObjectName(QStringLiteral("ComboBox1"));
@@ -179,8 +255,11 @@ void TForm2::lay_out() {
     buttons_row.addStretch(1);
     buttons_row.addWidget(&BitBtn1);
     buttons_row.addWidget(&BitBtn2);
+    place_row.addWidget(&PlaceLabel);
+    place_row.addWidget(&PlaceSearch, 1);
     left_column.addLayout(&title_row);
     left_column.addLayout(&zone_row);
+    left_column.addLayout(&place_row);
     left_column.addWidget(&GroupBox9);
     left_column.addStretch(1);
     left_column.addLayout(&buttons_row);
@@ -192,7 +271,7 @@ void TForm2::lay_out() {
 // Keyboard order as the fields stand: the zone, then each row of the position left to
 // right (a radio pair is one stop), the height, OK and Cancel.
 void TForm2::set_keyboard_order() {
-    QWidget* const order[] = {&ComboBox1, &North, &South, &UpDown1, &UpDown2, &East,
+    QWidget* const order[] = {&ComboBox1, &PlaceSearch, &North, &South, &UpDown1, &UpDown2, &East,
                               &West,      &UpDown3, &UpDown4, &PS_Height, &BitBtn1, &BitBtn2};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
@@ -201,6 +280,7 @@ void TForm2::set_keyboard_order() {
 void TForm2::name_for_screen_readers() {
     const std::pair<QWidget*, const char*> names[] = {
         {&ComboBox1, "Time zone, hours east of Greenwich"},
+        {&PlaceSearch, "Place"},
         {&North, "North"},
         {&South, "South"},
         {&East, "East"},
@@ -232,16 +312,21 @@ void TForm2::load(const QStringList& memo_lines) {
     UpDown4.setValue(shown.lon_min);
     shown_height_text = qs(shortest_decimal(shown.height));
     PS_Height.setText(shown_height_text);
+    if (chosen) PlaceSearch.setText(qs(chosen->name));
+}
+
+void TForm2::show_zone(double tz_hours) {
+    set_zone_text(tz_hours);
+    shown_zone_text = ComboBox1.currentText();
 }
 
 // The item that spells the zone is made current; a zone that is no item is shown as typed.
-void TForm2::show_zone(double tz_hours) {
+void TForm2::set_zone_text(double tz_hours) {
     int item = -1;
     for (int i = 0; i < ComboBox1.count() && item < 0; ++i)
         if (parse_decimal(ComboBox1.itemText(i).toStdString()) == tz_hours) item = i;
     ComboBox1.setCurrentIndex(item);
     if (item < 0) ComboBox1.setEditText(zone_text(tz_hours));
-    shown_zone_text = ComboBox1.currentText();
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {

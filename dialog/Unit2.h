@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,7 +16,12 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStringList>
+#include <QStringListModel>
 #include <optional>
+#include <string>
+#include <vector>
+
+#include "places.h"
 
 #include "settings.h"
 
@@ -35,11 +41,20 @@ protected:
     int valueFromText(const QString& text) const override;
 };
 
+// A place chosen by name: what it is called and its IANA time zone.
+struct PlaceChoice {
+    std::string name;  // "Zürich, Switzerland"
+    std::string zone;  // "Europe/Zurich"
+};
+
 class TForm2 : public QDialog {
     Q_OBJECT
 
 public:
-    TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* parent = nullptr);
+    // `place`: the place chosen earlier, shown in the search field; nothing when the
+    // position was set by hand.
+    TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* parent = nullptr,
+           std::optional<PlaceChoice> place = std::nullopt);
 
     // Shows the dialog modally on the screen of its parent; the edited record on OK,
     // nothing on Cancel.
@@ -49,11 +64,21 @@ public:
     CInit edited() const;
     // The zone as the combo box shows it: "+9", "+5.5", "0", "-5".
     static QString zone_text(double tz_hours);
+    // The place the position came from, chosen by name; nothing once a coordinate or the
+    // zone was changed by hand.
+    const std::optional<PlaceChoice>& chosen_place() const { return chosen; }
+    // Fills the position, the height (where known) and the zone from a place.
+    void choose_place(const places::Place& place);
+    // The places the search lists for the text in the Place field, best first.
+    const std::vector<places::Place>& listed_places() const { return listed; }
 
     QLabel Label1;
     QLabel Image1;
     QLabel Label3;
     QComboBox ComboBox1;
+    QLabel PlaceLabel;
+    QLineEdit PlaceSearch;
+    QCompleter PlaceList;
     QGroupBox GroupBox9;
     QRadioButton North, South, East, West;
     EditSpin UpDown1, UpDown2, UpDown3, UpDown4;
@@ -74,12 +99,16 @@ private:
     QButtonGroup lat_group, lon_group;
     QHBoxLayout top_layout;
     QVBoxLayout left_column;
-    QHBoxLayout title_row, zone_row, buttons_row;
+    QHBoxLayout title_row, zone_row, place_row, buttons_row;
     QGridLayout position_grid;
     QHBoxLayout height_row;
 
     void build();
     void build_zone_combo();
+    void build_place_search();
+    void list_places(const QString& typed);
+    void forget_place_on_hand_edits();
+    void set_zone_text(double tz_hours);
     void lay_out();
     void set_keyboard_order();
     void name_for_screen_readers();
@@ -93,4 +122,8 @@ private:
 
     CInit shown;
     QString shown_zone_text, shown_height_text;
+    QStringListModel place_labels;
+    std::vector<places::Place> listed;
+    std::optional<PlaceChoice> chosen;
+    bool filling = false;  // the fields are being filled from a chosen place
 };

@@ -1,5 +1,7 @@
 #include "local_zone.h"
 
+#include "places.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +10,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -122,12 +125,39 @@ double dst_shift_hours(std::time_t t) {
     return static_cast<double>(offset_seconds_at(t)) / 3600.0 - standard_offset_hours(t);
 }
 
+// The largest place of the zone in the compiled-in list; a link ("US/Eastern") is
+// followed to the zone it names.
+namespace {
+
+std::optional<places::Place> principal_place_of(const std::string& zone_name, const std::string& zoneinfo_dir) {
+    if (zone_name.empty() || zone_name.find("..") != std::string::npos) return std::nullopt;
+    if (auto p = places::principal_place(zone_name)) return p;
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path target = fs::canonical(fs::path(zoneinfo_dir) / zone_name, ec);
+    const fs::path root = fs::canonical(zoneinfo_dir, ec);
+    if (ec) return std::nullopt;
+    const fs::path relative = target.lexically_relative(root);
+    if (relative.empty() || *relative.begin() == "..") return std::nullopt;
+    return places::principal_place(relative.string());
+}
+
+}  // namespace
+
 void first_start_settings(CInit& s, const std::string& zone_name, double standard_offset,
                           const std::string& zoneinfo_dir) {
     default_settings(s);
-    const std::optional<ZonePlace> place = zone_place(zone_name, zoneinfo_dir);
-    if (!place || !std::isfinite(standard_offset) || standard_offset < kMinTimeZone || standard_offset > kMaxTimeZone)
+    std::optional<ZonePlace> place;
+    if (const std::optional<places::Place> p = principal_place_of(zone_name, zoneinfo_dir)) {
+        place = ZonePlace{p->latitude, p->longitude};
+        if (p->height_m) s.height = *p->height_m;
+    } else {
+        place = zone_place(zone_name, zoneinfo_dir);
+    }
+    if (!place || !std::isfinite(standard_offset) || standard_offset < kMinTimeZone || standard_offset > kMaxTimeZone) {
+        s.height = 0.0;
         return;
+    }
     // Whole minutes of arc, as the record keeps them.
     const auto to_fields = [](double deg, std::int16_t& d, std::int16_t& m) {
         const long minutes = std::lround(std::fabs(deg) * 60);

@@ -470,7 +470,7 @@ TEST(WindowTime, EventsOnTheirOwnClockInManyZones) {
 
 // No settings file anywhere: the place and zone of the computer's zone, written at exit.
 TEST(WindowTime, FirstStartFitsTheComputer) {
-    for (const auto& [zone, lat_deg, lat_min, tz] : {std::tuple{"Europe/Berlin", 52, 30, 1.0}, {"UTC", 35, 0, 9.0}}) {
+    for (const auto& [zone, lat_deg, lat_min, tz] : {std::tuple{"Europe/Berlin", 52, 31, 1.0}, {"UTC", 35, 0, 9.0}}) {
         ZoneScope scope(zone);
         std::filesystem::remove(kSettingsFile);
         {
@@ -487,6 +487,39 @@ TEST(WindowTime, FirstStartFitsTheComputer) {
 
 // A trip while running: the link TZ names is pointed at another zone, and the next minute
 // pass shows the new local time. The dial choice survives a restart; an odd file gives 12 h.
+// A computer in Berlin, the place New York chosen by name: OK keeps the place's zone, and
+// the times follow New York's own clocks, summer and winter, not Berlin's.
+TEST(WindowTime, PlaceChosenByNameKeepsItsOwnZone) {
+    ZoneScope berlin("Europe/Berlin");
+    write_place(1, false);
+    std::filesystem::remove(kCompanionFile);
+    for (const auto& [month, offset] : {std::pair{7, -4}, {1, -5}}) {
+        timespec now{utc(2027, month, 15, 16, 0), 0};
+        TForm1 form(kSettingsFile, [&now] { return now; });
+        form.Clock24hClick();
+        if (month == 7) {
+            with_dialog(form, [](TForm2& d) {
+                d.choose_place(places::find_places("New York", 1).at(0));
+                d.BitBtn1.click();
+            });
+        }
+        EXPECT_NE(Companion::load(kCompanionFile).get("place", "zone"), "") << month;
+        EXPECT_EQ(double{form.settings->tz_hours}, -5.0);
+        const std::string tip = form.toolTip().toStdString();
+        EXPECT_NE(tip.find("Times at America/New_York"), std::string::npos) << tip;
+        const double jd_now = now.tv_sec / 86400.0 + kUnixEpochJd;
+        const astro::NextPhases next = astro::next_principal_phases(jd_now, form.ctx->delta_t);
+        const auto at = static_cast<std::time_t>((next.jd_ut[astro::kFullMoon] - kUnixEpochJd) * 86400.0);
+        ZoneScope new_york("America/New_York");
+        EXPECT_NE(tip.find(local_minute(at)), std::string::npos) << month << "\n" << tip;
+        std::tm there{};
+        localtime_r(&at, &there);
+        EXPECT_EQ(there.tm_gmtoff, offset * 3600) << month;  // the phase falls in the season tested
+    }
+    EXPECT_EQ(Companion::load(kCompanionFile).get("place", "zone"), "America/New_York");
+    EXPECT_EQ(Companion::load(kCompanionFile).get("place", "name"), "New York City, United States");
+}
+
 // A jump of the computer's clock (a resume, the time set by hand) is followed at the next
 // second's paint, not a minute later.
 TEST(WindowTime, ClockJumpRerunsTheMinutePass) {

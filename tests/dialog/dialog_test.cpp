@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
+#include <tuple>
 
 #include "Unit2.h"
 
@@ -174,7 +175,7 @@ TEST(Dialog, KeyboardUseKeepsUntouchedValues) {
 
 TEST(Dialog, TabFollowsTheLayout) {
     ShownDialog sd(record(9.0));
-    const QList<QWidget*> expected = {&sd.d.North,   &sd.d.UpDown1,   &sd.d.UpDown2, &sd.d.East,
+    const QList<QWidget*> expected = {&sd.d.PlaceSearch, &sd.d.North,   &sd.d.UpDown1,   &sd.d.UpDown2, &sd.d.East,
                                       &sd.d.UpDown3, &sd.d.UpDown4,   &sd.d.PS_Height, &sd.d.BitBtn1,
                                       &sd.d.BitBtn2, &sd.d.ComboBox1};
     for (QWidget* w : expected) {
@@ -251,4 +252,46 @@ TEST(Dialog, KeysInTheOpenZoneList) {
     sd.key(Qt::Key_Return);
     EXPECT_EQ(sd.d.result(), QDialog::Accepted);
     EXPECT_EQ(sd.d.edited().tz_hours, 8.0);
+}
+
+// A place found by name fills the position, the height and the zone, and nothing else;
+// a hand edit of a coordinate forgets it; an unknown name lists nothing and changes nothing.
+TEST(Dialog, PlaceByName) {
+    CInit s = record(9.0);
+    s.left = 77;
+    ShownDialog sd(s);
+    sd.d.PlaceSearch.setFocus();
+    sd.type("Xqzzyville");
+    EXPECT_TRUE(sd.d.listed_places().empty());
+    sd.d.PlaceSearch.selectAll();
+    sd.type("zurich");
+    ASSERT_FALSE(sd.d.listed_places().empty());
+    EXPECT_EQ(sd.d.PlaceList.completionModel()->index(0, 0).data().toString(),
+              QString::fromUtf8("Zürich, Switzerland — 47°22′ N 8°33′ E, UTC+1"));
+    ASSERT_NE(sd.d.PlaceList.popup(), nullptr);
+    ASSERT_TRUE(sd.d.PlaceList.popup()->isVisible());
+    QTest::keyClick(sd.d.PlaceList.popup(), Qt::Key_Down);
+    QTest::keyClick(sd.d.PlaceList.popup(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_TRUE(sd.d.isVisible());  // choosing is not OK
+    ASSERT_TRUE(sd.d.chosen_place().has_value());
+    EXPECT_EQ(sd.d.chosen_place()->zone, "Europe/Zurich");
+    EXPECT_EQ(sd.d.chosen_place()->name, "Zürich, Switzerland");
+    EXPECT_EQ(sd.d.PlaceSearch.text(), QString::fromUtf8("Zürich, Switzerland"));
+    CInit e = sd.d.edited();
+    const auto fields = [](const CInit& r) {
+        return std::tuple(r.south, r.lat_deg, r.lat_min, r.west, r.lon_deg, r.lon_min, double{r.height}, double{r.tz_hours},
+                          r.left, r.top);
+    };
+    EXPECT_EQ(fields(e), std::tuple(0, 47, 22, 0, 8, 33, 429.0, 1.0, 77, 0));
+    // A place in the south-west fills the flags too.
+    sd.d.choose_place(places::find_places("Buenos Aires", 1).at(0));
+    e = sd.d.edited();
+    EXPECT_EQ(std::tuple(e.south, e.west, e.lat_deg, e.lon_deg, double{e.tz_hours}), std::tuple(1, 1, 34, 58, -3.0));
+    sd.d.UpDown2.setValue(40);  // by hand
+    EXPECT_FALSE(sd.d.chosen_place().has_value());
+    EXPECT_TRUE(sd.d.PlaceSearch.text().isEmpty());
+    sd.key(Qt::Key_Return);
+    EXPECT_EQ(sd.d.result(), QDialog::Accepted);
+    EXPECT_EQ(sd.d.edited().lat_min, 40);
 }

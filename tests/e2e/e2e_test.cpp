@@ -257,7 +257,7 @@ TEST_F(RealWindow, ShapeDragMenuDialogAndExit) {
     dialog = find_window("^Orbalis Options & More Infomations[.]$");
     ASSERT_FALSE(dialog.empty());
     x("xdotool windowfocus --sync " + dialog);
-    x("xdotool key Tab Tab ctrl+a 4 2 Return");  // zone, N/S, then the latitude
+    x("xdotool key Tab Tab Tab ctrl+a 4 2 Return");  // zone, place, N/S, then the latitude
     std::this_thread::sleep_for(1000ms);
     CInit now = read_settings(dir / kSettingsFile);
     EXPECT_EQ(now.lat_deg, 42);

@@ -48,16 +48,18 @@ TEST(FirstStart, PlaceAndZoneFromTheComputersZone) {
         double offset;
         int lat_deg, lat_min, lon_deg, lon_min;
         bool south, west;
-        double tz;
+        double tz, height;
     } rows[] = {
-        {"Europe/Berlin", 1, 52, 30, 13, 22, false, false, 1},
-        {"America/St_Johns", -3.5, 47, 34, 52, 43, false, true, -3.5},
-        {"Australia/Lord_Howe", 10.5, 31, 33, 159, 5, true, false, 10.5},
-        {"US/Eastern", -5, 40, 43, 74, 0, false, true, -5},  // a link, to America/New_York
-        {"UTC", 0, 35, 0, 135, 0, false, false, 9},
-        {"Etc/GMT-3", 3, 35, 0, 135, 0, false, false, 9},
-        {"", 0, 35, 0, 135, 0, false, false, 9},
-        {"../../etc/passwd", 0, 35, 0, 135, 0, false, false, 9},
+        // The largest place of the zone in the gazetteer, with its elevation...
+        {"Europe/Berlin", 1, 52, 31, 13, 25, false, false, 1, 74},           // 52.52437, 13.41053
+        {"America/St_Johns", -3.5, 47, 34, 52, 43, false, true, -3.5, 35},  // 47.56494, -52.70931 (its DEM)
+        {"US/Eastern", -5, 40, 43, 74, 0, false, true, -5, 10},  // a link, to America/New_York
+        // ...else tzdata's place for it (zone1970.tab), at 0 m.
+        {"Australia/Lord_Howe", 10.5, 31, 33, 159, 5, true, false, 10.5, 0},
+        {"UTC", 0, 35, 0, 135, 0, false, false, 9, 0},
+        {"Etc/GMT-3", 3, 35, 0, 135, 0, false, false, 9, 0},
+        {"", 0, 35, 0, 135, 0, false, false, 9, 0},
+        {"../../etc/passwd", 0, 35, 0, 135, 0, false, false, 9, 0},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.zone);
@@ -70,6 +72,7 @@ TEST(FirstStart, PlaceAndZoneFromTheComputersZone) {
         EXPECT_EQ(s.south != 0, r.south);
         EXPECT_EQ(s.west != 0, r.west);
         EXPECT_EQ(double{s.tz_hours}, r.tz);
+        EXPECT_EQ(double{s.height}, r.height);
     }
 }
 
