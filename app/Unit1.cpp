@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionMenuItem>
 #include <QPainterPath>
 #include <QRegion>
 #include <QScreen>
@@ -37,6 +38,7 @@ astro::CivilMoment utc_moment(std::time_t t) {
 TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       PopupMenu1(this),
+      DialGroup(this),
       clock(std::move(wall_clock)),
       tick(clock, [this] {
           // After a jump of the computer's clock the Moon and the events follow at once.
@@ -95,8 +97,21 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
 
 TForm1::~TForm1() { FormDestroy(); }
 
+void TForm1::CheckMarkStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                         const QWidget* widget) const {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element != CE_MenuItem || item == nullptr || item->checkType != QStyleOptionMenuItem::Exclusive) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    QStyleOptionMenuItem as_check = *item;
+    as_check.checkType = QStyleOptionMenuItem::NonExclusive;
+    QProxyStyle::drawControl(element, &as_check, painter, widget);
+}
+
 void TForm1::build_menu() {
     PopupMenu1.setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1.setStyle(&menu_style);
     Clock12h = PopupMenu1.addAction(QStringLiteral("1&2h"));
     Clock24h = PopupMenu1.addAction(QStringLiteral("2&4h"));
     PopupMenu1.addSeparator()->setObjectName(QStringLiteral("N1"));
@@ -124,6 +139,9 @@ void TForm1::build_menu() {
     StartAtLogin->setChecked(desktop::autostart_entry_exists());
     Clock12h->setCheckable(true);
     Clock24h->setCheckable(true);
+    DialGroup.addAction(Clock12h);
+    DialGroup.addAction(Clock24h);
+    DialGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     Clock12h->setChecked(true);
     connect(Clock12h, &QAction::triggered, this, &TForm1::Clock12hClick);
     connect(Clock24h, &QAction::triggered, this, &TForm1::Clock24hClick);
@@ -296,13 +314,14 @@ void TForm1::FormDestroy() {
 
 // The window system moves the window where it can (the window manager's move on X11, the
 // compositor's on Wayland, which a client cannot do itself); only where it refuses (no
-// window manager) does the clock follow the mouse itself. The right button keeps the
-// clock's own drag: its press opens the menu.
+// window manager) does the clock follow the mouse itself. The middle and right buttons keep
+// the clock's own drag, which ends on their release (a window manager's move begun with
+// the middle button may never end: openbox); the right press also opens the menu.
 void TForm1::FormMouseDown(Qt::MouseButton button, int x, int y) {
     dragging = true;
     drag_x = x;
     drag_y = y;
-    if (button != Qt::RightButton && windowHandle() != nullptr && windowHandle()->startSystemMove())
+    if (button == Qt::LeftButton && windowHandle() != nullptr && windowHandle()->startSystemMove())
         dragging = false;
 }
 

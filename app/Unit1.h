@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QAction>
+#include <QProxyStyle>
+#include <QActionGroup>
 #include <QMenu>
 #include <QPixmap>
 #include <QPoint>
@@ -78,9 +80,17 @@ public:
     QPixmap face_bitmap;
     DisplayTexts texts;
 
+    // The menu shows "12h" and "24h" with check marks although they are one exclusive
+    // choice (which styles would draw as radio buttons).
+    class CheckMarkStyle : public QProxyStyle {
+    public:
+        void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                         const QWidget* widget) const override;
+    } menu_style;
     QMenu PopupMenu1;
     QAction* Clock12h;
     QAction* Clock24h;
+    QActionGroup DialGroup;  // 12h and 24h: one choice
     QAction* K2;
     QAction* StartAtLogin;
     QAction* K1;

@@ -103,10 +103,14 @@ void mark_as_gadget(const QWindow& window) {
     xcb_connection_t* c = x11_connection();
     if (c == nullptr || window.handle() == nullptr) return;
     const xcb_window_t w = static_cast<xcb_window_t>(window.winId());
-    const xcb_atom_t states[] = {atom(c, "_NET_WM_STATE_SKIP_TASKBAR"), atom(c, "_NET_WM_STATE_SKIP_PAGER")};
+    // STICKY as well as the desktop number: xfwm4 puts a window that asks for "all
+    // desktops" alone on the last one.
+    const xcb_atom_t states[] = {atom(c, "_NET_WM_STATE_SKIP_TASKBAR"), atom(c, "_NET_WM_STATE_SKIP_PAGER"),
+                                 atom(c, "_NET_WM_STATE_STICKY")};
     constexpr std::uint32_t kAllDesktops = 0xFFFFFFFF;
     // Qt keeps the states it finds on the unmapped window when it adds its own (ABOVE).
-    xcb_change_property(c, XCB_PROP_MODE_APPEND, w, atom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
+    xcb_change_property(c, XCB_PROP_MODE_APPEND, w, atom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
+                        static_cast<std::uint32_t>(std::size(states)), states);
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom(c, "_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL, 32, 1,
                         &kAllDesktops);
     xcb_flush(c);

@@ -8,6 +8,8 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QMessageBox>
+#include <QPainter>
+#include <QStyleOptionMenuItem>
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
@@ -253,6 +255,35 @@ TEST(Window, DialogOkThatCannotSaveSaysSo) {
     EXPECT_TRUE(said.contains("Not a directory")) << said.toStdString();
     EXPECT_DOUBLE_EQ(form.settings->latitude, 12.0);
     EXPECT_DOUBLE_EQ(form.ctx->latitude, 12.0);
+}
+
+// "12h" and "24h" are one exclusive choice, still drawn with check marks.
+TEST(Window, DialIsOneChoiceWithCheckMarks) {
+    TForm1 form(kSettingsFile);
+    EXPECT_TRUE(form.DialGroup.isExclusive());
+    for (QAction* a : {form.Clock24h, form.Clock24h, form.Clock12h, form.Clock12h}) {
+        a->trigger();
+        EXPECT_TRUE(a->isChecked());
+        EXPECT_EQ(form.Clock12h->isChecked(), !form.Clock24h->isChecked());
+    }
+    QStyleOptionMenuItem item;
+    item.initFrom(&form.PopupMenu1);
+    item.rect = QRect(0, 0, 120, 24);
+    item.text = "2&4h";
+    item.menuItemType = QStyleOptionMenuItem::Normal;
+    item.checked = true;
+    item.maxIconWidth = 20;
+    const auto drawn = [&item](const QStyle* style, QStyleOptionMenuItem::CheckType type) {
+        QImage image(120, 24, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        item.checkType = type;
+        style->drawControl(QStyle::CE_MenuItem, &item, &p, nullptr);
+        return image;
+    };
+    const QImage check = drawn(QApplication::style(), QStyleOptionMenuItem::NonExclusive);
+    EXPECT_NE(drawn(QApplication::style(), QStyleOptionMenuItem::Exclusive), check);  // a radio button
+    EXPECT_EQ(drawn(form.PopupMenu1.style(), QStyleOptionMenuItem::Exclusive), check);
 }
 
 // Settings that cannot be kept are said at the start, naming the file and the reason.

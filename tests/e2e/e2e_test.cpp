@@ -164,11 +164,12 @@ protected:
         ASSERT_TRUE(wait_exit(clock, 5000ms));
         clock = -1;
     }
-    void drag(int from_x, int from_y, int dx, int dy) {
-        x("xdotool mousemove " + std::to_string(from_x) + " " + std::to_string(from_y) + " mousedown 1");
+    void drag(int from_x, int from_y, int dx, int dy, int button = 1) {
+        const std::string b = std::to_string(button);
+        x("xdotool mousemove " + std::to_string(from_x) + " " + std::to_string(from_y) + " mousedown " + b);
         x("xdotool mousemove " + std::to_string(from_x + dx / 2) + " " + std::to_string(from_y + dy / 2));
         std::this_thread::sleep_for(100ms);
-        x("xdotool mousemove " + std::to_string(from_x + dx) + " " + std::to_string(from_y + dy) + " mouseup 1");
+        x("xdotool mousemove " + std::to_string(from_x + dx) + " " + std::to_string(from_y + dy) + " mouseup " + b);
         std::this_thread::sleep_for(400ms);
     }
     std::pair<int, int> position() {
@@ -223,6 +224,8 @@ TEST_F(RealWindow, ShapeDragMenuDialogAndExit) {
 
     const std::string state = x("xprop -id " + window + " _NET_WM_STATE");
     EXPECT_NE(state.find("_NET_WM_STATE_ABOVE"), std::string::npos) << state;
+    // Asked for before the window is mapped: xfwm4 honours "all desktops" only with it.
+    EXPECT_NE(state.find("_NET_WM_STATE_STICKY"), std::string::npos) << state;
     EXPECT_NE(x("xprop -id " + window + " _MOTIF_WM_HINTS").find("="), std::string::npos);
 
     x("xdotool mousemove 250 200 mousedown 1");
@@ -546,6 +549,8 @@ TEST_F(RealWindow, UnderAWindowManager) {
     for (const char* s : {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"})
         EXPECT_NE(state.find(s), std::string::npos) << state;
     EXPECT_NE(x("xprop -id " + window + " _NET_WM_DESKTOP").find("4294967295"), std::string::npos);
+    // The saved position is the user's, which a window manager must honour.
+    EXPECT_NE(x("xprop -id " + window + " WM_NORMAL_HINTS").find("user specified location"), std::string::npos);
 
     drag(260, 210, 70, 50);
     const std::string info = x("xwininfo -id " + window);
@@ -553,6 +558,15 @@ TEST_F(RealWindow, UnderAWindowManager) {
     std::sscanf(info.c_str() + info.find("Absolute upper-left X:"), "Absolute upper-left X: %d", &wx);
     std::sscanf(info.c_str() + info.find("Absolute upper-left Y:"), "Absolute upper-left Y: %d", &wy);
     EXPECT_EQ(std::make_pair(wx, wy), std::make_pair(270, 200));
+    // A middle-button drag moves the clock and ends on the release (openbox's own move
+    // begun with that button never ended).
+    drag(330, 260, 40, 30, 2);
+    EXPECT_EQ(position(), std::make_pair(310, 230));
+    x("xdotool mousemove 600 450");
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(position(), std::make_pair(310, 230)) << "the clock still follows the pointer";
+    drag(370, 290, -40, -30, 2);
+    EXPECT_EQ(position(), std::make_pair(270, 200));
 
     // The menu is the one other window of the clock's.
     auto menus = [this] {
