@@ -56,13 +56,12 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
 
     make_face_bitmap();
     setFixedSize(2 * kFaceRadius, 2 * kFaceRadius);
-    if (round_by_mask) {
+    if (translucent) {
+        setAttribute(Qt::WA_TranslucentBackground);
+    } else {
         // Every paint covers the whole window with the face picture: no background fill first.
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_NoSystemBackground);
-    } else {
-        // No window shapes (Wayland): a translucent window with the face painted round.
-        setAttribute(Qt::WA_TranslucentBackground);
     }
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Orbalis"));
@@ -234,7 +233,14 @@ void TForm1::choose_dial(bool twenty_four) {
 
 double TForm1::pixels_per_inch() const { return logicalDpiY() * devicePixelRatioF(); }
 
-void TForm1::showEvent(QShowEvent*) { FormShow(); }
+void TForm1::showEvent(QShowEvent*) {
+    FormShow();
+    note_position();
+    constexpr int kMapSettleMs = 500;
+    QTimer::singleShot(kMapSettleMs, this, [this] {
+        if (isVisible()) note_position();
+    });
+}
 void TForm1::paintEvent(QPaintEvent*) { FormPaint(); }
 
 void TForm1::mousePressEvent(QMouseEvent* e) {
@@ -343,7 +349,9 @@ void TForm1::K2Click() {
     if (const std::string name = choices.get("place", "name"); !name.empty())
         place = PlaceChoice{name, choices.get("place", "zone")};
     TForm2 dialog(*settings, lines, this, place);
-    if (const std::optional<CInit> edited = dialog.run()) {
+    const std::optional<CInit> edited = dialog.run();
+    if (windowHandle() != nullptr) desktop::ask_again_for_gadget_states(*windowHandle());
+    if (edited) {
         keep_place(dialog.chosen_place());
         accept_settings(*edited);
     }
@@ -364,12 +372,29 @@ void TForm1::accept_settings(const CInit& edited) {
 }
 
 // Where the window system has the window; left as it was where it cannot say (Wayland).
+// Once the window is hidden (at exit) a compositor may no longer say where it was (weston
+// through Xwayland reports the start position): the last place seen while shown is kept.
 void TForm1::store_position() {
+    if (isVisible() || !last_seen) note_position();
+    if (!last_seen) return;
+    settings->left = last_seen->x();
+    settings->top = last_seen->y();
+}
+
+void TForm1::note_position() {
     const std::optional<QPoint> at =
         windowHandle() != nullptr ? desktop::reported_position(*windowHandle()) : std::optional<QPoint>(pos());
-    if (!at) return;
-    settings->left = at->x();
-    settings->top = at->y();
+    if (at) last_seen = at;
+}
+
+// Asked when the window system may have moved the window: a move it reports, the map
+// settling after the show, the pointer leaving after a compositor's drag, each minute.
+void TForm1::moveEvent(QMoveEvent*) {
+    if (isVisible()) note_position();
+}
+
+void TForm1::leaveEvent(QEvent*) {
+    if (isVisible()) note_position();
 }
 
 void TForm1::K1Click() { close(); }
@@ -387,6 +412,7 @@ void TForm1::StartAtLoginClick() {
 // A changed computer zone (a trip) shows from this minute on.
 void TForm1::Timer1Timer() {
     if (zone_watch.changed()) clock_second = -1;
+    if (isVisible()) note_position();
     update_face();
     update();
 }
@@ -462,8 +488,8 @@ void TForm1::redraw_from_results() {
 void TForm1::draw_face_bitmap() {
     QPainter p(&face_bitmap);
     face::draw_slow_layer(p, kDial, slow_layer_input());
-    if (round_by_mask) return;
-    // Without a window shape the corners are cleared to transparent.
+    if (!translucent) return;
+    // On a transparent window the corners are cleared.
     QPainterPath outside;
     outside.addRect(0, 0, 2 * kFaceRadius, 2 * kFaceRadius);
     QPainterPath disc;

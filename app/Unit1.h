@@ -107,6 +107,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void leaveEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -127,6 +129,7 @@ private:
     void load_choices();
     void choose_dial(bool twenty_four);
     void store_position();
+    void note_position();  // where the window system has the shown window
     bool clock_jumped();
     void warn_if_unsaveable();
     void make_face_bitmap();
@@ -137,7 +140,10 @@ private:
     std::optional<face::FastLayerTools> fast_tools;
     std::optional<astro::NextPhases> next_phases;  // searched again once the first has passed
     bool destroyed = false;
-    bool round_by_mask = desktop::has_window_shapes();  // else a translucent window
+    bool round_by_mask = desktop::has_window_shapes();  // the window is cut round (and its input)
+    // Drawn round on a transparent window: where there are no shapes (Wayland), and through
+    // Xwayland, whose compositors other than mutter ignore an X window's shape.
+    bool translucent = !round_by_mask || desktop::under_xwayland();
     bool watching_screen = false;
     std::time_t clock_second = -1;  // the reading the calendar fields and the zone come from
     struct {
@@ -145,6 +151,7 @@ private:
         std::chrono::steady_clock::time_point steady;
     } last_look;  // the wall clock and the steady clock when the clock was last read
     Companion choices;
-    std::optional<ZoneRules> place_rules;  // the zone of a place chosen by name
+    std::optional<ZoneRules> place_rules;
+    std::optional<QPoint> last_seen;  // the window's last reported place while shown  // the zone of a place chosen by name
     ZoneWatch zone_watch;
 };

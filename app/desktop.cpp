@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -71,6 +72,12 @@ const QScreen* nearest_screen(QPoint p) {
     return best;
 }
 
+bool has_extension(xcb_connection_t* c, const char* name) {
+    const Reply<xcb_query_extension_reply_t> r(xcb_query_extension_reply(
+        c, xcb_query_extension(c, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
+    return r != nullptr && r->present;
+}
+
 }  // namespace
 
 bool on_wayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
@@ -79,10 +86,18 @@ bool has_window_shapes() {
     if (on_wayland()) return false;
     xcb_connection_t* c = x11_connection();
     if (c == nullptr) return true;  // the offscreen platform keeps the mask
-    constexpr char kShape[] = "SHAPE";
-    const Reply<xcb_query_extension_reply_t> r(
-        xcb_query_extension_reply(c, xcb_query_extension(c, sizeof kShape - 1, kShape), nullptr));
-    return r != nullptr && r->present;
+    return has_extension(c, "SHAPE");
+}
+
+// Xwayland from 23.1 has an extension of its own; every version names its outputs
+// "XWAYLAND<n>".
+bool under_xwayland() {
+    xcb_connection_t* c = on_wayland() ? nullptr : x11_connection();
+    if (c == nullptr) return false;
+    if (has_extension(c, "XWAYLAND")) return true;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(),
+                       [](const QScreen* s) { return s->name().startsWith(QLatin1String("XWAYLAND")); });
 }
 
 std::optional<QPoint> reported_position(const QWindow& window) {
@@ -113,6 +128,34 @@ void mark_as_gadget(const QWindow& window) {
                         static_cast<std::uint32_t>(std::size(states)), states);
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom(c, "_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL, 32, 1,
                         &kAllDesktops);
+    xcb_flush(c);
+}
+
+// EWMH: a mapped window's states and desktop are asked of the window manager by client
+// messages to the root window.
+void ask_again_for_gadget_states(const QWindow& window) {
+    xcb_connection_t* c = x11_connection();
+    if (c == nullptr || window.handle() == nullptr || !window.isVisible()) return;
+    const xcb_window_t w = static_cast<xcb_window_t>(window.winId());
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const auto send = [&](xcb_atom_t type, std::uint32_t d0, std::uint32_t d1, std::uint32_t d2) {
+        xcb_client_message_event_t e{};
+        e.response_type = XCB_CLIENT_MESSAGE;
+        e.format = 32;
+        e.window = w;
+        e.type = type;
+        e.data.data32[0] = d0;
+        e.data.data32[1] = d1;
+        e.data.data32[2] = d2;
+        e.data.data32[3] = 1;  // from a normal application
+        xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&e));
+    };
+    constexpr std::uint32_t kAdd = 1, kAllDesktops = 0xFFFFFFFF;
+    const xcb_atom_t state = atom(c, "_NET_WM_STATE");
+    send(state, kAdd, atom(c, "_NET_WM_STATE_ABOVE"), atom(c, "_NET_WM_STATE_STICKY"));
+    send(state, kAdd, atom(c, "_NET_WM_STATE_SKIP_TASKBAR"), atom(c, "_NET_WM_STATE_SKIP_PAGER"));
+    send(atom(c, "_NET_WM_DESKTOP"), kAllDesktops, 0, 0);
     xcb_flush(c);
 }
 

@@ -17,6 +17,9 @@ bool on_wayland();
 // not Wayland, where a mask is only an input region.
 bool has_window_shapes();
 
+// The X server is Xwayland: the compositor above it may ignore window shapes.
+bool under_xwayland();
+
 // Where the window system has the window, asked of it (not Qt's own idea of it, which a
 // window manager that ignores moves leaves wrong); nothing where a client cannot learn
 // its position (Wayland).
@@ -25,6 +28,10 @@ std::optional<QPoint> reported_position(const QWindow& window);
 // Asks to be left out of the taskbar and the pager and to be shown on every workspace
 // (X11; elsewhere nothing). Call before the window is mapped.
 void mark_as_gadget(const QWindow& window);
+
+// Asks the window manager again for those states and "above" on the mapped window: some
+// (mutter) drop them while a dialog of the window is open.
+void ask_again_for_gadget_states(const QWindow& window);
 
 // Where a window of the clock whose top left is `top_left` and whose face's middle is
 // `centre` (window coordinates) should be: where it is while the middle of the face lies on

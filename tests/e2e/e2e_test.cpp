@@ -588,6 +588,26 @@ TEST_F(RealWindow, UnderAWindowManager) {
     EXPECT_EQ(menus(), 1);
     x("xdotool key Escape");
     std::this_thread::sleep_for(300ms);
+
+    // A window manager that drops the clock's states while its dialog is open (mutter
+    // does): they are asked for again when the dialog closes, even by Cancel.
+    x("xdotool windowactivate --sync " + window + " key Menu");
+    std::this_thread::sleep_for(400ms);
+    x("xdotool key i");
+    const std::string dialog = find_window("^Orbalis Options & More Infomations[.]$");
+    ASSERT_FALSE(dialog.empty());
+    x("wmctrl -i -r " + window + " -b remove,above,sticky");
+    x("wmctrl -i -r " + window + " -b remove,skip_taskbar,skip_pager");
+    x("wmctrl -i -r " + window + " -t 0");
+    std::this_thread::sleep_for(300ms);
+    ASSERT_EQ(x("xprop -id " + window + " _NET_WM_STATE").find("_NET_WM_STATE_ABOVE"), std::string::npos);
+    x("xdotool windowactivate --sync " + dialog + " key Escape");
+    std::this_thread::sleep_for(600ms);
+    const std::string after = x("xprop -id " + window + " _NET_WM_STATE");
+    for (const char* s : {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"})
+        EXPECT_NE(after.find(s), std::string::npos) << after;
+    EXPECT_NE(x("xprop -id " + window + " _NET_WM_DESKTOP").find("4294967295"), std::string::npos);
+
     x("xdotool windowactivate --sync " + window + " key ctrl+q");
     ASSERT_TRUE(wait_exit(clock, 5000ms));
     clock = -1;
