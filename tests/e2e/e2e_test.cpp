@@ -120,8 +120,9 @@ protected:
         display.append(buf, std::strcspn(buf, "\n"));
     }
     void TearDown() override {
+        // SIGTERM first: a session bus runner ends its bus with it.
         for (pid_t* p : {&clock, &window_manager, &helper})
-            if (*p > 0) {
+            if (*p > 0 && (kill(*p, SIGTERM) != 0 || !wait_exit(*p, 2000ms))) {
                 kill(*p, SIGKILL);
                 wait_exit(*p, 2000ms);
             }
@@ -537,6 +538,31 @@ TEST_F(RealWindow, HoverShowsTheDayAtAGlance) {
     stop();
 }
 
+// Xfce's window manager, at the clock's first start: on the workspace in view and on every
+// other, as xfwm4 grants it only to a window that asks to be sticky before it is mapped.
+TEST_F(RealWindow, UnderXfwm4OnEveryWorkspace) {
+    // xfwm4 reads its settings over a session bus: one of the test's own, ended with it.
+    const std::string bus = "DBUS_SESSION_BUS_ADDRESS=unix:path=" + (dir / "bus").string();
+    helper = spawn({"dbus-daemon", "--session", "--nofork", "--address=" + bus.substr(bus.find('=') + 1)}, dir, display,
+                   dir / "dbus.err");
+    for (int i = 0; i < 50 && !fs::exists(dir / "bus"); ++i) std::this_thread::sleep_for(50ms);
+    window_manager = spawn({"xfwm4", "--compositor=off"}, dir, display, dir / "xfwm4.err", {"NO_AT_BRIDGE=1", bus});
+    for (int i = 0; i < 50 && x("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") == std::string::npos; ++i)
+        std::this_thread::sleep_for(100ms);
+    if (x("xprop -root _NET_NUMBER_OF_DESKTOPS").find("= ") == std::string::npos)
+        GTEST_SKIP() << "xfwm4 did not start: " << file_text(dir / "xfwm4.err");
+    start();  // no settings file: a first start
+    EXPECT_EQ(x("xdotool get_desktop"), "0\n");
+    EXPECT_NE(x("xprop -id " + window + " _NET_WM_STATE").find("_NET_WM_STATE_STICKY"), std::string::npos);
+    EXPECT_NE(x("xprop -id " + window + " _NET_WM_DESKTOP").find("4294967295"), std::string::npos);
+    for (const char* desktop : {"2", "0"}) {
+        x(std::string("xdotool set_desktop ") + desktop);
+        std::this_thread::sleep_for(300ms);
+        EXPECT_EQ(visible_clocks(), 1) << "on workspace " << desktop;
+    }
+    stop();
+}
+
 // Under a window manager (openbox): a gadget on every workspace, out of the taskbar and the
 // pager, moved by the window manager, with its menu and exit on the keyboard.
 TEST_F(RealWindow, UnderAWindowManager) {
@@ -647,6 +673,74 @@ Picture read_picture(const fs::path& png) {
 // Native Wayland under weston's headless compositor: the clock starts, runs, ends on
 // SIGTERM and leaves the saved position as it was (a Wayland client cannot learn where it
 // is); the face is round, its corners transparent.
+namespace {
+
+// The clock started through weston's Xwayland on a desktop shot before and after.
+struct XwaylandResult {
+    bool shown = false;
+    int depth = 0;
+    std::pair<int, int> seen{-1, -1}, saved{-2, -2};
+    std::vector<std::pair<std::array<int, 3>, std::array<int, 3>>> corners;  // desktop before, with the clock
+    std::string log;
+};
+
+fs::path weston_shot(const fs::path& dir, const std::vector<std::string>& env, const std::string& name) {
+    for (const auto& e : fs::directory_iterator(dir))
+        if (e.path().filename().string().rfind("wayland-screenshot", 0) == 0) fs::remove(e.path());
+    wait_exit(spawn({"weston-screenshooter"}, dir, "", dir / "shooter.err", env), 5000ms);
+    for (const auto& e : fs::directory_iterator(dir))
+        if (e.path().filename().string().rfind("wayland-screenshot", 0) == 0) {
+            fs::rename(e.path(), dir / name);
+            return dir / name;
+        }
+    return {};
+}
+
+XwaylandResult run_through_xwayland(const fs::path& dir, const std::vector<std::string>& env) {
+    XwaylandResult r;
+    const std::string log = file_text(dir / "weston.log");
+    const auto at = log.find("xserver listening on display ");
+    if (at == std::string::npos) {
+        r.log = "weston has no Xwayland: " + log;
+        return r;
+    }
+    const std::string display = log.substr(at + 29, log.find('\n', at) - at - 29);
+    const Picture before = read_picture(weston_shot(dir, env, "desktop.png"));
+    const fs::path home = dir / "x";
+    fs::create_directories(home);
+    const pid_t clock = spawn({ORBALIS_BINARY}, home, display, dir / "xclock.err", env);
+    const auto x = [&display](const std::string& cmd) { return run("DISPLAY=" + display + " " + cmd + " 2>/dev/null"); };
+    std::string id;
+    for (int i = 0; i < 100 && id.empty(); ++i) {
+        std::this_thread::sleep_for(100ms);
+        id = x("xdotool search --onlyvisible --name '^Orbalis$'");
+    }
+    r.shown = !id.empty();
+    if (r.shown) {
+        id = id.substr(0, id.find('\n'));
+        std::this_thread::sleep_for(1500ms);
+        const std::string info = x("xwininfo -id " + id);
+        std::sscanf(info.c_str() + info.find("Absolute upper-left X:"), "Absolute upper-left X: %d", &r.seen.first);
+        std::sscanf(info.c_str() + info.find("Absolute upper-left Y:"), "Absolute upper-left Y: %d", &r.seen.second);
+        std::sscanf(info.c_str() + info.find("Depth:"), "Depth: %d", &r.depth);
+        const Picture after = read_picture(weston_shot(dir, env, "xwayland.png"));
+        constexpr int kIn = 2, kFar = 117;  // just inside the 120 px window's corners
+        for (const auto& [dx, dy] : {std::pair{kIn, kIn}, {kFar, kIn}, {kIn, kFar}, {kFar, kFar}}) {
+            const int px = r.seen.first + dx, py = r.seen.second + dy;
+            if (px < after.width && py < after.height && px < before.width && py < before.height)
+                r.corners.push_back({before.at(px, py), after.at(px, py)});
+        }
+    }
+    kill(clock, SIGTERM);
+    if (!wait_exit(clock, 5000ms)) kill(clock, SIGKILL);
+    const CInit s = read_settings(home / "config" / "orbalis" / kSettingsFile);
+    r.saved = {s.left, s.top};
+    r.log = file_text(dir / "xclock.err");
+    return r;
+}
+
+}  // namespace
+
 TEST(Wayland, NativeClockKeepsThePositionAndIsRound) {
     const fs::path dir = fs::temp_directory_path() / ("orbalis_wayland_" + std::to_string(getpid()));
     fs::remove_all(dir);
@@ -655,7 +749,7 @@ TEST(Wayland, NativeClockKeepsThePositionAndIsRound) {
     const std::string socket = "wayland-orbalis-" + std::to_string(getpid());
     const std::vector<std::string> env = {"XDG_RUNTIME_DIR=" + (dir / "runtime").string(), "WAYLAND_DISPLAY=" + socket};
     const pid_t weston = spawn({"weston", "--backend=headless-backend.so", "--socket=" + socket, "--width=640",
-                                "--height=480", "--use-pixman", "--debug", "--idle-time=0"},
+                                "--height=480", "--use-pixman", "--debug", "--idle-time=0", "--xwayland"},
                                dir, "", dir / "weston.log", env);
     for (int i = 0; i < 50 && !fs::exists(dir / "runtime" / socket); ++i) std::this_thread::sleep_for(100ms);
     if (!fs::exists(dir / "runtime" / socket)) {
@@ -679,6 +773,7 @@ TEST(Wayland, NativeClockKeepsThePositionAndIsRound) {
     int status = -1;
     const bool ended = wait_exit(clock, 5000ms, &status);
     if (!ended) kill(clock, SIGKILL);
+    const XwaylandResult through_xwayland = run_through_xwayland(dir, env);
     kill(weston, SIGTERM);
     wait_exit(weston, 3000ms);
     ASSERT_TRUE(ended) << file_text(dir / "clock.err");
@@ -707,5 +802,14 @@ TEST(Wayland, NativeClockKeepsThePositionAndIsRound) {
         for (const auto& [cx, cy] : {std::pair{x0 + 2, y0 + 2}, {x1 - 2, y0 + 2}, {x0 + 2, y1 - 2}, {x1 - 2, y1 - 2}})
             EXPECT_NE(p.at(cx, cy), (std::array<int, 3>{0, 0, 0})) << cx << "," << cy;
     }
+    // Through weston's Xwayland, which ignores X window shapes: a transparent window
+    // (depth 32) drawn round, the desktop at its corners (only darkened by weston's shadow,
+    // never the window's light background), and at exit the place it was shown at.
+    EXPECT_EQ(through_xwayland.depth, 32) << through_xwayland.log;
+    ASSERT_TRUE(through_xwayland.shown) << through_xwayland.log;
+    EXPECT_EQ(through_xwayland.corners.size(), 4u);
+    for (const auto& [before, after] : through_xwayland.corners)
+        for (int ch = 0; ch < 3; ++ch) EXPECT_LE(after[ch], before[ch] + 8) << "a corner is painted over";
+    EXPECT_EQ(through_xwayland.saved, through_xwayland.seen);
     if (!HasFailure()) fs::remove_all(dir);
 }
