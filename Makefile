@@ -11,16 +11,18 @@ JOBS ?= $(shell nproc)
 # CI builds with warnings as errors (CMakePresets.json).
 PRESET ?= $(if $(CI),ci,dev)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+# Another program holding the package manager's lock (an update at login) is waited for.
+APT_WAIT := -o DPkg::Lock::Timeout=300
 
-.PHONY: deps configure build test run bench package clean
+.PHONY: deps configure build build-clock test run bench package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
 		dpkg-query -W -f='$${db:Status-Status}\n' $$p 2>/dev/null | grep -qx installed || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
-		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -q && \
-		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing </dev/null; \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get $(APT_WAIT) update -q && \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get $(APT_WAIT) install -y --no-install-recommends $$missing </dev/null; \
 	fi
 
 configure: deps
@@ -29,20 +31,26 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Only what running the clock needs, not the tests.
+build-clock: configure
+	cmake --build $(BUILD) -j $(JOBS) --target orbalis
+
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Without a display the clock runs a few seconds in a virtual X server and leaves a picture
 # of its face behind.
 FACE_SHOT := $(BUILD)/orbalis-face.png
-run: build
+run: build-clock
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then cd $(BUILD) && exec ./orbalis --settings orbalis.ini; fi; \
 	echo "No display (DISPLAY or WAYLAND_DISPLAY is not set): running the clock in a virtual X server for a few seconds."; \
 	cd $(BUILD) && xvfb-run -a -s "-screen 0 320x240x24" sh -c '\
 		./orbalis --settings orbalis.ini & clock=$$!; \
 		for i in 1 2 3 4 5 6 7 8 9 10; do w=$$(xdotool search --onlyvisible --name "^Orbalis$$" 2>/dev/null | head -n1); \
 			[ -n "$$w" ] && break; sleep 0.5; done; \
-		sleep 2; [ -n "$$w" ] && import -window "$$w" orbalis-face.png; \
+		sleep 2; [ -n "$$w" ] && import -window "$$w" orbalis-face.png && \
+		convert orbalis-face.png \( -size 120x120 xc:black -fill white -draw "circle 59.5,59.5 59.5,-0.5" \) \
+			-alpha off -compose CopyOpacity -composite orbalis-face.png; \
 		kill $$clock; wait $$clock; [ -n "$$w" ]' \
 	&& echo "A picture of the face is in $(FACE_SHOT)."
 
