@@ -42,9 +42,13 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
       clock(std::move(wall_clock)),
       tick(clock, [this] {
           // After a jump of the computer's clock the Moon and the events follow at once.
-          if (clock_jumped()) update_face();
+          if (clock_jumped()) {
+              update_face();
+              repaint();
+              return;
+          }
           read_clock();
-          update();
+          repaint_second();
       }),
       settings_path(std::move(settings_file)) {
     Q_INIT_RESOURCE(icons);
@@ -300,7 +304,19 @@ void TForm1::FormPaint() {
     if (!fast_tools) fast_tools.emplace(pixels_per_inch());
     QPainter p(this);
     p.drawPixmap(0, 0, face_bitmap);
-    face::draw_fast_layer(p, kDial, fast_layer_input(), *fast_tools);
+    const FastLayerInput in = fast_layer_input();
+    face::draw_fast_layer(p, kDial, in, *fast_tools);
+    fast_layer_drawn = face::fast_layer_region(kDial, in, *fast_tools);
+}
+
+// A second's paint, in the wake-up that read the clock: only where the hands were and are
+// and the date and time, from the face picture. Until a first paint, the whole window.
+void TForm1::repaint_second() {
+    if (!fast_tools || fast_layer_drawn.isEmpty()) {
+        repaint();
+        return;
+    }
+    repaint(fast_layer_drawn.united(face::fast_layer_region(kDial, fast_layer_input(), *fast_tools)));
 }
 
 void TForm1::FormDestroy() {

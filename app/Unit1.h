@@ -129,6 +129,7 @@ private:
     void load_choices();
     void choose_dial(bool twenty_four);
     void store_position();
+    void repaint_second();
     void note_position();  // where the window system has the shown window
     bool clock_jumped();
     void warn_if_unsaveable();
@@ -138,6 +139,7 @@ private:
     FastLayerInput fast_layer_input() const;
 
     std::optional<face::FastLayerTools> fast_tools;
+    QRegion fast_layer_drawn;  // what the last paint's fast layer covers
     std::optional<astro::NextPhases> next_phases;  // searched again once the first has passed
     bool destroyed = false;
     bool round_by_mask = desktop::has_window_shapes();  // the window is cut round (and its input)

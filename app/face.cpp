@@ -199,17 +199,31 @@ void draw_moon_picture(QPainter& p, const DialGeometry& dial, const SlowLayerInp
     ellipse(p, box(mx + e, my - kMoonRadius, mx - e, my + kMoonRadius));
 }
 
-void draw_hand(QPainter& p, int cx, int cy, double length, double angle_deg, int shadow,
-               const QPen& shadow_pen, const QPen& pen) {
+// A hand's line: a short tail behind the centre, the tip at `length` along `angle_deg`
+// (clockwise from 12).
+std::pair<QPoint, QPoint> hand_ends(int cx, int cy, double length, double angle_deg) {
     const double a = angle_deg * kDegToRad;
     const double sa = std::sin(a), ca = std::cos(a);
-    const QPoint tail(static_cast<int>(cx - 0.1 * length * sa), static_cast<int>(cy + 0.1 * length * ca));
-    const QPoint tip(static_cast<int>(cx + length * sa), static_cast<int>(cy - length * ca));
+    return {QPoint(static_cast<int>(cx - 0.1 * length * sa), static_cast<int>(cy + 0.1 * length * ca)),
+            QPoint(static_cast<int>(cx + length * sa), static_cast<int>(cy - length * ca))};
+}
+
+void draw_hand(QPainter& p, int cx, int cy, double length, double angle_deg, int shadow,
+               const QPen& shadow_pen, const QPen& pen) {
+    const auto [tail, tip] = hand_ends(cx, cy, length, angle_deg);
     const QPoint s(shadow, shadow);
     p.setPen(shadow_pen);
     p.drawLine(tail + s, tip + s);
     p.setPen(pen);
     p.drawLine(tail, tip);
+}
+
+// The pixels a hand and its shadow can touch: their line's box, widened by the pen.
+QRect hand_box(int cx, int cy, double length, double angle_deg, int shadow, const QPen& pen) {
+    const auto [tail, tip] = hand_ends(cx, cy, length, angle_deg);
+    const int reach = pen.width() / 2 + 2;  // the round cap, and a pixel for rounding at any scale
+    return QRect(tail, tip).normalized().united(QRect(tail, tip).normalized().translated(shadow, shadow))
+        .adjusted(-reach, -reach, reach, reach);
 }
 
 ClockText three_fields(int a, int b, int c, char separator) {
@@ -294,6 +308,21 @@ FastLayerTools::FastLayerTools(double pixels_per_inch)
 
 ClockText date_text(int year, int month, int day) { return three_fields(year, month, day, '/'); }
 ClockText time_text(int hour, int minute, int second) { return three_fields(hour, minute, second, ':'); }
+
+QRegion fast_layer_region(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools) {
+    const int cx = dial.centre_x, cy = dial.centre_y;
+    const double R = dial.disc_radius;
+    constexpr int kTextMargin = 2;  // px above and below the two lines
+    const int date_y = static_cast<int>(cy + 0.1 * R);
+    QRegion r(QRect(0, date_y - kTextMargin, 2 * cx, 2 * tools.text_height + 2 * kTextMargin));
+    const double hours = in.hour + in.minute / 60.0;
+    if (in.twelve_hour) r += hand_box(cx, cy, 0.55 * R, 15 * hours, 2, tools.hour_grey);
+    r += hand_box(cx, cy, 0.55 * R, (in.twelve_hour ? 30 : 15) * hours, 2, tools.hour_red);
+    if (in.twelve_hour) r += hand_box(cx, cy, 0.75 * R, 6.0 * in.minute, 1, tools.minute_red);
+    r += hand_box(cx, cy, 0.95 * R, 6.0 * in.second, 1, tools.second_red);
+    r += QRect(cx - 3, cy - 3, 7, 7);  // the hub
+    return r;
+}
 
 void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools) {
     p.setRenderHint(QPainter::Antialiasing, false);

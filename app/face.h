@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QPainter>
+#include <QRegion>
 #include <QPen>
 #include <QPointF>
 #include <QRawFont>
@@ -96,5 +97,8 @@ ClockText date_text(int year, int month, int day);
 ClockText time_text(int hour, int minute, int second);
 
 void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools);
+// Every pixel draw_fast_layer can change for `in`: the date and time lines, each hand with
+// its shadow, the hub. A second's repaint covers this for the old and the new time.
+QRegion fast_layer_region(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools);
 
 }  // namespace face

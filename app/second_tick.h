@@ -1,5 +1,5 @@
-// When the clock wakes to paint its second: early in each second, once, and at rest for
-// the rest of it. The current time comes from an injected clock, so tests step time.
+// When the clock wakes to paint its second: once a second, early in it, and not again until
+// the next. The current time comes from an injected clock, so tests step time.
 #pragma once
 
 #include <QObject>
@@ -15,26 +15,25 @@ class SecondTick : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kTickMs = 50;
     static constexpr int kPaintWindowMs = 200;  // the fast layer is drawn early in each second
-    static constexpr int kResumeMs = 120;       // the first tick of a second, after a rest
+    static constexpr int kWakeMs = 120;         // where in the second the tick wakes
 
-    // `paint` is called on the tick that paints the second.
+    // `paint` is called, in the same wake-up, on the tick that paints the second.
     SecondTick(WallClock clock, std::function<void()> paint);
 
     void start();
     void stop();
 
+    // The one wake-up of a second: paints when it falls early in a second not yet painted,
+    // then sleeps until kWakeMs into the next second (a wake-up that comes early or late
+    // only re-aims the next).
     void Timer2Timer();
-    void Timer2Resume();  // the first tick of a second, after a rest
 
-    int painted_flag = 0;
-    QTimer Timer2;
-    QTimer Timer2Rearm;  // restarts Timer2 in time for the next second
+    int painted_flag = 0;  // the second of the last paint has been painted
+    QTimer Timer2;         // single shot, re-armed by each wake-up
 
 private:
-    void rest_until_next_second(int millisecond);
-
     WallClock clock;
     std::function<void()> paint;
+    std::time_t painted_second = -1;
 };

@@ -51,7 +51,8 @@ TEST(Window, ShapeMenuAndTexts) {
     EXPECT_EQ(form.K1->text(), "E&xit");
     EXPECT_TRUE(form.Clock12h->isChecked());
     EXPECT_EQ(form.Timer1.interval(), 60000);
-    EXPECT_EQ(form.tick.Timer2.interval(), 50);
+    EXPECT_TRUE(form.tick.Timer2.isSingleShot());
+    EXPECT_LE(form.tick.Timer2.interval(), 1000 + SecondTick::kWakeMs);
     EXPECT_EQ(form.texts.age_text.rfind("Age=", 0), 0u);
     EXPECT_EQ(form.texts.illum_text.rfind("k=", 0), 0u);
     EXPECT_EQ(form.settings->tz_hours, 9.0);
@@ -91,43 +92,42 @@ struct PaintCounter : QObject {
 };
 }  // namespace
 
-// The tick policy with a stepped clock: one paint early in each second, then a rest until
-// 120 ms into the next. Rows: where in the second a tick or a resume comes, the flag before.
-TEST(SecondTick, PaintsOnceEarlyInTheSecondThenRests) {
+// The tick policy with a stepped clock: one wake-up a second, a paint in it when it falls
+// early in a second not yet painted, the next wake-up 120 ms into the next second. Rows:
+// where in the second a wake-up comes, in time order.
+TEST(SecondTick, OneWakeUpASecondPaintsEarlyInIt) {
     timespec now{1800000000, 0};
     int paints = 0;
     SecondTick tick([&now] { return now; }, [&paints] { ++paints; });
     const struct {
+        std::time_t second;
         int ms;
-        bool resume;
-        int flag_before;
-        bool paints, ticking;
-        int rest_ms;  // the rearm's interval when resting
+        bool paints;
+        int next_ms;
     } rows[] = {
-        {30, false, 0, true, true, 0},     // early: paints, the next tick skips
-        {80, false, 1, false, true, 0},    // the skipping tick clears the flag
-        {170, false, 1, false, false, 950},  // no tick left that could paint: rest now
-        {300, false, 0, false, false, 820},  // past the window: never paints
-        {400, true, 0, false, false, 720},   // a late resume rests again
-        {150, true, 0, true, false, 970},    // a paint late in the window rests at once
-        {40, true, 0, true, true, 0},        // an early resume paints and keeps ticking
+        {0, 120, true, 1000},   // on time
+        {1, 118, true, 1002},   // a little early: still paints, and aims right again
+        {1, 150, false, 970},   // a second wake-up in the same second does not paint again
+        {1, 995, false, 125},   // woke at the end of a second: only re-aimed
+        {2, 199, true, 921},    // late in the window: paints
+        {3, 260, false, 860},   // past the window (a busy machine): this second is skipped
+        {4, 30, true, 1090},    // early in the window
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.ms);
-        tick.stop();
-        tick.start();
-        now.tv_nsec = r.ms * 1000000L;
-        tick.painted_flag = r.flag_before;
+        now = {1800000000 + r.second, r.ms * 1000000L};
         const int before = paints;
-        r.resume ? tick.Timer2Resume() : tick.Timer2Timer();
+        tick.Timer2Timer();
         EXPECT_EQ(paints - before, r.paints ? 1 : 0);
-        EXPECT_EQ(tick.Timer2.isActive(), r.ticking);
-        EXPECT_EQ(tick.Timer2Rearm.isActive(), !r.ticking);
-        if (!r.ticking) {
-            EXPECT_EQ(tick.painted_flag, 0);
-            EXPECT_EQ(tick.Timer2Rearm.interval(), r.rest_ms);
-        }
+        EXPECT_TRUE(tick.Timer2.isSingleShot());
+        EXPECT_TRUE(tick.Timer2.isActive());
+        EXPECT_EQ(tick.Timer2.interval(), r.next_ms);
     }
+    now = {1800000010, 50'000'000};
+    tick.start();
+    EXPECT_EQ(tick.Timer2.interval(), 70);  // the first wake-up: 120 ms into this second
+    tick.stop();
+    EXPECT_FALSE(tick.Timer2.isActive());
 }
 
 // Left to its own timers, the shown clock draws its face once per second, not twice
