@@ -3,7 +3,7 @@
 PACKAGES := g++ cmake make pkg-config file dpkg-dev \
 	qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libxcb1-dev \
 	libgtest-dev libbenchmark-dev liberfa-dev \
-	xvfb xauth xdotool x11-utils x11-apps imagemagick fonts-liberation locales openbox xfwm4 weston xwayland wmctrl \
+	xvfb xauth xdotool x11-utils x11-apps wmmoonclock imagemagick fonts-liberation locales openbox xfwm4 weston xwayland wmctrl \
 	desktop-file-utils libglib2.0-bin appstream tzdata lintian
 
 BUILD ?= build

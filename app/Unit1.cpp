@@ -240,10 +240,12 @@ double TForm1::pixels_per_inch() const { return logicalDpiY() * devicePixelRatio
 void TForm1::showEvent(QShowEvent*) {
     FormShow();
     note_position();
-    constexpr int kMapSettleMs = 500;
-    QTimer::singleShot(kMapSettleMs, this, [this] {
-        if (isVisible()) note_position();
-    });
+    // A compositor may place the window a while after it is shown, without telling it.
+    for (const int ms : {500, 2000, 5000}) {
+        QTimer::singleShot(ms, this, [this] {
+            if (isVisible()) note_position();
+        });
+    }
 }
 void TForm1::paintEvent(QPaintEvent*) { FormPaint(); }
 
@@ -306,17 +308,17 @@ void TForm1::FormPaint() {
     p.drawPixmap(0, 0, face_bitmap);
     const FastLayerInput in = fast_layer_input();
     face::draw_fast_layer(p, kDial, in, *fast_tools);
-    fast_layer_drawn = face::fast_layer_region(kDial, in, *fast_tools);
+    fast_layer_drawn = in;
 }
 
 // A second's paint, in the wake-up that read the clock: only where the hands were and are
 // and the date and time, from the face picture. Until a first paint, the whole window.
 void TForm1::repaint_second() {
-    if (!fast_tools || fast_layer_drawn.isEmpty()) {
+    if (!fast_tools || !fast_layer_drawn) {
         repaint();
         return;
     }
-    repaint(fast_layer_drawn.united(face::fast_layer_region(kDial, fast_layer_input(), *fast_tools)));
+    repaint(face::fast_layer_change(kDial, *fast_layer_drawn, fast_layer_input(), *fast_tools));
 }
 
 void TForm1::FormDestroy() {

@@ -139,7 +139,7 @@ private:
     FastLayerInput fast_layer_input() const;
 
     std::optional<face::FastLayerTools> fast_tools;
-    QRegion fast_layer_drawn;  // what the last paint's fast layer covers
+    std::optional<FastLayerInput> fast_layer_drawn;  // what the last paint's fast layer showed
     std::optional<astro::NextPhases> next_phases;  // searched again once the first has passed
     bool destroyed = false;
     bool round_by_mask = desktop::has_window_shapes();  // the window is cut round (and its input)

@@ -309,18 +309,47 @@ FastLayerTools::FastLayerTools(double pixels_per_inch)
 ClockText date_text(int year, int month, int day) { return three_fields(year, month, day, '/'); }
 ClockText time_text(int hour, int minute, int second) { return three_fields(hour, minute, second, ':'); }
 
-QRegion fast_layer_region(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools) {
+namespace {
+
+constexpr int kTextMargin = 2;  // px above and below a line of the date or time
+
+QRect text_line_box(const DialGeometry& dial, const FastLayerTools& tools, int line) {
+    const int top = static_cast<int>(dial.centre_y + 0.1 * dial.disc_radius) + line * tools.text_height;
+    return QRect(0, top - kTextMargin, 2 * dial.centre_x, tools.text_height + 2 * kTextMargin);
+}
+
+QRegion hour_and_minute_hands(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools) {
     const int cx = dial.centre_x, cy = dial.centre_y;
-    const double R = dial.disc_radius;
-    constexpr int kTextMargin = 2;  // px above and below the two lines
-    const int date_y = static_cast<int>(cy + 0.1 * R);
-    QRegion r(QRect(0, date_y - kTextMargin, 2 * cx, 2 * tools.text_height + 2 * kTextMargin));
-    const double hours = in.hour + in.minute / 60.0;
-    if (in.twelve_hour) r += hand_box(cx, cy, 0.55 * R, 15 * hours, 2, tools.hour_grey);
-    r += hand_box(cx, cy, 0.55 * R, (in.twelve_hour ? 30 : 15) * hours, 2, tools.hour_red);
-    if (in.twelve_hour) r += hand_box(cx, cy, 0.75 * R, 6.0 * in.minute, 1, tools.minute_red);
-    r += hand_box(cx, cy, 0.95 * R, 6.0 * in.second, 1, tools.second_red);
-    r += QRect(cx - 3, cy - 3, 7, 7);  // the hub
+    const double R = dial.disc_radius, hours = in.hour + in.minute / 60.0;
+    QRegion r = hand_box(cx, cy, 0.55 * R, (in.twelve_hour ? 30 : 15) * hours, 2, tools.hour_red);
+    if (in.twelve_hour) {
+        r += hand_box(cx, cy, 0.55 * R, 15 * hours, 2, tools.hour_grey);
+        r += hand_box(cx, cy, 0.75 * R, 6.0 * in.minute, 1, tools.minute_red);
+    }
+    return r;
+}
+
+QRegion second_hand_and_hub(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools) {
+    const int cx = dial.centre_x, cy = dial.centre_y;
+    return QRegion(hand_box(cx, cy, 0.95 * dial.disc_radius, 6.0 * in.second, 1, tools.second_red)) +
+           QRect(cx - 3, cy - 3, 7, 7);
+}
+
+}  // namespace
+
+QRegion fast_layer_region(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools) {
+    return QRegion(text_line_box(dial, tools, 0)) + text_line_box(dial, tools, 1) +
+           hour_and_minute_hands(dial, in, tools) + second_hand_and_hub(dial, in, tools);
+}
+
+QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before, const FastLayerInput& after,
+                          const FastLayerTools& tools) {
+    QRegion r = QRegion(text_line_box(dial, tools, 1)) + second_hand_and_hub(dial, before, tools) +
+                second_hand_and_hub(dial, after, tools);
+    if (before.year != after.year || before.month != after.month || before.day != after.day)
+        r += text_line_box(dial, tools, 0);
+    if (before.hour != after.hour || before.minute != after.minute || before.twelve_hour != after.twelve_hour)
+        r += hour_and_minute_hands(dial, before, tools) + hour_and_minute_hands(dial, after, tools);
     return r;
 }
 

@@ -98,7 +98,12 @@ ClockText time_text(int hour, int minute, int second);
 
 void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools);
 // Every pixel draw_fast_layer can change for `in`: the date and time lines, each hand with
-// its shadow, the hub. A second's repaint covers this for the old and the new time.
+// its shadow, the hub.
 QRegion fast_layer_region(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools);
+// The pixels that differ between the fast layer drawn for `before` and for `after`: the
+// time line, the second hand's old and new places and the hub; the date line when the
+// date changed, the other hands when the minute did. A second's repaint covers this.
+QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before, const FastLayerInput& after,
+                          const FastLayerTools& tools);
 
 }  // namespace face
