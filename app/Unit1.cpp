@@ -20,6 +20,7 @@
 
 #include "Unit2.h"
 #include "almanac.h"
+#include "moon_angles.h"
 #include "desktop.h"
 
 namespace {
@@ -117,6 +118,7 @@ void TForm1::build_menu() {
     PopupMenu1.setStyle(&menu_style);
     Clock12h = PopupMenu1.addAction(QStringLiteral("1&2h"));
     Clock24h = PopupMenu1.addAction(QStringLiteral("2&4h"));
+    MoonInTheSky = PopupMenu1.addAction(QStringLiteral("Moon as in the &sky"));
     PopupMenu1.addSeparator()->setObjectName(QStringLiteral("N1"));
     K2 = PopupMenu1.addAction(QStringLiteral("&Info..."));
     StartAtLogin = PopupMenu1.addAction(QStringLiteral("Start at &login"));
@@ -148,6 +150,9 @@ void TForm1::build_menu() {
     Clock12h->setChecked(true);
     connect(Clock12h, &QAction::triggered, this, &TForm1::Clock12hClick);
     connect(Clock24h, &QAction::triggered, this, &TForm1::Clock24hClick);
+    MoonInTheSky->setObjectName(QStringLiteral("MoonInTheSky"));
+    MoonInTheSky->setCheckable(true);
+    connect(MoonInTheSky, &QAction::triggered, this, &TForm1::MoonInTheSkyClick);
     // The dialog runs its own modal loop: open it once the menu has closed.
     connect(K2, &QAction::triggered, this, &TForm1::K2Click, Qt::QueuedConnection);
     connect(K1, &QAction::triggered, this, &TForm1::K1Click);
@@ -220,6 +225,7 @@ void TForm1::keep_place(const std::optional<PlaceChoice>& place) {
 void TForm1::load_choices() {
     choices = Companion::load(Companion::path_beside(settings_path));
     if (const std::string zone = choices.get("place", "zone"); !zone.empty()) place_rules = load_zone_rules(zone);
+    MoonInTheSky->setChecked(choices.get("face", "moon") == "sky");
     Clock12h->setChecked(!choices.twenty_four_hour());
     Clock24h->setChecked(choices.twenty_four_hour());
 }
@@ -356,6 +362,16 @@ void TForm1::FormMouseMove(int x, int y) {
 }
 
 void TForm1::FormMouseUp(Qt::MouseButton, int, int) { dragging = false; }
+
+// The choice is kept with the dial in the companion file; the face is drawn anew at once.
+void TForm1::MoonInTheSkyClick() {
+    choices.set("face", "moon", MoonInTheSky->isChecked() ? "sky" : "picture");
+    const std::string path = Companion::path_beside(settings_path);
+    if (const SaveOutcome saved = choices.save(path); !saved)
+        std::fprintf(stderr, "orbalis: could not save %s (%s)\n", path.c_str(), saved.error.c_str());
+    draw_face_bitmap();
+    update();
+}
 
 void TForm1::Clock12hClick() { choose_dial(false); }
 void TForm1::Clock24hClick() { choose_dial(true); }
@@ -554,6 +570,7 @@ SlowLayerInput TForm1::slow_layer_input() const {
     in.twilight_end_found = ctx->twilight_end_found;
     in.sun_altitude_sine = ctx->sun_horizon_vector[2];
     in.southern_view = settings->latitude < 0;  // the S flag with a latitude other than 0
+    if (MoonInTheSky->isChecked()) in.moon_limb_from_zenith = astro::bright_limb_from_zenith(*ctx);
     return in;
 }
 

@@ -90,6 +90,7 @@ public:
     QMenu PopupMenu1;
     QAction* Clock12h;
     QAction* Clock24h;
+    QAction* MoonInTheSky;  // the Moon's picture turned as it stands in the sky
     QActionGroup DialGroup;  // 12h and 24h: one choice
     QAction* K2;
     QAction* StartAtLogin;
@@ -128,6 +129,7 @@ private:
     void keep_place(const std::optional<PlaceChoice>& place);
     void load_choices();
     void choose_dial(bool twenty_four);
+    void MoonInTheSkyClick();
     void store_position();
     void repaint_second();
     void note_position();  // where the window system has the shown window

@@ -180,10 +180,20 @@ void draw_moon_picture(QPainter& p, const DialGeometry& dial, const SlowLayerInp
     const int mx = static_cast<int>(dial.centre_x - d * std::sin(phi * kDegToRad));
     const int my = static_cast<int>(dial.centre_y + d * std::cos(phi * kDegToRad));
     // Seen from the south the Moon is mirrored: its picture is the northern one of the
-    // phase angle reflected, 360 - phi, at the same place on the ring.
-    const double lit = in.southern_view ? astro::floor_mod(360 - phi, 360) : phi;
+    // phase angle reflected, 360 - phi, at the same place on the ring. As it stands in the
+    // sky, the northern picture (lit on the right while waxing, on the left while waning) is
+    // turned until its lit side points where the bright limb does.
+    const double lit = in.southern_view && !in.moon_limb_from_zenith ? astro::floor_mod(360 - phi, 360) : phi;
     set_pen_brush(p, Qt::black, Qt::black);
     ellipse(p, box(mx - 11, my - 11, mx + 11, my + 11));
+    const QTransform before = p.transform();
+    if (in.moon_limb_from_zenith) {
+        constexpr double kLitRight = 270, kLitLeft = 90;  // the picture's own lit side, from up through left
+        const double turn = *in.moon_limb_from_zenith - (lit < 180 ? kLitRight : kLitLeft);
+        p.translate(mx, my);
+        p.rotate(-turn);  // Qt turns clockwise on the screen
+        p.translate(-mx, -my);
+    }
 
     set_pen_brush(p, kYellow, kYellow);
     const QRect r = box(mx - kMoonRadius, my - kMoonRadius, mx + kMoonRadius, my + kMoonRadius);
@@ -197,6 +207,7 @@ void draw_moon_picture(QPainter& p, const DialGeometry& dial, const SlowLayerInp
     if (lit <= 90 || lit >= 270) set_pen_brush(p, Qt::black, Qt::black);  // crescent
     else p.setBrush(kYellow);                                               // gibbous
     ellipse(p, box(mx + e, my - kMoonRadius, mx - e, my + kMoonRadius));
+    p.setTransform(before);
 }
 
 // A hand's line: a short tail behind the centre, the tip at `length` along `angle_deg`

@@ -11,6 +11,7 @@
 #include <QPointF>
 #include <QRawFont>
 #include <array>
+#include <optional>
 
 #include "context.h"
 
@@ -35,6 +36,9 @@ struct SlowLayerInput {
     bool twilight_begin_found = true, twilight_end_found = true;
     double sun_altitude_sine = 0;  // of the Sun now, topocentric
     bool southern_view = false;    // the Moon picture as seen south of the equator
+    // The Moon as it stands in the sky: its lit side turned to this direction, degrees from
+    // up through left (the zenith through east); the southern mirror is then not applied.
+    std::optional<double> moon_limb_from_zenith;
 };
 
 struct FastLayerInput {

@@ -284,3 +284,38 @@ TEST(Face, SouthernViewMirrorsTheMoon) {
         EXPECT_EQ(slow(north), slow(south)) << phi;
     }
 }
+
+// The Moon as it stands in the sky: the picture turned so its lit side points where the
+// bright limb does (from up through left), with no southern mirror. Rows: phase, limb
+// direction, the offset from the Moon's centre that is lit and the one opposite it.
+TEST(Face, MoonAsInTheSky) {
+    const struct {
+        double phase, limb;
+        QPoint lit, dark;
+    } rows[] = {
+        {40, 180, {0, 8}, {0, -7}},    // a waxing crescent low in the west at the equator: lit from below
+        {40, 0, {0, -8}, {0, 7}},      // lit from above
+        {40, 90, {-8, 0}, {7, 0}},     // lit on the left (east)
+        {40, 270, {8, 0}, {-7, 0}},    // as the design draws it
+        {320, 270, {8, 0}, {-7, 0}},   // a waning crescent, lit side turned to the right
+        {320, 180, {0, 8}, {0, -7}},
+    };
+    for (const auto& r : rows) {
+        for (const bool south : {false, true}) {
+            SCOPED_TRACE(testing::Message() << r.phase << " " << r.limb << " south " << south);
+            SlowLayerInput in;
+            in.moon_phase_angle = r.phase;
+            in.southern_view = south;
+            in.moon_limb_from_zenith = r.limb;
+            const QImage img = slow(in);
+            const QPoint c = moon_centre(r.phase);
+            EXPECT_EQ(img.pixelColor(c + r.lit), face::kYellow);
+            EXPECT_EQ(img.pixelColor(c + r.dark), QColor(Qt::black));
+        }
+    }
+    SlowLayerInput design;
+    design.moon_phase_angle = 40;
+    SlowLayerInput sky = design;
+    sky.moon_limb_from_zenith = 270;
+    EXPECT_EQ(slow(design), slow(sky));  // the design's own direction changes no pixel
+}

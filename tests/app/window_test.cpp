@@ -286,6 +286,23 @@ TEST(Window, DialIsOneChoiceWithCheckMarks) {
     EXPECT_EQ(drawn(form.PopupMenu1.style(), QStyleOptionMenuItem::Exclusive), check);
 }
 
+// "Moon as in the sky" is kept in the companion file and comes back at the next start.
+TEST(Window, MoonInTheSkyIsKept) {
+    std::filesystem::remove(kCompanionFile);
+    {
+        TForm1 form(kSettingsFile);
+        EXPECT_EQ(form.MoonInTheSky->text(), "Moon as in the &sky");
+        EXPECT_FALSE(form.MoonInTheSky->isChecked());
+        EXPECT_EQ(form.PopupMenu1.actions().indexOf(form.MoonInTheSky), form.PopupMenu1.actions().indexOf(form.Clock24h) + 1);
+        form.MoonInTheSky->trigger();
+    }
+    EXPECT_EQ(Companion::load(kCompanionFile).get("face", "moon"), "sky");
+    TForm1 again(kSettingsFile);
+    EXPECT_TRUE(again.MoonInTheSky->isChecked());
+    again.MoonInTheSky->trigger();
+    EXPECT_EQ(Companion::load(kCompanionFile).get("face", "moon"), "picture");
+}
+
 // Settings that cannot be kept are said at the start, naming the file and the reason.
 TEST(Window, UnsaveableSettingsAreSaidAtTheStart) {
     { std::ofstream in_the_way("in-the-way"); }
