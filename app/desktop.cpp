@@ -178,7 +178,7 @@ std::optional<QString> set_autostart(bool wanted, const std::string& binary, con
         if (QFile::remove(path)) return std::nullopt;
         return QStringLiteral("it could not be removed");
     }
-    const std::string usual = config_home(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")) + "/orbalis/" + kSettingsFile;
+    const std::string usual = usual_settings_path(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     std::error_code ec;
     const std::string named = settings_file == usual ? std::string() : std::filesystem::absolute(settings_file, ec).string();
     std::string why;

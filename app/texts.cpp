@@ -215,7 +215,7 @@ std::vector<std::string> info_memo_lines(const DisplayTexts& t) {
 
 namespace {
 
-// An argument of the Exec key by the desktop entry specification: quoted when it holds a
+// An argument of the Exec key by the freedesktop.org Desktop Entry rules: quoted when it holds a
 // reserved character ('"', '`', '$' and '\\' escaped inside the quotes), '%' doubled, then
 // every backslash escaped again as the key's value is a string.
 std::string exec_argument(const std::string& arg) {

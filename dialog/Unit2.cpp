@@ -9,6 +9,7 @@
 #include <ctime>
 #include <utility>
 
+#include "texts.h"
 #include "zone_rules.h"
 
 namespace {
@@ -176,11 +177,7 @@ void TForm2::list_places(const QString& typed) {
     constexpr std::size_t kListed = 12;
     listed = places::find_places(typed.toStdString(), kListed);
     QStringList labels;
-    const std::time_t now = std::time(nullptr);
-    for (const places::Place& p : listed) {
-        const std::optional<ZoneRules> rules = load_zone_rules(std::string(p.zone));
-        labels << qs(places::place_label(p, rules ? standard_offset_hours(*rules, now) : 0.0));
-    }
+    for (const places::Place& p : listed) labels << qs(places::place_label(p, utc_offset_name(standard_offset_of(p))));
     place_labels.setStringList(labels);
     if (labels.isEmpty()) {
         PlaceList.popup()->hide();
@@ -192,9 +189,19 @@ void TForm2::list_places(const QString& typed) {
     PlaceList.complete(QRect(0, 0, width, PlaceSearch.height()));
 }
 
+// A place's standard offset now, from its zone's rules; read once per zone while the
+// dialog is open, as each keystroke lists up to a dozen places.
+double TForm2::standard_offset_of(const places::Place& p) {
+    const std::string zone(p.zone);
+    if (const auto known = zone_offsets.find(zone); known != zone_offsets.end()) return known->second;
+    const std::optional<ZoneRules> rules = load_zone_rules(zone);
+    const double offset = rules ? standard_offset_hours(*rules, std::time(nullptr)) : shown.tz_hours;
+    zone_offsets.emplace(zone, offset);
+    return offset;
+}
+
 void TForm2::choose_place(const places::Place& p) {
-    const std::optional<ZoneRules> rules = load_zone_rules(std::string(p.zone));
-    const double standard = rules ? standard_offset_hours(*rules, std::time(nullptr)) : shown.tz_hours;
+    const double standard = standard_offset_of(p);
     filling = true;
     (p.latitude < 0 ? South : North).setChecked(true);
     (p.longitude < 0 ? West : East).setChecked(true);

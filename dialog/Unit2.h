@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QStringList>
 #include <QStringListModel>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -119,11 +120,13 @@ private:
     double edited_height() const;
     // A number typed with the point or with the locale's decimal separator ("12,5").
     std::optional<double> typed_number(const QString& text) const;
+    double standard_offset_of(const places::Place& p);
 
     CInit shown;
     QString shown_zone_text, shown_height_text;
     QStringListModel place_labels;
     std::vector<places::Place> listed;
+    std::map<std::string, double> zone_offsets;  // hours, by zone name
     std::optional<PlaceChoice> chosen;
     bool filling = false;  // the fields are being filled from a chosen place
 };

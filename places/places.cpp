@@ -4,7 +4,6 @@
 #include <array>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "place_table.h"
@@ -149,20 +148,11 @@ DegreesMinutes to_degrees_minutes(double degrees) {
     return {static_cast<int>(minutes / 60), static_cast<int>(minutes % 60)};
 }
 
-std::string place_label(const Place& p, double standard_offset_hours) {
+std::string place_label(const Place& p, const std::string& zone) {
     const auto angle = [](double v, const char* positive, const char* negative) {
         const DegreesMinutes dm = to_degrees_minutes(v);
         return std::to_string(dm.degrees) + "°" + std::to_string(dm.minutes) + "′ " + (v < 0 ? negative : positive);
     };
-    constexpr double kMaxOffset = 24;  // hours; beyond is no zone
-    const double hours = std::isfinite(standard_offset_hours) ? std::clamp(standard_offset_hours, -kMaxOffset, kMaxOffset) : 0;
-    const int minutes = static_cast<int>(std::lround(hours * 60));
-    const int a = std::abs(minutes);
-    char zone[32] = "UTC";
-    if (a % 60 != 0)
-        std::snprintf(zone, sizeof zone, "UTC%c%d:%02d", minutes < 0 ? '-' : '+', a / 60, a % 60);
-    else if (a != 0)
-        std::snprintf(zone, sizeof zone, "UTC%c%d", minutes < 0 ? '-' : '+', a / 60);
     return std::string(p.name) + ", " + std::string(p.country) + " — " + angle(p.latitude, "N", "S") + " " +
            angle(p.longitude, "E", "W") + ", " + zone;
 }

@@ -40,8 +40,8 @@ std::optional<Place> principal_place(std::string_view zone);
 std::size_t place_count();
 Place place_at(std::size_t index);  // from the largest down
 
-// "Zürich, Switzerland — 47°22′ N 8°33′ E, UTC+1" for a place and its standard offset.
-std::string place_label(const Place& p, double standard_offset_hours);
+// "Zürich, Switzerland — 47°22′ N 8°33′ E, UTC+1" for a place and the name of its zone.
+std::string place_label(const Place& p, const std::string& zone);
 
 // Degrees as whole degrees and minutes, rounded to the minute (47.3667 -> 47, 22).
 struct DegreesMinutes {

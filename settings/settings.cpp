@@ -163,6 +163,10 @@ std::string default_settings_location(const char* xdg_config_home, const char* h
         if (users) return kSettingsFile;
         note = std::string(kSettingsFile) + " in the working directory belongs to another user; not using it";
     }
+    return usual_settings_path(xdg_config_home, home);
+}
+
+std::string usual_settings_path(const char* xdg_config_home, const char* home) {
     return config_home(xdg_config_home, home) + "/orbalis/" + kSettingsFile;
 }
 

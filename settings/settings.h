@@ -56,6 +56,9 @@ inline constexpr double kMaxHeight = 999999.0;
 // unset or not an absolute path. Either environment value may be null.
 std::string config_home(const char* xdg_config_home, const char* home);
 
+// The settings file in the configuration folder: orbalis/orbalis.ini under config_home().
+std::string usual_settings_path(const char* xdg_config_home, const char* home);
+
 // Where the settings live when no file is named: "orbalis.ini" in the working directory
 // when there is one of the user's own (earlier versions kept it there), otherwise
 // orbalis/orbalis.ini in the configuration folder. `note` says why a file in the working

@@ -1,5 +1,5 @@
 // The login entry for binaries and settings files in folders of every awkward name, read
-// back by the desktop entry specification's rules and started by a real launcher.
+// back by the freedesktop.org Desktop Entry rules and started by a real launcher.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
