@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -44,13 +45,20 @@ extern "C" void on_quit_signal(int sig) {
     errno = saved_errno;
 }
 
+// An open dialog runs a loop of its own: it is cancelled first, and the window closes once
+// that loop has returned (a session that ends while "Info..." is open).
+void close_with_its_dialogs(QWidget& window) {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    QTimer::singleShot(0, &window, &QWidget::close);
+}
+
 // SIGTERM, SIGINT and SIGHUP close the window as the menu's Exit does, so the settings
 // are written.
 void close_on_signals(QWidget& window, QSocketNotifier& notifier) {
     QObject::connect(&notifier, &QSocketNotifier::activated, &window, [&window] {
         unsigned char byte;
         [[maybe_unused]] const ssize_t n = ::read(signal_pipe[0], &byte, 1);
-        window.close();
+        close_with_its_dialogs(window);
     });
     struct sigaction sa {};
     sa.sa_handler = on_quit_signal;
@@ -186,9 +194,8 @@ int main(int argc, char* argv[]) {
     QSocketNotifier notifier(signal_pipe[0], QSocketNotifier::Read);
     close_on_signals(Form1, notifier);
     // Ending the desktop session closes the clock like Exit does.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &Form1, [&Form1](QSessionManager&) {
-        Form1.close();
-    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &Form1,
+                     [&Form1](QSessionManager&) { close_with_its_dialogs(Form1); });
     Form1.show();
     return QApplication::exec();
 }

@@ -308,6 +308,16 @@ TEST_F(RealWindow, OffScreenPositionComesBackAndSigtermSaves) {
     EXPECT_EQ(s.top, moved.second);
     EXPECT_EQ(s.left, px + 100);
     EXPECT_EQ(s.top, py + 100);
+    // With the dialog open (a session that ends then) the clock still ends and saves.
+    start();
+    drag(s.left + 60, s.top + 60, 30, 20);
+    menu_key("i");
+    ASSERT_FALSE(find_window("^Orbalis Options & More Infomations[.]$").empty());
+    kill(clock, SIGTERM);
+    ASSERT_TRUE(wait_exit(clock, 5000ms)) << "the clock kept running behind its dialog";
+    clock = -1;
+    const CInit after = read_settings(dir / kSettingsFile);
+    EXPECT_EQ(std::make_pair(after.left, after.top), std::make_pair(s.left + 30, s.top + 20));
 }
 
 // A second start on the same settings file hands over to the first and leaves it alone.
