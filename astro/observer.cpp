@@ -221,6 +221,30 @@ void compute_sun_and_moon(CalcContext& ctx) {
     search_events(ctx, frames, ecl_to_equ, moon_place, moon_hor[2], moon_slots);
 }
 
+SkyPlace sky_place(const CalcContext& ctx, Luminary body, double hours, bool apparent) {
+    const double T = ctx.t2000 + hours / 24.0 / kDaysPerCentury;
+    BodyPlace place;
+    if (body == Luminary::kSun) {
+        const double geometric = sun_longitude(T);
+        sun_unit(apparent ? apparent_sun_longitude(geometric, T) : geometric, place.unit);
+        place.distance_km = sun_distance(T) * kAuKm;
+    } else {
+        // The Moon's longitude takes the same nutation term as the Sun's apparent one.
+        const double nutation = apparent_sun_longitude(0, T) + kSunAberrationDeg;
+        moon_unit(moon_longitude(T) + (apparent ? nutation : 0), moon_latitude(T), place.unit);
+        place.distance_km = moon_distance_km(moon_parallax(T));
+    }
+    const double advance = kSiderealDegPerHour * hours;
+    Mat3 ecl_to_equ, equ_to_hor;
+    ecliptic_to_equator(ctx.mean_obliquity + ctx.nut_obliquity, ecl_to_equ);
+    horizon_matrix(ctx.local_apparent_sidereal + advance, ctx.horizon_latitude, equ_to_hor);
+    Vec3 observer;
+    observer_of_date(ctx, ctx.gmst_deg + advance, observer);
+    SkyPlace out;
+    out.distance_km = topocentric(place.unit, place.distance_km, ecl_to_equ, observer, equ_to_hor, out.horizon);
+    return out;
+}
+
 void set_time_and_orient(CalcContext& ctx, double year, double month, double day, double hour,
                          double minute, double second) {
     set_time(ctx, year, month, day, hour, minute, second);

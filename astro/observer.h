@@ -26,6 +26,19 @@ void orient_observer(CalcContext& ctx);
 // Sun and Moon directions, the Moon's phase angle and the day's events.
 void compute_sun_and_moon(CalcContext& ctx);
 
+enum class Luminary { kSun, kMoon };  // the two bodies whose rise and set the clock tells
+
+// Where the Sun or the Moon stands for the observer `hours` after the context's moment,
+// with the context's frame turned with the stars (as the day's event search samples it):
+// the topocentric direction in the horizon frame (unit; x south, y east, z the sine of the
+// altitude) and the distance in km. `apparent` adds aberration to the Sun and the main
+// nutation term to both, for the Sun and the Moon seen together.
+struct SkyPlace {
+    Vec3 horizon;
+    double distance_km;
+};
+SkyPlace sky_place(const CalcContext& ctx, Luminary body, double hours, bool apparent = false);
+
 // set_time, orient_observer and compute_sun_and_moon for a local civil moment.
 void set_time_and_orient(CalcContext& ctx, double year, double month, double day, double hour,
                          double minute, double second);

@@ -1,0 +1,38 @@
+// The next eclipses: of the Moon, seen from anywhere the Moon is up, and of the Sun, seen
+// from the observer's place with the Sun above the horizon.
+#pragma once
+
+#include "context.h"
+
+namespace astro {
+
+inline constexpr double kEclipseSearchDays = 2 * 365.25;
+
+enum class EclipseKind { kNone, kPenumbral, kPartial, kAnnular, kTotal };
+
+// Times are hours after the context's moment (UT Julian day: ut_julian_day + hours / 24).
+struct LunarEclipse {
+    EclipseKind kind = EclipseKind::kNone;  // kNone: none within the search
+    double peak_hours = 0;                 // the greatest phase: the Moon nearest the shadow's axis
+    double moon_altitude_deg = 0;          // topocentric, of the Moon's centre, at the peak
+    bool moon_up = false;                  // above the horizon as moonrise and moonset count it
+};
+
+struct SolarEclipse {
+    EclipseKind kind = EclipseKind::kNone;  // as seen here
+    double obscuration = 0;                // the fraction of the Sun's disc covered at the peak
+    double begin_hours = 0, peak_hours = 0, end_hours = 0;
+    double sun_altitude_deg = 0;  // topocentric, of the Sun's centre, at the peak
+};
+
+// The first lunar eclipse whose greatest phase comes after the moment, within `max_days`.
+LunarEclipse next_lunar_eclipse(const CalcContext& ctx, double max_days = kEclipseSearchDays);
+
+// The first solar eclipse, not yet over, of which some part is seen here with the Sun
+// above the horizon (as sunrise and sunset count it), within `max_days`.
+SolarEclipse next_solar_eclipse(const CalcContext& ctx, double max_days = kEclipseSearchDays);
+
+// The fraction of a disc of radius a covered by a disc of radius b, their centres c apart.
+double covered_fraction(double a, double b, double c);
+
+}  // namespace astro
