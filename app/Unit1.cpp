@@ -20,6 +20,7 @@
 
 #include "Unit2.h"
 #include "almanac.h"
+#include "almanac_report.h"
 #include "moon_angles.h"
 #include "desktop.h"
 
@@ -190,24 +191,11 @@ void TForm1::watch_screens() {
     connect(qApp, &QGuiApplication::screenRemoved, this, &TForm1::keep_on_screen, Qt::QueuedConnection);
 }
 
-bool TForm1::zone_is_the_computers() const {
-    if (place_rules) return choices.get("place", "zone") == computer_zone_name();
-    return settings->tz_hours == standard_offset_hours(clock_second);
-}
-
-// A place chosen by name keeps its own zone's rules, daylight saving included; otherwise
-// the stored standard offset, with the computer's daylight saving where it is the
-// computer's.
-ZoneRule TForm1::place_zone() const {
-    if (place_rules) return [rules = *place_rules](std::time_t t) { return utc_offset_hours(rules, t); };
-    return [standard = settings->tz_hours](std::time_t t) {
-        return standard_offset_hours(t) == standard ? standard + dst_shift_hours(t) : standard;
-    };
-}
+ZoneRule TForm1::place_zone() const { return place_zone_rule(settings->tz_hours, place_rules); }
 
 std::string TForm1::zone_note() const {
-    if (zone_is_the_computers()) return {};
-    return "Times at " + (place_rules ? choices.get("place", "zone") : utc_offset_name(settings->tz_hours));
+    return zone_note_of(place_zone_of(settings->tz_hours, place_rules ? choices.get("place", "zone") : std::string(),
+                                      clock_second));
 }
 
 // The place chosen by name, or none once the position was set by hand, kept in the
@@ -506,6 +494,7 @@ void TForm1::update_face() {
 
 void TForm1::apply_settings_to_engine() {
     read_clock();
+    outlook.reset();  // the solar eclipse seen depends on the place
     ctx->tz_hours = 0;
     astro::start_at(*ctx, *planets, {settings->latitude, settings->longitude, settings->height},
                     utc_moment(clock_second));
@@ -546,9 +535,22 @@ void TForm1::rebuild_glance() {
         return !(*std::min_element(std::begin(p.jd_ut), std::end(p.jd_ut)) > now);  // NaN counts as passed
     };
     if (!next_phases || passed(*next_phases)) next_phases = astro::next_principal_phases(now, ctx->delta_t);
+    // What lies beyond the coming day is searched again once a day, when an eclipse has
+    // passed, or when the day gains or loses a rise or a set.
+    const int today = static_cast<int>(std::floor(now));
+    const bool lacks[] = {!ctx->sunrise_found, !ctx->sunset_found, ctx->moonrise == astro::kNoMoonEvent,
+                          ctx->moonset == astro::kNoMoonEvent};
+    int lacking = 0;
+    for (const bool l : lacks) lacking = lacking * 2 + (l ? 1 : 0);
+    if (!outlook || outlook_day != today || outlook_lacking != lacking || eclipses_passed(*outlook, now)) {
+        outlook = eclipses_ahead(*ctx);
+        outlook->missing = astro::missing_events(*ctx);
+        outlook_day = today;
+        outlook_lacking = lacking;
+    }
     const PlaceClock place = place_clock();
-    setToolTip(QString::fromStdString(
-        glance_text(*ctx, *planets, place, phases_ahead(*next_phases, now, place.zone), twelve_hour(), zone_note())));
+    setToolTip(QString::fromStdString(glance_text(*ctx, *planets, place, phases_ahead(*next_phases, now, place.zone),
+                                                  twelve_hour(), zone_note(), *outlook)));
 }
 
 SlowLayerInput TForm1::slow_layer_input() const {

@@ -124,7 +124,6 @@ private:
     // shift where the stored zone is the computer's.
     ZoneRule place_zone() const;
     PlaceClock place_clock() const { return {clock_second, place_zone()}; }
-    bool zone_is_the_computers() const;
     std::string zone_note() const;  // "Times at UTC+9" where the times are not the computer's
     void keep_place(const std::optional<PlaceChoice>& place);
     void load_choices();
@@ -143,6 +142,9 @@ private:
     std::optional<face::FastLayerTools> fast_tools;
     std::optional<FastLayerInput> fast_layer_drawn;  // what the last paint's fast layer showed
     std::optional<astro::NextPhases> next_phases;  // searched again once the first has passed
+    std::optional<Outlook> outlook;  // the eclipses ahead, and the rises and sets the day lacks
+    int outlook_day = 0;             // the Julian day number it was searched on
+    int outlook_lacking = 0;         // and the events the day lacked then, one bit each
     bool destroyed = false;
     bool round_by_mask = desktop::has_window_shapes();  // the window is cut round (and its input)
     // Drawn round on a transparent window: where there are no shapes (Wayland), and through

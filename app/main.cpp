@@ -10,11 +10,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <string>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include "Unit1.h"
+#include "almanac_report.h"
 #include "single_clock.h"
 
 namespace {
@@ -81,37 +83,65 @@ void prefer_plain_image_transfer() { setenv("QT_XCB_NO_MITSHM", "1", 0); }
 
 // What the command line asks for.
 struct Options {
-    enum Action { kRun, kHelp, kVersion, kError } action = kRun;
+    enum Action { kRun, kHelp, kVersion, kPrint, kJson, kError } action = kRun;
     std::string settings_file;  // empty: the default location
+    std::optional<std::string> at;  // --at: the moment to print for, on the place's clock
     std::string error;
 };
 
+// An option that takes a value, as "--name VALUE" or "--name=VALUE"; advances i past it.
+std::optional<std::string> option_value(const std::string& name, int argc, char* argv[], int& i) {
+    const std::string arg = argv[i];
+    if (arg == name && i + 1 < argc) return std::string(argv[++i]);
+    if (arg.rfind(name + "=", 0) == 0) return arg.substr(name.size() + 1);
+    return std::nullopt;
+}
+
 Options parse_options(int argc, char* argv[]) {
     Options o;
+    bool print = false, json = false;
     for (int i = 1; i < argc && o.action == Options::kRun; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             o.action = Options::kHelp;
         } else if (arg == "--version" || arg == "-v") {
             o.action = Options::kVersion;
-        } else if (arg == "--settings" && i + 1 < argc) {
-            o.settings_file = argv[++i];
-        } else if (arg.rfind("--settings=", 0) == 0 && arg.size() > 11) {
-            o.settings_file = arg.substr(11);
+        } else if (arg == "--print") {
+            print = true;
+        } else if (arg == "--json") {
+            json = true;
+        } else if (const auto file = option_value("--settings", argc, argv, i)) {
+            o.settings_file = *file;
+            if (file->empty()) o.action = Options::kError, o.error = "--settings needs a FILE";
+        } else if (const auto at = option_value("--at", argc, argv, i)) {
+            o.at = *at;
         } else {
             o.action = Options::kError;
-            o.error = arg == "--settings" ? "--settings needs a FILE" : "unknown option " + arg;
+            o.error = arg == "--settings"  ? "--settings needs a FILE"
+                      : arg == "--at"      ? "--at needs \"YYYY-MM-DD HH:MM\""
+                                           : "unknown option " + arg;
         }
     }
+    if (o.action != Options::kRun) return o;
+    if (print && json) o.action = Options::kError, o.error = "--print and --json cannot be used together";
+    else if (json) o.action = Options::kJson;
+    else if (print) o.action = Options::kPrint;
+    else if (o.at) o.action = Options::kError, o.error = "--at goes with --print or --json";
     return o;
 }
 
 void print_help(const std::string& settings_file) {
     std::printf(
         "Usage: orbalis [--settings FILE]\n"
+        "       orbalis --print|--json [--at \"YYYY-MM-DD HH:MM\"] [--settings FILE]\n"
         "A round desktop clock with the Moon's phase and age and the day's sunrise, sunset,\n"
         "twilight, moonrise and moonset.\n\n"
         "  --settings FILE  keep the settings in FILE instead of the default one\n"
+        "  --print          print what the clock's tooltip says now, for the place of the\n"
+        "                   settings, and exit (no display needed)\n"
+        "  --json           print the same as one JSON object and exit\n"
+        "  --at \"YYYY-MM-DD HH:MM\"\n"
+        "                   with --print or --json: for that time on the place's clock\n"
         "  -h, --help       show this help and exit\n"
         "  -v, --version    show the version and exit\n\n"
         "Settings file: %s\n"
@@ -154,6 +184,9 @@ int main(int argc, char* argv[]) {
         case Options::kError:
             std::fprintf(stderr, "orbalis: %s (see orbalis --help)\n", options.error.c_str());
             return 2;
+        case Options::kPrint:
+        case Options::kJson:
+            return print_almanac(settings_file, options.action == Options::kJson, options.at, stdout, stderr);
         case Options::kRun: break;
     }
     if (!passed_over.empty()) std::fprintf(stderr, "orbalis: %s\n", passed_over.c_str());

@@ -53,10 +53,13 @@ int minutes_of_day(double offset, int hour, int minute, int second) {
     return static_cast<int>(std::trunc(astro::floor_mod(t, 24.0) * 60 + kMinuteTolerance)) % (24 * 60);
 }
 
+enum class EventKind { kSunrise, kSunset, kTwilightBegin, kTwilightEnd, kMoonrise, kMoonset };
+
 struct ComingEvent {
     const char* name;
     double offset;  // hours after now
     bool found;
+    EventKind kind;
 };
 
 constexpr double kMostZoneHours = 48;
@@ -120,18 +123,105 @@ std::optional<LocalTime> local_time_of(double jd_ut, double tz_hours) {
     return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min};
 }
 
+namespace {
+
+// The place's local time of a UT Julian day, on the zone's offset at that instant.
+std::optional<LocalTime> place_time_of(double jd_ut, const PlaceClock& clock) {
+    const std::optional<std::time_t> at = astro::unix_time_of(jd_ut);
+    return at ? local_time_of(jd_ut, clock.zone(*at)) : std::nullopt;
+}
+
+// "15 Jan 11:52" (or "15 Jan 11:52 am").
+std::string day_and_time(const LocalTime& t, bool twelve_hour) {
+    constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return std::to_string(t.day) + " " + kMonths[(t.month - 1) % 12] + " " + clock_time(t.hour, t.minute, twelve_hour);
+}
+
+// A body without a rise or a set in the coming day: one line for a day with neither ("Sun
+// down all day: rises 15 Jan 11:52"), said at the rise's place in the list, or one for the
+// event it lacks ("No moonset today: 10 Jan 01:12"). Empty for the set when the rise's line
+// says both.
+std::string absence_line(const ComingEvent& e, const astro::CalcContext& ctx, const astro::MissingEvents& next,
+                         const PlaceClock& clock, bool twelve_hour) {
+    const bool sun = e.kind == EventKind::kSunrise || e.kind == EventKind::kSunset;
+    const bool rise = e.kind == EventKind::kSunrise || e.kind == EventKind::kMoonrise;
+    const bool no_rise = sun ? !ctx.sunrise_found : ctx.moonrise == astro::kNoMoonEvent;
+    const bool no_set = sun ? !ctx.sunset_found : ctx.moonset == astro::kNoMoonEvent;
+    const char* body = sun ? "Sun" : "Moon";
+    const char* rise_word = sun ? "sunrise" : "moonrise";
+    const char* set_word = sun ? "sunset" : "moonset";
+    const auto when = [&](double jd, const char* word) -> std::string {
+        const std::optional<LocalTime> t = place_time_of(jd, clock);
+        return t ? day_and_time(*t, twelve_hour) : std::string("no ") + word + " within 190 days";
+    };
+    if (no_rise && no_set) {
+        if (!rise) return {};
+        const bool up = sun ? ctx.sun_horizon_vector[2] > astro::kSunriseSine : ctx.moon_up_flag > 0;
+        return up ? std::string(body) + " up all day: sets " + when(sun ? next.sunset : next.moonset, set_word)
+                  : std::string(body) + " down all day: rises " + when(sun ? next.sunrise : next.moonrise, rise_word);
+    }
+    const char* word = rise ? rise_word : set_word;
+    const double jd = sun ? (rise ? next.sunrise : next.sunset) : (rise ? next.moonrise : next.moonset);
+    const std::optional<LocalTime> t = place_time_of(jd, clock);
+    return std::string("No ") + word + " today: " + (t ? day_and_time(*t, twelve_hour) : "none within 190 days");
+}
+
+std::string capitalised(std::string s) {
+    if (!s.empty()) s[0] = static_cast<char>(s[0] - 'a' + 'A');
+    return s;
+}
+
+// "Total lunar eclipse 2026-03-03 12:33, Moon up here".
+std::string lunar_line(const astro::LunarEclipse& e, const PlaceClock& clock, bool twelve_hour) {
+    const std::optional<LocalTime> t = place_time_of(e.peak, clock);
+    if (e.kind == astro::EclipseKind::kNone || !t) return "No lunar eclipse within two years";
+    return capitalised(eclipse_kind_name(e.kind)) + " lunar eclipse " + date_of(*t) + " " +
+           clock_time(t->hour, t->minute, twelve_hour) + (e.moon_up ? ", Moon up here" : ", Moon below the horizon here");
+}
+
+// "Partial solar eclipse 2026-08-12 20:13, 91% covered, 19:17 to 21:06".
+std::string solar_line(const astro::SolarEclipse& e, const PlaceClock& clock, bool twelve_hour) {
+    const std::optional<LocalTime> begin = place_time_of(e.begin, clock), peak = place_time_of(e.peak, clock),
+                                   end = place_time_of(e.end, clock);
+    if (e.kind == astro::EclipseKind::kNone || !begin || !peak || !end) return "No solar eclipse seen here within two years";
+    // Only a total eclipse covers it all: a deep partial one is not rounded up to 100%.
+    const long covered = e.kind == astro::EclipseKind::kTotal ? 100 : std::min(99L, std::lround(e.obscuration * 100));
+    return capitalised(eclipse_kind_name(e.kind)) + " solar eclipse " + date_of(*peak) + " " +
+           clock_time(peak->hour, peak->minute, twelve_hour) + ", " + std::to_string(covered) + "% covered, " +
+           clock_time(begin->hour, begin->minute, twelve_hour) + " to " + clock_time(end->hour, end->minute, twelve_hour);
+}
+
+}  // namespace
+
+const char* eclipse_kind_name(astro::EclipseKind kind) {
+    constexpr const char* kNames[] = {"none", "penumbral", "partial", "annular", "total"};
+    return kNames[static_cast<int>(kind)];
+}
+
+Outlook eclipses_ahead(const astro::CalcContext& ctx) {
+    return {std::nullopt, astro::next_lunar_eclipse(ctx), astro::next_solar_eclipse(ctx)};
+}
+
+bool eclipses_passed(const Outlook& o, double now_jd_ut) {
+    const bool lunar = o.lunar && o.lunar->kind != astro::EclipseKind::kNone && !(o.lunar->peak > now_jd_ut);
+    const bool solar = o.solar && o.solar->kind != astro::EclipseKind::kNone && !(o.solar->end > now_jd_ut);
+    return lunar || solar;
+}
+
 std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const PlaceClock& clock,
-                        const PhasesAhead& phases, bool twelve_hour, const std::string& zone_note) {
+                        const PhasesAhead& phases, bool twelve_hour, const std::string& zone_note,
+                        const Outlook& outlook) {
     const LocalNow here = local_now(clock);
     const LocalTime& now = here.t;
     const int second = here.second;
     ComingEvent events[] = {
-        {"Sunrise", ctx.sunrise, ctx.sunrise_found},
-        {"Sunset", ctx.sunset, ctx.sunset_found},
-        {"Twilight begins", ctx.twilight_begin, ctx.twilight_begin_found},
-        {"Twilight ends", ctx.twilight_end, ctx.twilight_end_found},
-        {"Moonrise", ctx.moonrise, ctx.moonrise != astro::kNoMoonEvent},
-        {"Moonset", ctx.moonset, ctx.moonset != astro::kNoMoonEvent},
+        {"Sunrise", ctx.sunrise, ctx.sunrise_found, EventKind::kSunrise},
+        {"Sunset", ctx.sunset, ctx.sunset_found, EventKind::kSunset},
+        {"Twilight begins", ctx.twilight_begin, ctx.twilight_begin_found, EventKind::kTwilightBegin},
+        {"Twilight ends", ctx.twilight_end, ctx.twilight_end_found, EventKind::kTwilightEnd},
+        {"Moonrise", ctx.moonrise, ctx.moonrise != astro::kNoMoonEvent, EventKind::kMoonrise},
+        {"Moonset", ctx.moonset, ctx.moonset != astro::kNoMoonEvent, EventKind::kMoonset},
     };
     std::stable_sort(std::begin(events), std::end(events), [](const ComingEvent& a, const ComingEvent& b) {
         if (a.found != b.found) return a.found;
@@ -139,6 +229,12 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
     });
     std::string out = date_of(now);
     for (const ComingEvent& e : events) {
+        const bool twilight = e.kind == EventKind::kTwilightBegin || e.kind == EventKind::kTwilightEnd;
+        if (!e.found && !twilight && outlook.missing) {
+            const std::string line = absence_line(e, ctx, *outlook.missing, clock, twelve_hour);
+            if (!line.empty()) out.append("\n").append(line);
+            continue;
+        }
         const double on_clock = clock_offset(e.offset, e.found, clock, here.zone);
         const int m = e.found ? minutes_of_day(on_clock, now.hour, now.minute, second) : kNoMinute;
         out.append("\n").append(e.name).append(" ");
@@ -162,6 +258,8 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
         out += date_of(*t) + " " + clock_time(t->hour, t->minute, twelve_hour) + ", in " +
                std::string(days, end.ptr) + " days";
     }
+    if (outlook.lunar) out += "\n" + lunar_line(*outlook.lunar, clock, twelve_hour);
+    if (outlook.solar) out += "\n" + solar_line(*outlook.solar, clock, twelve_hour);
     if (!zone_note.empty()) out += "\n" + zone_note;
     return out;
 }

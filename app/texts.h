@@ -10,6 +10,8 @@
 
 #include "almanac.h"
 #include "context.h"
+#include "eclipses.h"
+#include "next_crossing.h"
 #include "planets.h"
 #include "settings.h"
 
@@ -67,13 +69,32 @@ struct PhasesAhead {
 };
 PhasesAhead phases_ahead(const astro::NextPhases& next, double now_jd_ut, const ZoneRule& zone);
 
+// Beyond the coming day, where it was searched: the next rise and set of those the day
+// lacks, and the next eclipses.
+struct Outlook {
+    std::optional<astro::MissingEvents> missing;
+    std::optional<astro::LunarEclipse> lunar;
+    std::optional<astro::SolarEclipse> solar;
+};
+
+// The next eclipses from the context's moment.
+Outlook eclipses_ahead(const astro::CalcContext& ctx);
+// Whether the eclipses found are out of date at now_jd_ut: one of them has passed.
+bool eclipses_passed(const Outlook& o, double now_jd_ut);
+
 // The day at a glance, shown when the pointer rests on the clock: the date, the coming
 // events of the next 24 h in time order, the Moon's age and lit fraction, and the next
 // principal phases. Clock times follow the dial: 24-hour, or 12-hour with am and pm. Each
-// event is told at its own clock time on the place's clock; `zone_note` ("Times at UTC+9"),
-// when not empty, ends the text.
+// event is told at its own clock time on the place's clock. A body without a rise or a set
+// in the coming day is said in words with the date of the next one ("Sun down all day:
+// rises 15 Jan 11:52"); the next eclipses follow the phases; `zone_note` ("Times at
+// UTC+9"), when not empty, ends the text.
 std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const PlaceClock& clock,
-                        const PhasesAhead& phases, bool twelve_hour, const std::string& zone_note = {});
+                        const PhasesAhead& phases, bool twelve_hour, const std::string& zone_note = {},
+                        const Outlook& outlook = {});
+
+// "Total", "Partial", ... of an eclipse kind; "none" for kNone.
+const char* eclipse_kind_name(astro::EclipseKind kind);
 
 // The XDG autostart desktop entry that starts `binary` at login, on `settings_file` when
 // that is not empty. Nothing for a path with a control character or bytes that are not

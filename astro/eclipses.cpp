@@ -129,7 +129,11 @@ bool sun_up(const CalcContext& ctx, double hours) {
     return sky_place(ctx, Luminary::kSun, hours).horizon[2] > kSunriseSine;
 }
 
-// The eclipse seen here around the mean new moon `hours` away, if any.
+// The eclipse seen here around the mean new moon `hours` away, if any part of it is still
+// to come with the Sun up.
+// Hours after the context's moment as a UT Julian day.
+double jd_at(const CalcContext& ctx, double hours) { return ut_julian_day(ctx) + hours / 24; }
+
 SolarEclipse solar_eclipse_near(const CalcContext& ctx, double hours) {
     const auto separation = [&ctx](double h) { return discs_at(ctx, h).separation; };
     const auto apart = [&ctx](double h) {
@@ -141,9 +145,12 @@ SolarEclipse solar_eclipse_near(const CalcContext& ctx, double hours) {
     const Discs d = discs_at(ctx, peak);
     SolarEclipse e;
     if (d.separation >= d.sun + d.moon) return e;
-    e.peak_hours = peak;
-    e.begin_hours = root_between(apart, peak - kContactWindowHours, peak);
-    e.end_hours = root_between(apart, peak, peak + kContactWindowHours);
+    const double begin = root_between(apart, peak - kContactWindowHours, peak);
+    const double end = root_between(apart, peak, peak + kContactWindowHours);
+    e.begin = jd_at(ctx, begin);
+    e.peak = jd_at(ctx, peak);
+    e.end = jd_at(ctx, end);
+    if (end <= 0 || !(sun_up(ctx, begin) || sun_up(ctx, peak) || sun_up(ctx, end))) return {};
     e.sun_altitude_deg = altitude_deg(sky_place(ctx, Luminary::kSun, peak));
     if (d.moon >= d.sun && d.separation <= d.moon - d.sun) e.kind = EclipseKind::kTotal;
     else if (d.moon < d.sun && d.separation <= d.sun - d.moon) e.kind = EclipseKind::kAnnular;
@@ -179,7 +186,7 @@ LunarEclipse next_lunar_eclipse(const CalcContext& ctx, double max_days) {
         e.kind = s.axis_distance + kMoonRadiusKm < s.umbra  ? EclipseKind::kTotal
                  : s.axis_distance - kMoonRadiusKm < s.umbra ? EclipseKind::kPartial
                                                               : EclipseKind::kPenumbral;
-        e.peak_hours = peak;
+        e.peak = jd_at(ctx, peak);
         const SkyPlace moon = sky_place(ctx, Luminary::kMoon, peak);
         e.moon_altitude_deg = altitude_deg(moon);
         e.moon_up = moon.horizon[2] > kMoonriseSine;
@@ -194,8 +201,7 @@ SolarEclipse next_solar_eclipse(const CalcContext& ctx, double max_days) {
         if (hours - kPhaseWindowHours > last_hours) return {};
         if (!near_a_node(k)) continue;
         const SolarEclipse e = solar_eclipse_near(ctx, hours);
-        if (e.kind == EclipseKind::kNone || e.end_hours <= 0 || e.begin_hours > last_hours) continue;
-        if (sun_up(ctx, e.begin_hours) || sun_up(ctx, e.peak_hours) || sun_up(ctx, e.end_hours)) return e;
+        if (e.kind != EclipseKind::kNone && e.begin <= jd_at(ctx, last_hours)) return e;
     }
 }
 

@@ -10,10 +10,10 @@ inline constexpr double kEclipseSearchDays = 2 * 365.25;
 
 enum class EclipseKind { kNone, kPenumbral, kPartial, kAnnular, kTotal };
 
-// Times are hours after the context's moment (UT Julian day: ut_julian_day + hours / 24).
+// Times are UT Julian days.
 struct LunarEclipse {
     EclipseKind kind = EclipseKind::kNone;  // kNone: none within the search
-    double peak_hours = 0;                 // the greatest phase: the Moon nearest the shadow's axis
+    double peak = 0;                       // the greatest phase: the Moon nearest the shadow's axis
     double moon_altitude_deg = 0;          // topocentric, of the Moon's centre, at the peak
     bool moon_up = false;                  // above the horizon as moonrise and moonset count it
 };
@@ -21,7 +21,7 @@ struct LunarEclipse {
 struct SolarEclipse {
     EclipseKind kind = EclipseKind::kNone;  // as seen here
     double obscuration = 0;                // the fraction of the Sun's disc covered at the peak
-    double begin_hours = 0, peak_hours = 0, end_hours = 0;
+    double begin = 0, peak = 0, end = 0;
     double sun_altitude_deg = 0;  // topocentric, of the Sun's centre, at the peak
 };
 

@@ -89,4 +89,14 @@ double next_crossing_hours(const CalcContext& ctx, Luminary body, bool rising, d
     return NAN;
 }
 
+MissingEvents missing_events(const CalcContext& ctx) {
+    const double now = ut_julian_day(ctx);
+    const auto next = [&ctx, now](bool lacking, Luminary body, bool rising) {
+        return lacking ? now + next_crossing_hours(ctx, body, rising) / 24 : NAN;
+    };
+    return {next(!ctx.sunrise_found, Luminary::kSun, true), next(!ctx.sunset_found, Luminary::kSun, false),
+            next(ctx.moonrise == kNoMoonEvent, Luminary::kMoon, true),
+            next(ctx.moonset == kNoMoonEvent, Luminary::kMoon, false)};
+}
+
 }  // namespace astro
