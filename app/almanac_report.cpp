@@ -36,7 +36,11 @@ astro::CivilMoment utc_moment(std::time_t t) {
     return {u.tm_year + 1900, u.tm_mon + 1, u.tm_mday, u.tm_hour, u.tm_min, u.tm_sec};
 }
 
-std::string two(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+std::string two(int v) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d", v);
+    return buf;
+}
 
 // "2026-12-09T17:05:23+09:00" on the place's clock, "2026-12-09T08:05:23Z" for UTC.
 std::string iso_time(std::time_t utc, const ZoneRule* zone) {

@@ -99,7 +99,7 @@ std::string utc_offset_name(double hours) {
     if (minutes == 0) return "UTC";
     const long a = std::labs(minutes);
     std::string out = std::string("UTC") + (minutes < 0 ? "-" : "+") + std::to_string(a / 60);
-    if (a % 60 != 0) out += ":" + two_digits(static_cast<int>(a % 60));
+    if (a % 60 != 0) out.append(":").append(two_digits(static_cast<int>(a % 60)));
     return out;
 }
 
@@ -258,8 +258,8 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
         out += date_of(*t) + " " + clock_time(t->hour, t->minute, twelve_hour) + ", in " +
                std::string(days, end.ptr) + " days";
     }
-    if (outlook.lunar) out += "\n" + lunar_line(*outlook.lunar, clock, twelve_hour);
-    if (outlook.solar) out += "\n" + solar_line(*outlook.solar, clock, twelve_hour);
+    if (outlook.lunar) out.append("\n").append(lunar_line(*outlook.lunar, clock, twelve_hour));
+    if (outlook.solar) out.append("\n").append(solar_line(*outlook.solar, clock, twelve_hour));
     if (!zone_note.empty()) out += "\n" + zone_note;
     return out;
 }

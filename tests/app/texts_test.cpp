@@ -184,3 +184,61 @@ TEST(Texts, EventsOnTheClockOfTheirOwnInstant) {
     for (const auto& [h, name] : {std::pair{9.0, "UTC+9"}, {-3.5, "UTC-3:30"}, {12.75, "UTC+12:45"}, {0.0, "UTC"}})
         EXPECT_EQ(utc_offset_name(h), name);
 }
+
+// A day without a rise or a set is said in words with the next one's date on the place's
+// clock, one line for a body with neither; the eclipses follow the phases.
+TEST(Texts, DaysWithoutARiseOrASetAndTheNextEclipses) {
+    const PlaceClock c = clock_at(2026, 12, 21, 12, 0, 1.0);
+    const double now = astro::julian_day(2026, 12, 21.0) + 11.0 / 24;  // 12:00 at +1
+    const double later = now + 25 + 0.5 / 24;                           // 15 Jan 12:30 at +1
+    struct Row {
+        bool sunrise, sunset, moonrise, moonset, sun_up, moon_up;
+        double next;
+        const char* sun_line;
+        const char* moon_line;
+    } const rows[] = {
+        {false, false, true, true, false, true, later, "\nSun down all day: rises 15 Jan 12:30\n", nullptr},
+        {false, false, true, true, true, true, later, "\nSun up all day: sets 15 Jan 12:30 pm\n", nullptr},
+        {true, false, true, false, true, true, later, "\nNo sunset today: 15 Jan 12:30", "\nNo moonset today: 15 Jan"},
+        {true, true, false, false, true, false, later, nullptr, "\nMoon down all day: rises 15 Jan 12:30"},
+        {true, true, false, false, true, true, NAN, nullptr, "\nMoon up all day: sets no moonset within 190 days"},
+        {false, true, true, true, false, true, NAN, "\nNo sunrise today: none within 190 days", nullptr},
+    };
+    for (const Row& r : rows) {
+        astro::CalcContext ctx;
+        astro::CPlnt_Data planets;
+        ctx.sunrise_found = r.sunrise;
+        ctx.sunset_found = r.sunset;
+        ctx.moonrise = r.moonrise ? 3.0 : astro::kNoMoonEvent;
+        ctx.moonset = r.moonset ? 4.0 : astro::kNoMoonEvent;
+        ctx.sun_horizon_vector[2] = r.sun_up ? 0.1 : -0.1;
+        ctx.moon_up_flag = r.moon_up ? 1 : -1;
+        Outlook o;
+        o.missing = astro::MissingEvents{r.next, r.next, r.next, r.next};
+        const std::string text = glance_text(ctx, planets, c, PhasesAhead{}, r.sun_up && !r.sunrise, {}, o);
+        for (const char* line : {r.sun_line, r.moon_line}) {
+            if (line != nullptr) {
+                EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+            }
+        }
+        for (const char* said : {"\nSunrise none", "\nSunset none", "\nMoonrise none", "\nMoonset none"})
+            EXPECT_EQ(text.find(said), std::string::npos) << text;
+    }
+    astro::CalcContext ctx;
+    ctx.sunrise_found = ctx.sunset_found = ctx.twilight_begin_found = ctx.twilight_end_found = true;
+    ctx.moonrise = ctx.moonset = 1;
+    Outlook o;
+    o.lunar = astro::LunarEclipse{astro::EclipseKind::kTotal, later, 20, true};
+    o.solar = astro::SolarEclipse{astro::EclipseKind::kPartial, 0.996, later - 0.05, later, later + 0.04, 10};
+    std::string text = glance_text(ctx, astro::CPlnt_Data{}, c, PhasesAhead{}, false, "Times at UTC+1", o);
+    EXPECT_NE(text.find("\nTotal lunar eclipse 2027-01-15 12:30, Moon up here\n"
+                        "Partial solar eclipse 2027-01-15 12:30, 99% covered, 11:18 to 13:27\nTimes at UTC+1"),
+              std::string::npos)
+        << text;
+    o.lunar = astro::LunarEclipse{};
+    o.solar->kind = astro::EclipseKind::kNone;
+    text = glance_text(ctx, astro::CPlnt_Data{}, c, PhasesAhead{}, false, {}, o);
+    EXPECT_NE(text.find("\nNo lunar eclipse within two years\nNo solar eclipse seen here within two years"),
+              std::string::npos)
+        << text;
+}

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "Unit1.h"
+#include "almanac_report.h"
 #include "Unit2.h"
 #include "almanac.h"
 
@@ -555,6 +556,8 @@ TEST(WindowTime, PlaceChosenByNameKeepsItsOwnZone) {
         EXPECT_EQ(double{form.settings->tz_hours}, -5.0);
         const std::string tip = form.toolTip().toStdString();
         EXPECT_NE(tip.find("Times at America/New_York"), std::string::npos) << tip;
+        // The command line's almanac for the same moment says the same.
+        EXPECT_EQ(tip, almanac_text(almanac_at(*form.settings, Companion::load(kCompanionFile), now.tv_sec)));
         const double jd_now = now.tv_sec / 86400.0 + kUnixEpochJd;
         const astro::NextPhases next = astro::next_principal_phases(jd_now, form.ctx->delta_t);
         const auto at = static_cast<std::time_t>((next.jd_ut[astro::kFullMoon] - kUnixEpochJd) * 86400.0);

@@ -25,6 +25,10 @@
 #include <tuple>
 #include <vector>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include "settings.h"
 #include "single_clock.h"
 
@@ -522,6 +526,138 @@ TEST(CommandLine, WorksWithoutADisplay) {
     EXPECT_NE(out.find("--frobnicate"), std::string::npos) << out;
     std::tie(rc, out) = run_without_display("--settings");
     EXPECT_EQ(rc, 2);
+}
+
+namespace {
+
+// The clock's command line at a place and a computer zone, in a scratch folder of its own.
+struct Almanac {
+    fs::path dir = fs::temp_directory_path() / ("orbalis-almanac-" + std::to_string(getpid()));
+    std::string computer_zone;
+
+    Almanac(double lat, double lon, double height, const std::string& zone, const std::string& computer)
+        : computer_zone(computer) {
+        fs::create_directories(dir);
+        CInit s{};
+        default_settings(s);
+        s.south = lat < 0;
+        s.west = lon < 0;
+        const auto minutes = [](double deg) { return static_cast<int>(std::lround(std::fabs(deg) * 60)); };
+        s.lat_deg = static_cast<std::int16_t>(minutes(lat) / 60);
+        s.lat_min = static_cast<std::int16_t>(minutes(lat) % 60);
+        s.lon_deg = static_cast<std::int16_t>(minutes(lon) / 60);
+        s.lon_min = static_cast<std::int16_t>(minutes(lon) % 60);
+        derive_angles(s);
+        s.height = height;
+        s.tz_hours = 0;
+        EXPECT_TRUE(save_settings(s, (dir / "orbalis.ini").string()));
+        std::ofstream(dir / "orbalis.conf") << "[clock]\ndial=24\n[place]\nname=Here\nzone=" << zone << "\n";
+    }
+    ~Almanac() { fs::remove_all(dir); }
+
+    std::pair<int, std::string> run(const std::string& args, bool with_errors = false) const {
+        const std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY TZ=" + computer_zone + " HOME=" + dir.string() +
+                                " " + ORBALIS_BINARY + " --settings " + (dir / "orbalis.ini").string() + " " + args +
+                                (with_errors ? " 2>&1" : " 2>/dev/null");
+        std::string out;
+        std::FILE* p = popen(cmd.c_str(), "r");
+        char buf[512];
+        while (p != nullptr && std::fgets(buf, sizeof buf, p) != nullptr) out += buf;
+        const int status = p != nullptr ? pclose(p) : -1;
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+    }
+};
+
+// "2027-01-15T11:33:20+01:00" as the tooltip tells it: "2027-01-15 11:33", or "15 Jan 11:33".
+std::string told(const QJsonValue& iso, bool day_and_month = false) {
+    const std::string s = iso.toString().toStdString();
+    if (s.size() < 16) return "?";
+    if (!day_and_month) return s.substr(0, 10) + " " + s.substr(11, 5);
+    constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return std::to_string(std::stoi(s.substr(8, 2))) + " " + kMonths[std::stoi(s.substr(5, 2)) - 1] + " " + s.substr(11, 5);
+}
+
+}  // namespace
+
+// --print and --json for the same moment say the same, with no display, in a place whose
+// zone is not the computer's: a polar night and day, a day without a moonrise, eclipses.
+TEST(CommandLine, AlmanacAsTextAndJson) {
+    const struct {
+        double lat, lon, height;
+        const char* zone;
+        const char* at;
+        const char* sun;   // the polar state said in JSON, or null
+        const char* line;  // a line of the text that says it
+    } rows[] = {
+        {69.65, 18.95, 10, "Europe/Oslo", "2026-12-21 12:00", "down_all_day", "Sun down all day: rises "},
+        {69.65, 18.95, 10, "Europe/Oslo", "2027-06-21 12:00", "up_all_day", "Sun up all day: sets "},
+        {51.5074, -0.1278, 25, "Europe/London", "2027-06-10 13:00", nullptr, "No moonrise today: 11 Jun 13:0"},
+        {-33.87, 151.21, 20, "Australia/Sydney", "2028-07-21 20:00", nullptr, "Total solar eclipse 2028-07-22 14:0"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.zone) + " " + r.at);
+        const Almanac here(r.lat, r.lon, r.height, r.zone, "America/New_York");
+        const auto [text_rc, text] = here.run(std::string("--print --at '") + r.at + "'");
+        const auto [json_rc, json] = here.run(std::string("--json --at '") + r.at + "'");
+        ASSERT_EQ(text_rc, 0);
+        ASSERT_EQ(json_rc, 0);
+        QJsonParseError error{};
+        const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error).object();
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << json;
+        EXPECT_EQ(o["place"]["zone"].toString().toStdString(), r.zone);
+        EXPECT_NEAR(o["place"]["latitude"].toDouble(), r.lat, 1.0 / 60);
+        EXPECT_EQ(told(o["moment"]["local"]), r.at);
+        EXPECT_NE(text.find(r.line), std::string::npos) << text;
+        EXPECT_EQ(o["polar"]["sun"].toString().toStdString(), r.sun ? r.sun : "");
+        EXPECT_NE(text.find("\nTimes at " + std::string(r.zone) + "\n"), std::string::npos) << text;
+        constexpr std::pair<const char*, const char*> kEvents[] = {
+            {"sunrise", "Sunrise"}, {"sunset", "Sunset"}, {"twilight_begin", "Twilight begins"},
+            {"twilight_end", "Twilight ends"}, {"moonrise", "Moonrise"}, {"moonset", "Moonset"}};
+        for (const QJsonValue e : o["events"].toArray()) {
+            for (const auto& [kind, name] : kEvents)
+                if (e["kind"].toString() == kind) {
+                    const std::string line = std::string("\n") + name + " " + told(e["local"]).substr(11) + "\n";
+                    EXPECT_NE(text.find(line), std::string::npos) << line << text;
+                }
+        }
+        // The text tells each body's first event to come; "next" is in time order.
+        for (const char* body : {"sun", "moon"}) {
+            for (const QJsonValue e : o["polar"]["next"].toArray()) {
+                if (!e["kind"].toString().startsWith(QLatin1String(body))) continue;
+                EXPECT_NE(text.find(told(e["local"], true)), std::string::npos) << text;
+                break;
+            }
+        }
+        for (const QJsonValue p : o["phases"].toArray()) EXPECT_NE(text.find(told(p["local"])), std::string::npos);
+        char age[64];
+        std::snprintf(age, sizeof age, "\nMoon %g days old, %.0f%% lit", o["moon"]["age_days"].toDouble(),
+                      o["moon"]["lit_fraction"].toDouble() * 100);
+        EXPECT_NE(text.find(age), std::string::npos) << age << text;
+        const QJsonObject lunar = o["lunar_eclipse"].toObject(), solar = o["solar_eclipse"].toObject();
+        ASSERT_FALSE(lunar.isEmpty());
+        EXPECT_NE(text.find(" lunar eclipse " + told(lunar["peak_local"])), std::string::npos) << text;
+        EXPECT_EQ(lunar["moon_up"].toBool(), text.find("Moon up here") != std::string::npos);
+        if (!solar.isEmpty()) {
+            EXPECT_NE(text.find(" solar eclipse " + told(solar["peak_local"]) + ", "), std::string::npos) << text;
+            EXPECT_NE(text.find(told(solar["begin_local"]).substr(11) + " to " + told(solar["end_local"]).substr(11)),
+                      std::string::npos) << text;
+        }
+    }
+}
+
+TEST(CommandLine, AMomentThatIsNotOneIsRefused) {
+    const Almanac here(52.52, 13.4, 34, "Europe/Berlin", "Europe/Berlin");
+    for (const char* at : {"2027-02-29 12:00", "2027-13-01 00:00", "2027-01-01 24:00", "tomorrow", "2027-1-1 1:00",
+                           "0000-01-01 00:00", "2027-01-01 12:00 extra"}) {
+        const auto [rc, out] = here.run(std::string("--json --at '") + at + "'", true);
+        EXPECT_EQ(rc, 2) << at;
+        EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
+        EXPECT_NE(out.find(at), std::string::npos) << out;
+    }
+    // A time that a change to summer time skips, and the last day of the years told.
+    for (const char* at : {"2027-03-28 02:30", "9999-12-31 23:59", "0001-01-01 00:00"})
+        EXPECT_EQ(here.run(std::string("--print --at '") + at + "'").first, 0) << at;
 }
 
 // Resting the pointer on the face shows the day at a glance in a tooltip window.
