@@ -151,20 +151,23 @@ std::string absence_line(const ComingEvent& e, const astro::CalcContext& ctx, co
     const char* body = sun ? "Sun" : "Moon";
     const char* rise_word = sun ? "sunrise" : "moonrise";
     const char* set_word = sun ? "sunset" : "moonset";
-    const auto when = [&](double jd, const char* word) -> std::string {
+    // The next one's date, or that none comes within the search.
+    const auto next_one = [&](const std::string& said, const char* verb, double jd, const char* word) {
         const std::optional<LocalTime> t = place_time_of(jd, clock);
-        return t ? day_and_time(*t, twelve_hour) : std::string("no ") + word + " within 190 days";
+        return t ? said + ": " + verb + day_and_time(*t, twelve_hour) : said + ", no " + word + " within 190 days";
     };
     if (no_rise && no_set) {
         if (!rise) return {};
         const bool up = sun ? ctx.sun_horizon_vector[2] > astro::kSunriseSine : ctx.moon_up_flag > 0;
-        return up ? std::string(body) + " up all day: sets " + when(sun ? next.sunset : next.moonset, set_word)
-                  : std::string(body) + " down all day: rises " + when(sun ? next.sunrise : next.moonrise, rise_word);
+        return up ? next_one(std::string(body) + " up all day", "sets ", sun ? next.sunset : next.moonset, set_word)
+                  : next_one(std::string(body) + " down all day", "rises ", sun ? next.sunrise : next.moonrise,
+                             rise_word);
     }
     const char* word = rise ? rise_word : set_word;
     const double jd = sun ? (rise ? next.sunrise : next.sunset) : (rise ? next.moonrise : next.moonset);
     const std::optional<LocalTime> t = place_time_of(jd, clock);
-    return std::string("No ") + word + " today: " + (t ? day_and_time(*t, twelve_hour) : "none within 190 days");
+    return t ? std::string("No ") + word + " today: " + day_and_time(*t, twelve_hour)
+             : std::string("No ") + word + " within 190 days";
 }
 
 std::string capitalised(std::string s) {

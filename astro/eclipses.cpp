@@ -125,8 +125,11 @@ Discs discs_at(const CalcContext& ctx, double hours) {
             std::asin(kMoonRadiusKm / moon.distance_km)};
 }
 
+// The Sun's centre seen above the horizon: its unrefracted altitude above minus the
+// refraction there (34', as the sunrise altitude takes it).
 bool sun_up(const CalcContext& ctx, double hours) {
-    return sky_place(ctx, Luminary::kSun, hours).horizon[2] > kSunriseSine;
+    constexpr double kHorizonRefractionDeg = 34.0 / 60;
+    return sky_place(ctx, Luminary::kSun, hours).horizon[2] > std::sin(-kHorizonRefractionDeg * kDegToRad);
 }
 
 // The eclipse seen here around the mean new moon `hours` away, if any part of it is still

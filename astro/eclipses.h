@@ -28,8 +28,9 @@ struct SolarEclipse {
 // The first lunar eclipse whose greatest phase comes after the moment, within `max_days`.
 LunarEclipse next_lunar_eclipse(const CalcContext& ctx, double max_days = kEclipseSearchDays);
 
-// The first solar eclipse, not yet over, of which some part is seen here with the Sun
-// above the horizon (as sunrise and sunset count it), within `max_days`.
+// The first solar eclipse, not yet over, of which some part is seen here with the Sun's
+// centre above the horizon (refraction counted) at its beginning, greatest phase or end,
+// within `max_days`.
 SolarEclipse next_solar_eclipse(const CalcContext& ctx, double max_days = kEclipseSearchDays);
 
 // The fraction of a disc of radius a covered by a disc of radius b, their centres c apart.

@@ -201,8 +201,8 @@ TEST(Texts, DaysWithoutARiseOrASetAndTheNextEclipses) {
         {false, false, true, true, true, true, later, "\nSun up all day: sets 15 Jan 12:30 pm\n", nullptr},
         {true, false, true, false, true, true, later, "\nNo sunset today: 15 Jan 12:30", "\nNo moonset today: 15 Jan"},
         {true, true, false, false, true, false, later, nullptr, "\nMoon down all day: rises 15 Jan 12:30"},
-        {true, true, false, false, true, true, NAN, nullptr, "\nMoon up all day: sets no moonset within 190 days"},
-        {false, true, true, true, false, true, NAN, "\nNo sunrise today: none within 190 days", nullptr},
+        {true, true, false, false, true, true, NAN, nullptr, "\nMoon up all day, no moonset within 190 days"},
+        {false, true, true, true, false, true, NAN, "\nNo sunrise within 190 days", nullptr},
     };
     for (const Row& r : rows) {
         astro::CalcContext ctx;
