@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "extremum.h"
 #include "observer.h"
 #include "series.h"
 
@@ -25,9 +26,6 @@ constexpr double kMostSinF = 0.36;
 // The true phase lies within 14 h of the mean one, the greatest eclipse within 2 h of it.
 constexpr double kPhaseWindowHours = 18;
 constexpr double kContactWindowHours = 5;  // from the peak to a contact, at most about 3.5 h
-constexpr double kGoldenRatio = 0.6180339887498949;
-constexpr int kRefineSteps = 40;
-constexpr double kRadToDeg = 1 / kDegToRad;
 
 double mean_phase_jde(double k) {
     const double T = k / 1236.85;
@@ -38,40 +36,6 @@ bool near_a_node(double k) {
     const double T = k / 1236.85;
     const double F = 160.7108 + 390.67050284 * k + T * T * (-0.0016118 + T * (-0.00000227 + T * 0.000000011));
     return std::fabs(std::sin(F * kDegToRad)) <= kMostSinF;
-}
-
-// The minimum of f over [a, b], by golden sections; f is unimodal there.
-template <class F>
-double lowest_between(const F& f, double a, double b) {
-    double c = b - kGoldenRatio * (b - a), d = a + kGoldenRatio * (b - a);
-    double fc = f(c), fd = f(d);
-    for (int i = 0; i < kRefineSteps && b - a > 1e-5; ++i) {
-        if (fc < fd) {
-            b = d;
-            d = c;
-            fd = fc;
-            c = b - kGoldenRatio * (b - a);
-            fc = f(c);
-        } else {
-            a = c;
-            c = d;
-            fc = fd;
-            d = a + kGoldenRatio * (b - a);
-            fd = f(d);
-        }
-    }
-    return 0.5 * (a + b);
-}
-
-// Where f turns sign between a and b (f(a) and f(b) of opposite signs), by halving.
-template <class F>
-double root_between(const F& f, double a, double b) {
-    const bool rising = f(a) < 0;
-    for (int i = 0; i < kRefineSteps && std::fabs(b - a) > 1e-5; ++i) {
-        const double m = 0.5 * (a + b);
-        ((f(m) < 0) == rising ? a : b) = m;
-    }
-    return 0.5 * (a + b);
 }
 
 void geocentric_km(double lon_deg, double lat_deg, double distance_km, Vec3 out) {
@@ -144,12 +108,12 @@ SolarEclipse solar_eclipse_near(const CalcContext& ctx, double hours) {
         return d.separation - d.sun - d.moon;
     };
     // The topocentric Moon never turns back against the Sun: one minimum in the window.
-    const double peak = lowest_between(separation, hours - kPhaseWindowHours, hours + kPhaseWindowHours);
+    const double peak = lowest_between(separation, hours - kPhaseWindowHours, hours + kPhaseWindowHours, kOneSecondInHours);
     const Discs d = discs_at(ctx, peak);
     SolarEclipse e;
     if (d.separation >= d.sun + d.moon) return e;
-    const double begin = root_between(apart, peak - kContactWindowHours, peak);
-    const double end = root_between(apart, peak, peak + kContactWindowHours);
+    const double begin = sign_change_between(apart, peak - kContactWindowHours, peak, kOneSecondInHours);
+    const double end = sign_change_between(apart, peak, peak + kContactWindowHours, kOneSecondInHours);
     e.begin = jd_at(ctx, begin);
     e.peak = jd_at(ctx, peak);
     e.end = jd_at(ctx, end);
@@ -183,7 +147,7 @@ LunarEclipse next_lunar_eclipse(const CalcContext& ctx, double max_days) {
         if (hours - kPhaseWindowHours > last_hours) return e;
         if (!near_a_node(k)) continue;
         const auto off_axis = [&ctx](double h) { return earth_shadow(hours_to_T(ctx, h)).axis_distance; };
-        const double peak = lowest_between(off_axis, hours - kPhaseWindowHours, hours + kPhaseWindowHours);
+        const double peak = lowest_between(off_axis, hours - kPhaseWindowHours, hours + kPhaseWindowHours, kOneSecondInHours);
         const Shadow s = earth_shadow(hours_to_T(ctx, peak));
         if (peak <= 0 || peak > last_hours || s.axis_distance >= s.penumbra + kMoonRadiusKm) continue;
         e.kind = s.axis_distance + kMoonRadiusKm < s.umbra  ? EclipseKind::kTotal

@@ -9,8 +9,6 @@ namespace astro {
 
 namespace {
 
-constexpr double kRadToDeg = 1 / kDegToRad;
-
 struct Equatorial {
     double ra, dec;  // degrees
 };

@@ -2,14 +2,13 @@
 
 #include <cmath>
 
+#include "extremum.h"
+
 namespace astro {
 
 namespace {
 
 constexpr double kGrazingSine = 0.02;  // a turn this close below (or above) the threshold is looked into
-constexpr double kGoldenRatio = 0.6180339887498949;
-constexpr int kTurnSteps = 30;     // golden sections: two hours to a fraction of a second
-constexpr int kCrossingSteps = 24;  // halvings: two hours to under a second
 
 // The body's altitude sine less the threshold, signed so that the wanted crossing goes
 // from negative to non-negative.
@@ -24,35 +23,11 @@ struct Height {
 };
 
 // The hour in [a, b] at which f turns from negative to non-negative.
-double crossing_between(const Height& f, double a, double b) {
-    for (int i = 0; i < kCrossingSteps; ++i) {
-        const double m = 0.5 * (a + b);
-        (f(m) < 0 ? a : b) = m;
-    }
-    return 0.5 * (a + b);
-}
+double crossing_between(const Height& f, double a, double b) { return sign_change_between(f, a, b, kOneSecondInHours); }
 
-// The hour of the greatest value of f (or of -f, `lowest`) in [a, b], by golden sections.
+// The hour of the greatest value of f (or the least, `lowest`) in [a, b].
 double turn_between(const Height& f, double a, double b, bool lowest) {
-    const auto g = [&f, lowest](double h) { return lowest ? -f(h) : f(h); };
-    double c = b - kGoldenRatio * (b - a), d = a + kGoldenRatio * (b - a);
-    double gc = g(c), gd = g(d);
-    for (int i = 0; i < kTurnSteps; ++i) {
-        if (gc > gd) {
-            b = d;
-            d = c;
-            gd = gc;
-            c = b - kGoldenRatio * (b - a);
-            gc = g(c);
-        } else {
-            a = c;
-            c = d;
-            gc = gd;
-            d = a + kGoldenRatio * (b - a);
-            gd = g(d);
-        }
-    }
-    return 0.5 * (a + b);
+    return lowest_between([&f, lowest](double h) { return lowest ? f(h) : -f(h); }, a, b, kOneSecondInHours);
 }
 
 // The wanted crossing hidden between samples i - 2 and i by a turn of f at a sample i - 1

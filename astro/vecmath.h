@@ -8,6 +8,7 @@ using Vec3 = double[3];
 using Mat3 = double[3][3];  // row-major
 
 inline constexpr double kDegToRad = 0.017453292519943295;
+inline constexpr double kRadToDeg = 1 / kDegToRad;
 
 // x - floor(x/y)*y: in [0, y) for positive y.
 double floor_mod(double x, double y);
