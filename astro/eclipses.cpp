@@ -56,8 +56,7 @@ struct Shadow {
 Shadow earth_shadow(double T) {
     Vec3 sun, moon;
     geocentric_km(apparent_sun_longitude(sun_longitude(T), T), 0, sun_distance(T) * kAuKm, sun);
-    const double nutation = apparent_sun_longitude(0, T) + kSunAberrationDeg;
-    geocentric_km(moon_longitude(T) + nutation, moon_latitude(T), moon_distance_km(moon_parallax(T)), moon);
+    geocentric_km(moon_longitude(T) + nutation_main_term(T), moon_latitude(T), moon_distance_km(moon_parallax(T)), moon);
     // The axis runs from the Sun through the Earth's centre; u is the Moon's distance along
     // it in Sun distances.
     const double u = -dot(sun, moon) / dot(sun, sun);
@@ -96,11 +95,26 @@ bool sun_up(const CalcContext& ctx, double hours) {
     return sky_place(ctx, Luminary::kSun, hours).horizon[2] > std::sin(-kHorizonRefractionDeg * kDegToRad);
 }
 
-// The eclipse seen here around the mean new moon `hours` away, if any part of it is still
-// to come with the Sun up.
 // Hours after the context's moment as a UT Julian day.
 double jd_at(const CalcContext& ctx, double hours) { return ut_julian_day(ctx) + hours / 24; }
 
+// The mean phases of the lunations from one before the moment to `max_days` after it, as
+// hours after the moment; none for a moment or a span that is not a number.
+template <class Visit>
+void each_mean_phase(const CalcContext& ctx, double max_days, double phase, Visit visit) {
+    if (!std::isfinite(ctx.jd) || !(max_days >= 0)) return;
+    const double first = first_lunation(ctx) + phase;
+    const int count = static_cast<int>(std::fmin(max_days, kEclipseSearchDays * 50) / kSynodicMonthDays) + 3;
+    for (int n = 0; n < count; ++n) {
+        const double k = first + n;
+        const double hours = (mean_phase_jde(k) - ctx.jd) * 24;
+        if (hours - kPhaseWindowHours > max_days * 24) return;
+        if (near_a_node(k) && visit(hours)) return;
+    }
+}
+
+// The eclipse seen here around the mean new moon `hours` away, if any part of it is still
+// to come with the Sun up.
 SolarEclipse solar_eclipse_near(const CalcContext& ctx, double hours) {
     const auto separation = [&ctx](double h) { return discs_at(ctx, h).separation; };
     const auto apart = [&ctx](double h) {
@@ -141,15 +155,12 @@ double covered_fraction(double a, double b, double c) {
 
 LunarEclipse next_lunar_eclipse(const CalcContext& ctx, double max_days) {
     LunarEclipse e;
-    const double last_hours = max_days * 24;
-    for (double k = first_lunation(ctx) + 0.5;; k += 1) {
-        const double hours = (mean_phase_jde(k) - ctx.jd) * 24;
-        if (hours - kPhaseWindowHours > last_hours) return e;
-        if (!near_a_node(k)) continue;
-        const auto off_axis = [&ctx](double h) { return earth_shadow(hours_to_T(ctx, h)).axis_distance; };
-        const double peak = lowest_between(off_axis, hours - kPhaseWindowHours, hours + kPhaseWindowHours, kOneSecondInHours);
+    const auto off_axis = [&ctx](double h) { return earth_shadow(hours_to_T(ctx, h)).axis_distance; };
+    each_mean_phase(ctx, max_days, 0.5, [&](double hours) {
+        const double peak =
+            lowest_between(off_axis, hours - kPhaseWindowHours, hours + kPhaseWindowHours, kOneSecondInHours);
         const Shadow s = earth_shadow(hours_to_T(ctx, peak));
-        if (peak <= 0 || peak > last_hours || s.axis_distance >= s.penumbra + kMoonRadiusKm) continue;
+        if (peak <= 0 || peak > max_days * 24 || s.axis_distance >= s.penumbra + kMoonRadiusKm) return false;
         e.kind = s.axis_distance + kMoonRadiusKm < s.umbra  ? EclipseKind::kTotal
                  : s.axis_distance - kMoonRadiusKm < s.umbra ? EclipseKind::kPartial
                                                               : EclipseKind::kPenumbral;
@@ -157,19 +168,20 @@ LunarEclipse next_lunar_eclipse(const CalcContext& ctx, double max_days) {
         const SkyPlace moon = sky_place(ctx, Luminary::kMoon, peak);
         e.moon_altitude_deg = altitude_deg(moon);
         e.moon_up = moon.horizon[2] > kMoonriseSine;
-        return e;
-    }
+        return true;
+    });
+    return e;
 }
 
 SolarEclipse next_solar_eclipse(const CalcContext& ctx, double max_days) {
-    const double last_hours = max_days * 24;
-    for (double k = first_lunation(ctx);; k += 1) {
-        const double hours = (mean_phase_jde(k) - ctx.jd) * 24;
-        if (hours - kPhaseWindowHours > last_hours) return {};
-        if (!near_a_node(k)) continue;
+    SolarEclipse found;
+    each_mean_phase(ctx, max_days, 0.0, [&](double hours) {
         const SolarEclipse e = solar_eclipse_near(ctx, hours);
-        if (e.kind != EclipseKind::kNone && e.begin <= jd_at(ctx, last_hours)) return e;
-    }
+        if (e.kind == EclipseKind::kNone || e.begin > jd_at(ctx, max_days * 24)) return false;
+        found = e;
+        return true;
+    });
+    return found;
 }
 
 }  // namespace astro

@@ -230,8 +230,7 @@ SkyPlace sky_place(const CalcContext& ctx, Luminary body, double hours, bool app
         place.distance_km = sun_distance(T) * kAuKm;
     } else {
         // The Moon's longitude takes the same nutation term as the Sun's apparent one.
-        const double nutation = apparent_sun_longitude(0, T) + kSunAberrationDeg;
-        moon_unit(moon_longitude(T) + (apparent ? nutation : 0), moon_latitude(T), place.unit);
+        moon_unit(moon_longitude(T) + (apparent ? nutation_main_term(T) : 0), moon_latitude(T), place.unit);
         place.distance_km = moon_distance_km(moon_parallax(T));
     }
     const double advance = kSiderealDegPerHour * hours;

@@ -38,8 +38,10 @@ double sun_longitude(double T) {
 
 double sun_distance(double T) { return series_sum(1.00014, kSunDistanceTerms, T); }
 
+double nutation_main_term(double T) { return 0.0048 * std::cos((1934 * T + 145) * kDegToRad); }
+
 double apparent_sun_longitude(double sun_longitude_deg, double T) {
-    return sun_longitude_deg + 0.0048 * std::cos((1934 * T + 145) * kDegToRad) - kSunAberrationDeg;
+    return sun_longitude_deg + nutation_main_term(T) - kSunAberrationDeg;
 }
 
 double moon_longitude(double T) {

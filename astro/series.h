@@ -23,6 +23,8 @@ double series_sum(double start, std::span<const SeriesTerm> terms, double T);
 // Geometric longitudes refer to the mean equinox of date, in [0, 360) degrees.
 double sun_longitude(double T);
 double sun_distance(double T);  // AU
+// The main term of the nutation in longitude, degrees.
+double nutation_main_term(double T);
 // The geometric longitude corrected for aberration and the main term of the nutation.
 double apparent_sun_longitude(double sun_longitude_deg, double T);
 double moon_longitude(double T);

@@ -95,13 +95,18 @@ TEST(Eclipses, NextLunarAndLocalSolarAsTheReference) {
     }
 }
 
-TEST(Eclipses, CoveredFractionOfTwoDiscs) {
+TEST(Eclipses, CoveredFractionAndAMomentThatIsNotOne) {
     EXPECT_DOUBLE_EQ(astro::covered_fraction(1, 1, 2), 0);      // touching
     EXPECT_DOUBLE_EQ(astro::covered_fraction(1, 2, 0.5), 1);    // inside a larger disc
     EXPECT_DOUBLE_EQ(astro::covered_fraction(2, 1, 0.5), 0.25);  // an annulus
     // Two unit discs one radius apart share 2pi/3 - sqrt(3)/2 of their area pi.
     EXPECT_NEAR(astro::covered_fraction(1, 1, 1), (2 * M_PI / 3 - std::sqrt(3) / 2) / M_PI, 1e-12);
     EXPECT_EQ(astro::covered_fraction(NAN, 1, 1), 0);
+    astro::CalcContext nonsense;
+    nonsense.jd = nonsense.t2000 = NAN;
+    EXPECT_EQ(astro::next_lunar_eclipse(nonsense).kind, astro::EclipseKind::kNone);
+    EXPECT_EQ(astro::next_solar_eclipse(nonsense).kind, astro::EclipseKind::kNone);
+    EXPECT_TRUE(std::isnan(astro::next_crossing_hours(nonsense, astro::Luminary::kSun, true)));
 }
 
 TEST(NextCrossing, PolarDaysAndNightsAndDaysWithoutAMoonrise) {
