@@ -190,8 +190,9 @@ std::string solar_line(const astro::SolarEclipse& e, const PlaceClock& clock, bo
     if (e.kind == astro::EclipseKind::kNone || !begin || !peak || !end) return "No solar eclipse seen here within two years";
     // Only a total eclipse covers it all: a deep partial one is not rounded up to 100%.
     const long covered = e.kind == astro::EclipseKind::kTotal ? 100 : std::min(99L, std::lround(e.obscuration * 100));
+    const std::string share = covered < 1 ? "under 1%" : std::to_string(covered) + "%";  // a graze
     return capitalised(eclipse_kind_name(e.kind)) + " solar eclipse " + date_of(*peak) + " " +
-           clock_time(peak->hour, peak->minute, twelve_hour) + ", " + std::to_string(covered) + "% covered, " +
+           clock_time(peak->hour, peak->minute, twelve_hour) + ", " + share + " covered, " +
            clock_time(begin->hour, begin->minute, twelve_hour) + " to " + clock_time(end->hour, end->minute, twelve_hour);
 }
 

@@ -235,6 +235,9 @@ TEST(Texts, DaysWithoutARiseOrASetAndTheNextEclipses) {
                         "Partial solar eclipse 2027-01-15 12:30, 99% covered, 11:18 to 13:27\nTimes at UTC+1"),
               std::string::npos)
         << text;
+    o.solar->obscuration = 0.004;
+    text = glance_text(ctx, astro::CPlnt_Data{}, c, PhasesAhead{}, false, {}, o);
+    EXPECT_NE(text.find(", under 1% covered, "), std::string::npos) << text;
     o.lunar = astro::LunarEclipse{};
     o.solar->kind = astro::EclipseKind::kNone;
     text = glance_text(ctx, astro::CPlnt_Data{}, c, PhasesAhead{}, false, {}, o);
