@@ -178,6 +178,8 @@ int main(int argc, char* argv[]) {
         !options.settings_file.empty()
             ? options.settings_file
             : default_settings_location(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), passed_over);
+    if (!passed_over.empty() && options.action != Options::kError)
+        std::fprintf(stderr, "orbalis: %s\n", passed_over.c_str());
     switch (options.action) {
         case Options::kHelp: print_help(settings_file); return EXIT_SUCCESS;
         case Options::kVersion: std::printf("orbalis %s\n", ORBALIS_VERSION); return EXIT_SUCCESS;
@@ -189,7 +191,6 @@ int main(int argc, char* argv[]) {
             return print_almanac(settings_file, options.action == Options::kJson, options.at, stdout, stderr);
         case Options::kRun: break;
     }
-    if (!passed_over.empty()) std::fprintf(stderr, "orbalis: %s\n", passed_over.c_str());
     if (!have_display()) {
         std::fprintf(stderr, "orbalis: no display (DISPLAY or WAYLAND_DISPLAY is not set)\n");
         return EXIT_FAILURE;
