@@ -111,10 +111,12 @@ protected:
         dir = fs::temp_directory_path() / name;
         fs::remove_all(dir);
         fs::create_directories(dir);
-        // A free display number: Xvfb writes it to the pipe we hand it.
+        // A free display number: Xvfb writes it to the pipe we hand it. No reset when the last
+        // client leaves: a clock started right after another one stopped would find none.
         int fds[2];
         ASSERT_EQ(pipe(fds), 0);
-        xvfb = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "800x600x24", "-nolisten", "tcp"},
+        xvfb = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-noreset", "-screen", "0", "800x600x24", "-nolisten",
+                      "tcp"},
                      {}, "");
         close(fds[1]);
         char buf[16] = {};
