@@ -364,6 +364,29 @@ QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before
     return r;
 }
 
+namespace {
+
+// A layer drawn by `draw` onto a transparent picture of the window's size and pixel ratio,
+// once for each `key`, then copied.
+template <class Draw>
+void draw_layer(QPainter& p, const DialGeometry& dial, FastLayerTools::Layer& layer, int key, const Draw& draw) {
+    const qreal ratio = p.device()->devicePixelRatioF();
+    const QSize size(2 * dial.centre_x, 2 * dial.centre_y);
+    if (layer.key != key || layer.image.devicePixelRatio() != ratio || layer.image.deviceIndependentSize() != size) {
+        layer.image = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
+        layer.image.setDevicePixelRatio(ratio);
+        layer.image.fill(Qt::transparent);
+        QPainter q(&layer.image);
+        q.setRenderHint(QPainter::Antialiasing, false);
+        q.setBrush(Qt::NoBrush);
+        draw(q);
+        layer.key = key;
+    }
+    p.drawImage(0, 0, layer.image);
+}
+
+}  // namespace
+
 void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools) {
     p.setRenderHint(QPainter::Antialiasing, false);
     const int cx = dial.centre_x, cy = dial.centre_y;
@@ -376,16 +399,20 @@ void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput
     draw_clock_text(p, tools, tools.date_line, date_text(in.year, in.month, in.day), date_y, 2 * cx);
     draw_clock_text(p, tools, tools.time_line, time_text(in.hour, in.minute, in.second), time_y, 2 * cx);
 
-    const double hours = in.hour + in.minute / 60.0;
-    if (in.twelve_hour) draw_hand(p, cx, cy, 0.55 * R, 15 * hours, 2, tools.hour_shadow, tools.hour_grey);
-    draw_hand(p, cx, cy, 0.55 * R, (in.twelve_hour ? 30 : 15) * hours, 2, tools.hour_shadow, tools.hour_red);
-    if (in.twelve_hour) draw_hand(p, cx, cy, 0.75 * R, 6.0 * in.minute, 1, tools.minute_shadow, tools.minute_red);
+    const int minute_key = ((in.twelve_hour ? 24 : 0) + in.hour) * 60 + in.minute;
+    draw_layer(p, dial, tools.minute_hands, minute_key, [&](QPainter& q) {
+        const double hours = in.hour + in.minute / 60.0;
+        if (in.twelve_hour) draw_hand(q, cx, cy, 0.55 * R, 15 * hours, 2, tools.hour_shadow, tools.hour_grey);
+        draw_hand(q, cx, cy, 0.55 * R, (in.twelve_hour ? 30 : 15) * hours, 2, tools.hour_shadow, tools.hour_red);
+        if (in.twelve_hour) draw_hand(q, cx, cy, 0.75 * R, 6.0 * in.minute, 1, tools.minute_shadow, tools.minute_red);
+    });
     draw_hand(p, cx, cy, 0.95 * R, 6.0 * in.second, 1, tools.second_shadow, tools.second_red);
-
-    p.setPen(tools.hub_outer);
-    ellipse(p, box(cx, cy, cx + 2, cy + 2));
-    p.setPen(tools.hub_inner);
-    ellipse(p, box(cx - 1, cy - 1, cx + 1, cy + 1));
+    draw_layer(p, dial, tools.hub, 0, [&](QPainter& q) {
+        q.setPen(tools.hub_outer);
+        ellipse(q, box(cx, cy, cx + 2, cy + 2));
+        q.setPen(tools.hub_inner);
+        ellipse(q, box(cx - 1, cy - 1, cx + 1, cy + 1));
+    });
 }
 
 }  // namespace face

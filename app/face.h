@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGlyphRun>
+#include <QImage>
 #include <QPainter>
 #include <QRegion>
 #include <QPen>
@@ -93,6 +94,15 @@ struct FastLayerTools {
     QPen minute_shadow, minute_red;         // 2 px
     QPen second_shadow, second_red;         // 1 px
     QPen hub_outer{Qt::black, 3}, hub_inner{Qt::white, 3};
+
+    // The hour and minute hands of one minute, and the hub, each drawn once onto a
+    // transparent picture: a second's paint copies them rather than stroking their round
+    // caps again. Drawn without antialiasing, the copy gives the very same pixels.
+    struct Layer {
+        QImage image;
+        int key = -1;  // what it shows; -1: nothing yet
+    };
+    Layer minute_hands, hub;
 };
 
 // "yy/mm/dd" and "hh:mm:ss", each field two digits.
