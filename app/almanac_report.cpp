@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <utility>
@@ -72,11 +73,12 @@ std::string quoted(const std::string& s) {
     return out + "\"";
 }
 
+// A JSON number with a point whatever the locale, or null.
 std::string number(double v, int decimals) {
     if (!std::isfinite(v)) return "null";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    return buf;
+    const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+    return end.ec == std::errc() ? std::string(buf, end.ptr) : "null";
 }
 
 // An instant as "local" and "utc" members, or nothing for one outside the calendar.

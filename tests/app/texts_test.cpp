@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "almanac_report.h"
 #include "texts.h"
 
 namespace {
@@ -92,6 +93,11 @@ TEST(Texts, IndependentOfLocale) {
     EXPECT_EQ(shortest_decimal(-3.5), "-3.5");
     EXPECT_EQ(parse_decimal("+9.5"), 9.5);
     EXPECT_FALSE(parse_decimal("9,5").has_value());
+    CInit place{};
+    default_settings(place);
+    derive_angles(place);
+    const std::string json = almanac_json(almanac_at(place, Companion{}, 1796817600));  // 2026-12-09 12:00 UTC
+    EXPECT_NE(json.find("\"latitude\": 35.0000, \"longitude\": 135.0000"), std::string::npos) << json;
     std::setlocale(LC_ALL, saved.c_str());
 }
 
