@@ -126,7 +126,7 @@ void TForm1::build_menu() {
     PopupMenu1.addSeparator()->setObjectName(QStringLiteral("N2"));
     K1 = PopupMenu1.addAction(QStringLiteral("E&xit"));
     // Keys of the focused clock: Ctrl+Q exits as Exit does; the menu key and Shift+F10 open
-    // the menu at the clock. The menu itself shows the design's captions alone.
+    // the menu at the clock. The menu itself shows its captions alone.
     K1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     K1->setShortcutVisibleInContextMenu(false);
     addAction(K1);

@@ -296,7 +296,7 @@ TEST(Face, MoonAsInTheSky) {
         {40, 180, {0, 8}, {0, -7}},    // a waxing crescent low in the west at the equator: lit from below
         {40, 0, {0, -8}, {0, 7}},      // lit from above
         {40, 90, {-8, 0}, {7, 0}},     // lit on the left (east)
-        {40, 270, {8, 0}, {-7, 0}},    // as the design draws it
+        {40, 270, {8, 0}, {-7, 0}},    // as the usual picture has it
         {320, 270, {8, 0}, {-7, 0}},   // a waning crescent, lit side turned to the right
         {320, 180, {0, 8}, {0, -7}},
     };
@@ -313,9 +313,9 @@ TEST(Face, MoonAsInTheSky) {
             EXPECT_EQ(img.pixelColor(c + r.dark), QColor(Qt::black));
         }
     }
-    SlowLayerInput design;
-    design.moon_phase_angle = 40;
-    SlowLayerInput sky = design;
+    SlowLayerInput usual;
+    usual.moon_phase_angle = 40;
+    SlowLayerInput sky = usual;
     sky.moon_limb_from_zenith = 270;
-    EXPECT_EQ(slow(design), slow(sky));  // the design's own direction changes no pixel
+    EXPECT_EQ(slow(usual), slow(sky));  // the usual picture's own direction changes no pixel
 }
