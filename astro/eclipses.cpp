@@ -104,7 +104,8 @@ template <class Visit>
 void each_mean_phase(const CalcContext& ctx, double max_days, double phase, Visit visit) {
     if (!std::isfinite(ctx.jd) || !(max_days >= 0)) return;
     const double first = first_lunation(ctx) + phase;
-    const int count = static_cast<int>(std::fmin(max_days, kEclipseSearchDays * 50) / kSynodicMonthDays) + 3;
+    constexpr double kMostLunations = 1237;  // a century: what any request is cut to
+    const int count = static_cast<int>(std::fmin(max_days / kSynodicMonthDays, kMostLunations)) + 3;
     for (int n = 0; n < count; ++n) {
         const double k = first + n;
         const double hours = (mean_phase_jde(k) - ctx.jd) * 24;

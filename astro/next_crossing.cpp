@@ -9,6 +9,7 @@ namespace astro {
 namespace {
 
 constexpr double kGrazingSine = 0.02;  // a turn this close below (or above) the threshold is looked into
+constexpr double kLongestSearchDays = 3660;  // ten years: what any request is cut to
 
 // The body's altitude sine less the threshold, signed so that the wanted crossing goes
 // from negative to non-negative.
@@ -51,7 +52,7 @@ double hidden_crossing(const Height& f, int i, double before, double prev, doubl
 // polar night, or dipping below at the end of the polar day), so its turn is looked into.
 double next_crossing_hours(const CalcContext& ctx, Luminary body, bool rising, double max_days) {
     const Height f{ctx, body, rising ? 1.0 : -1.0};
-    const int last = static_cast<int>(std::fmin(std::fmax(max_days, 0.0), 3660.0) * 24);
+    const int last = static_cast<int>(std::fmin(std::fmax(max_days, 0.0), kLongestSearchDays) * 24);
     double before = NAN, prev = f(0);
     for (int i = 1; i <= last; ++i) {
         const double now = f(i);
