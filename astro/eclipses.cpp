@@ -105,6 +105,7 @@ void each_mean_phase(const CalcContext& ctx, double max_days, double phase, Visi
     if (!std::isfinite(ctx.jd) || !(max_days >= 0)) return;
     const double first = first_lunation(ctx) + phase;
     constexpr double kMostLunations = 1237;  // a century: what any request is cut to
+    // The lunation before the moment, the span, and one more for the mean phase's window.
     const int count = static_cast<int>(std::fmin(max_days / kSynodicMonthDays, kMostLunations)) + 3;
     for (int n = 0; n < count; ++n) {
         const double k = first + n;
