@@ -20,9 +20,11 @@ ZoneRule place_zone_rule(double standard_hours, const std::optional<ZoneRules>& 
 }
 
 PlaceZone place_zone_of(double standard_hours, const std::string& chosen_zone, std::time_t now) {
-    const std::string computer = computer_zone_name();
-    if (!chosen_zone.empty()) return {chosen_zone, chosen_zone == computer};
-    if (standard_hours == standard_offset_hours(now)) return {computer.empty() ? "local" : computer, true};
+    if (!chosen_zone.empty()) return {chosen_zone, chosen_zone == computer_zone_name()};
+    if (standard_hours == standard_offset_hours(now)) {
+        const std::string computer = computer_zone_name();
+        return {computer.empty() ? "local" : computer, true};
+    }
     return {utc_offset_name(standard_hours), false};
 }
 
@@ -166,10 +168,18 @@ std::string solar_eclipse(const Almanac& a) {
 
 }  // namespace
 
-Almanac almanac_at(const CInit& settings, const Companion& choices, std::time_t utc) {
+namespace {
+
+// The rules of the zone of a place chosen by name, if there is one.
+std::optional<ZoneRules> chosen_zone_rules(const Companion& choices) {
+    const std::string chosen = choices.get("place", "zone");
+    return chosen.empty() ? std::nullopt : load_zone_rules(chosen);
+}
+
+Almanac almanac_with(const CInit& settings, const Companion& choices, const std::optional<ZoneRules>& rules,
+                     std::time_t utc) {
     Almanac a;
     const std::string chosen = choices.get("place", "zone");
-    const std::optional<ZoneRules> rules = chosen.empty() ? std::nullopt : load_zone_rules(chosen);
     a.clock = {utc, place_zone_rule(settings.tz_hours, rules)};
     a.zone = place_zone_of(settings.tz_hours, rules ? chosen : std::string(), utc);
     a.twelve_hour = !choices.twenty_four_hour();
@@ -179,6 +189,12 @@ Almanac almanac_at(const CInit& settings, const Companion& choices, std::time_t 
     a.outlook = eclipses_ahead(a.ctx);
     a.outlook.missing = astro::missing_events(a.ctx);
     return a;
+}
+
+}  // namespace
+
+Almanac almanac_at(const CInit& settings, const Companion& choices, std::time_t utc) {
+    return almanac_with(settings, choices, chosen_zone_rules(choices), utc);
 }
 
 std::string almanac_text(const Almanac& a) {
@@ -246,10 +262,9 @@ int print_almanac(const std::string& settings_file, bool json, const std::option
         std::fprintf(err, "orbalis: %s\n", note.c_str());
     }
     const Companion choices = Companion::load(Companion::path_beside(settings_file));
+    const std::optional<ZoneRules> rules = chosen_zone_rules(choices);
     std::time_t moment = now;
     if (at) {
-        const std::string chosen = choices.get("place", "zone");
-        const std::optional<ZoneRules> rules = chosen.empty() ? std::nullopt : load_zone_rules(chosen);
         const std::optional<std::time_t> t = parse_local_moment(*at, place_zone_rule(settings.tz_hours, rules));
         if (!t) {
             std::string said = *at;  // one line, whatever was passed
@@ -260,7 +275,7 @@ int print_almanac(const std::string& settings_file, bool json, const std::option
         }
         moment = *t;
     }
-    const Almanac a = almanac_at(settings, choices, moment);
+    const Almanac a = almanac_with(settings, choices, rules, moment);
     const std::string text = json ? almanac_json(a) : almanac_text(a) + "\n";
     std::fputs(text.c_str(), out);
     return std::fflush(out) == 0 ? 0 : 1;

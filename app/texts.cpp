@@ -152,9 +152,10 @@ std::string absence_line(const ComingEvent& e, const astro::CalcContext& ctx, co
     const char* rise_word = sun ? "sunrise" : "moonrise";
     const char* set_word = sun ? "sunset" : "moonset";
     // The next one's date, or that none comes within the search.
+    const std::string within = " within " + std::to_string(static_cast<int>(astro::kFarthestCrossingDays)) + " days";
     const auto next_one = [&](const std::string& said, const char* verb, double jd, const char* word) {
         const std::optional<LocalTime> t = place_time_of(jd, clock);
-        return t ? said + ": " + verb + day_and_time(*t, twelve_hour) : said + ", no " + word + " within 190 days";
+        return t ? said + ": " + verb + day_and_time(*t, twelve_hour) : said + ", no " + word + within;
     };
     if (no_rise && no_set) {
         if (!rise) return {};
@@ -167,7 +168,7 @@ std::string absence_line(const ComingEvent& e, const astro::CalcContext& ctx, co
     const double jd = sun ? (rise ? next.sunrise : next.sunset) : (rise ? next.moonrise : next.moonset);
     const std::optional<LocalTime> t = place_time_of(jd, clock);
     return t ? std::string("No ") + word + " today: " + day_and_time(*t, twelve_hour)
-             : std::string("No ") + word + " within 190 days";
+             : std::string("No ") + word + within;
 }
 
 std::string capitalised(std::string s) {

@@ -496,16 +496,20 @@ TEST_F(RealWindow, SettingsLocation) {
 
 namespace {
 
-// Runs the binary with no display; returns its exit status and what it printed.
-std::pair<int, std::string> run_without_display(const std::string& args) {
-    const std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_CONFIG_HOME HOME=/nonexistent " +
-                            std::string(ORBALIS_BINARY) + " " + args + " 2>&1";
+// Runs a shell command; returns its exit status and what it printed.
+std::pair<int, std::string> run_with_status(const std::string& cmd) {
     std::string out;
     std::FILE* p = popen(cmd.c_str(), "r");
     char buf[512];
     while (p != nullptr && std::fgets(buf, sizeof buf, p) != nullptr) out += buf;
     const int status = p != nullptr ? pclose(p) : -1;
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// Runs the binary with no display.
+std::pair<int, std::string> run_without_display(const std::string& args) {
+    return run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_CONFIG_HOME HOME=/nonexistent " +
+                           std::string(ORBALIS_BINARY) + " " + args + " 2>&1");
 }
 
 }  // namespace
@@ -558,15 +562,9 @@ struct Almanac {
     ~Almanac() { fs::remove_all(dir); }
 
     std::pair<int, std::string> run(const std::string& args, bool with_errors = false) const {
-        const std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY TZ=" + computer_zone + " HOME=" + dir.string() +
-                                " " + ORBALIS_BINARY + " --settings " + (dir / "orbalis.ini").string() + " " + args +
-                                (with_errors ? " 2>&1" : " 2>/dev/null");
-        std::string out;
-        std::FILE* p = popen(cmd.c_str(), "r");
-        char buf[512];
-        while (p != nullptr && std::fgets(buf, sizeof buf, p) != nullptr) out += buf;
-        const int status = p != nullptr ? pclose(p) : -1;
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+        return run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY TZ=" + computer_zone + " HOME=" + dir.string() + " " +
+                               ORBALIS_BINARY + " --settings " + (dir / "orbalis.ini").string() + " " + args +
+                               (with_errors ? " 2>&1" : " 2>/dev/null"));
     }
 };
 
