@@ -10,30 +10,18 @@
 #include <QRegion>
 #include <QScreen>
 #include <QWindow>
-#include <algorithm>
-#include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <utility>
 
 #include "Unit2.h"
-#include "almanac.h"
-#include "almanac_report.h"
+#include "first_start.h"
 #include "moon_angles.h"
 #include "desktop.h"
 
 namespace {
 
 constexpr int kMinuteMs = 60000;
-
-// The engine works on the instant itself: the system clock's UTC reading, zone 0.
-astro::CivilMoment utc_moment(std::time_t t) {
-    std::tm u{};
-    gmtime_r(&t, &u);
-    return {u.tm_year + 1900, u.tm_mon + 1, u.tm_mday, u.tm_hour, u.tm_min, u.tm_sec};
-}
 
 }  // namespace
 
@@ -42,17 +30,19 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
       PopupMenu1(this),
       DialGroup(this),
       clock(std::move(wall_clock)),
-      tick(clock, [this] {
+      tick(
+          clock,
+          [this] {
+              read_clock();
+              repaint_second();
+          },
           // After a jump of the computer's clock the Moon and the events follow at once.
-          if (clock_jumped()) {
+          [this] {
               update_face();
               repaint();
-              return;
-          }
-          read_clock();
-          repaint_second();
-      }),
-      settings_path(std::move(settings_file)) {
+          }),
+      settings_path(std::move(settings_file)),
+      choices(settings_path) {
     Q_INIT_RESOURCE(icons);
     setWindowTitle(QStringLiteral("Orbalis"));
     QFont font(QStringLiteral("Arial"));
@@ -77,18 +67,11 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
 
     settings = std::make_unique<CInit>();
     zone_watch.changed();  // notes the zone the clock starts in
-    clock_jumped();        // and the time it starts at
     read_clock();
-    if (!std::filesystem::exists(settings_path)) {
-        // A first start: the place and the zone of the computer's time zone.
-        first_start_settings(*settings, computer_zone_name(), standard_offset_hours(clock_second));
-    } else if (const std::string note = load_settings(*settings, settings_path); !note.empty()) {
+    if (const std::string note = load_or_first_start(*settings, settings_path, clock_second); !note.empty())
         std::fprintf(stderr, "orbalis: %s\n", note.c_str());
-    }
-    load_choices();
+    show_choices();
     warn_if_unsaveable();
-    ctx = std::make_unique<astro::CalcContext>();
-    planets = std::make_unique<astro::CPlnt_Data>();
     place_window();
     watch_screens();
 
@@ -191,29 +174,9 @@ void TForm1::watch_screens() {
     connect(qApp, &QGuiApplication::screenRemoved, this, &TForm1::keep_on_screen, Qt::QueuedConnection);
 }
 
-ZoneRule TForm1::place_zone() const { return place_zone_rule(settings->tz_hours, place_rules); }
-
-std::string TForm1::zone_note() const {
-    return zone_note_of(place_zone_of(settings->tz_hours, place_rules ? choices.get("place", "zone") : std::string(),
-                                      clock_second));
-}
-
-// The place chosen by name, or none once the position was set by hand, kept in the
-// companion file with the dial.
-void TForm1::keep_place(const std::optional<PlaceChoice>& place) {
-    choices.set("place", "name", place ? place->name : std::string());
-    choices.set("place", "zone", place ? place->zone : std::string());
-    place_rules = place ? load_zone_rules(place->zone) : std::nullopt;
-    if (const SaveOutcome saved = choices.save(Companion::path_beside(settings_path)); !saved)
-        std::fprintf(stderr, "orbalis: could not save %s (%s)\n", Companion::path_beside(settings_path).c_str(),
-                     saved.error.c_str());
-}
-
-// The dial kept in the companion file; a missing or odd file gives the 12-hour dial.
-void TForm1::load_choices() {
-    choices = Companion::load(Companion::path_beside(settings_path));
-    if (const std::string zone = choices.get("place", "zone"); !zone.empty()) place_rules = load_zone_rules(zone);
-    MoonInTheSky->setChecked(choices.get("face", "moon") == "sky");
+// The choices kept in the companion file, shown by the menu's marks.
+void TForm1::show_choices() {
+    MoonInTheSky->setChecked(choices.moon_in_the_sky());
     Clock12h->setChecked(!choices.twenty_four_hour());
     Clock24h->setChecked(choices.twenty_four_hour());
 }
@@ -222,9 +185,6 @@ void TForm1::choose_dial(bool twenty_four) {
     Clock12h->setChecked(!twenty_four);
     Clock24h->setChecked(twenty_four);
     choices.set_twenty_four_hour(twenty_four);
-    const std::string path = Companion::path_beside(settings_path);
-    if (const SaveOutcome saved = choices.save(path); !saved)
-        std::fprintf(stderr, "orbalis: could not save %s (%s)\n", path.c_str(), saved.error.c_str());
     update_face();
     update();
 }
@@ -322,12 +282,10 @@ void TForm1::FormDestroy() {
     tick.stop();
     store_position();
     face_bitmap = QPixmap();
-    ctx.reset();
     if (const SaveOutcome saved = save_settings(*settings, settings_path); !saved)
         std::fprintf(stderr, "orbalis: could not save %s (%s); the previous file is kept\n", settings_path.c_str(),
                      saved.error.c_str());
     settings.reset();
-    planets.reset();
 }
 
 // The window system moves the window where it can (the window manager's move on X11, the
@@ -353,10 +311,7 @@ void TForm1::FormMouseUp(Qt::MouseButton, int, int) { dragging = false; }
 
 // The choice is kept with the dial in the companion file; the face is drawn anew at once.
 void TForm1::MoonInTheSkyClick() {
-    choices.set("face", "moon", MoonInTheSky->isChecked() ? "sky" : "picture");
-    const std::string path = Companion::path_beside(settings_path);
-    if (const SaveOutcome saved = choices.save(path); !saved)
-        std::fprintf(stderr, "orbalis: could not save %s (%s)\n", path.c_str(), saved.error.c_str());
+    choices.set_moon_in_the_sky(MoonInTheSky->isChecked());
     draw_face_bitmap();
     update();
 }
@@ -367,14 +322,11 @@ void TForm1::Clock24hClick() { choose_dial(true); }
 void TForm1::K2Click() {
     QStringList lines;
     for (const std::string& line : info_memo_lines(texts)) lines << QString::fromStdString(line);
-    std::optional<PlaceChoice> place;
-    if (const std::string name = choices.get("place", "name"); !name.empty())
-        place = PlaceChoice{name, choices.get("place", "zone")};
-    TForm2 dialog(*settings, lines, this, place);
+    TForm2 dialog(*settings, lines, this, choices.place(), clock_second);
     const std::optional<CInit> edited = dialog.run();
     if (windowHandle() != nullptr) desktop::ask_again_for_gadget_states(*windowHandle());
     if (edited) {
-        keep_place(dialog.chosen_place());
+        choices.set_place(dialog.chosen_place());
         accept_settings(*edited);
     }
 }
@@ -439,18 +391,6 @@ void TForm1::Timer1Timer() {
     update();
 }
 
-// The wall clock moved more than a few seconds beyond the time that passed (a resume from
-// suspend, the time set by hand) since the last look.
-bool TForm1::clock_jumped() {
-    constexpr double kJumpSeconds = 3;
-    const std::time_t wall = clock().tv_sec;
-    const auto steady = std::chrono::steady_clock::now();
-    const double passed = std::chrono::duration<double>(steady - last_look.steady).count();
-    const bool jumped = std::abs(static_cast<double>(wall - last_look.wall) - passed) > kJumpSeconds;
-    last_look = {wall, steady};
-    return jumped;
-}
-
 // Settings that cannot be kept are said once, at the start, and not only at exit when
 // the position and the place are lost.
 void TForm1::warn_if_unsaveable() {
@@ -481,31 +421,24 @@ void TForm1::read_clock() {
     second = local.tm_sec;
 }
 
-void TForm1::run_calculations() {
-    ctx->tz_hours = 0;
-    astro::minute_pass(*ctx, *planets, utc_moment(clock_second));
-}
-
 void TForm1::update_face() {
     read_clock();
-    run_calculations();
+    almanac.advance(clock_second);
     redraw_from_results();
 }
 
 void TForm1::apply_settings_to_engine() {
     read_clock();
-    outlook.reset();  // the solar eclipse seen depends on the place
-    ctx->tz_hours = 0;
-    astro::start_at(*ctx, *planets, {settings->latitude, settings->longitude, settings->height},
-                    utc_moment(clock_second));
+    almanac.start(place_of(*settings), PlaceZone::of_settings(settings->tz_hours, choices.place_zone()), clock_second);
     redraw_from_results();
     update();
 }
 
 void TForm1::redraw_from_results() {
     draw_face_bitmap();
-    rebuild_texts();
-    rebuild_glance();
+    texts = almanac.display_texts();
+    setAccessibleDescription(QString::fromStdString(spoken_text(texts)));
+    setToolTip(QString::fromStdString(almanac.text(twelve_hour())));
 }
 
 void TForm1::draw_face_bitmap() {
@@ -521,58 +454,27 @@ void TForm1::draw_face_bitmap() {
     p.fillPath(outside.subtracted(disc), Qt::transparent);
 }
 
-void TForm1::rebuild_texts() {
-    texts = build_display_texts(*ctx, *planets, place_clock());
-    QStringList said;
-    for (const std::string& line : info_memo_lines(texts)) said << QString::fromStdString(line).trimmed();
-    said.removeAll(QString());
-    setAccessibleDescription(said.join(QStringLiteral("; ")));
-}
-
-void TForm1::rebuild_glance() {
-    const double now = astro::ut_julian_day(*ctx);
-    const auto passed = [now](const astro::NextPhases& p) {
-        return !(*std::min_element(std::begin(p.jd_ut), std::end(p.jd_ut)) > now);  // NaN counts as passed
-    };
-    if (!next_phases || passed(*next_phases)) next_phases = astro::next_principal_phases(now, ctx->delta_t);
-    // What lies beyond the coming day is searched again once a day, when an eclipse has
-    // passed, or when the day gains or loses a rise or a set.
-    const int today = static_cast<int>(std::floor(now));
-    const bool lacks[] = {!ctx->sunrise_found, !ctx->sunset_found, ctx->moonrise == astro::kNoMoonEvent,
-                          ctx->moonset == astro::kNoMoonEvent};
-    int lacking = 0;
-    for (const bool l : lacks) lacking = lacking * 2 + (l ? 1 : 0);
-    if (!outlook || outlook_day != today || outlook_lacking != lacking || eclipses_passed(*outlook, now)) {
-        outlook = eclipses_ahead(*ctx);
-        outlook->missing = astro::missing_events(*ctx);
-        outlook_day = today;
-        outlook_lacking = lacking;
-    }
-    const PlaceClock place = place_clock();
-    setToolTip(QString::fromStdString(glance_text(*ctx, *planets, place, phases_ahead(*next_phases, now, place.zone),
-                                                  twelve_hour(), zone_note(), *outlook)));
-}
-
 SlowLayerInput TForm1::slow_layer_input() const {
     SlowLayerInput in;
     in.hour = hour;
     in.minute = minute;
     in.twelve_hour = twelve_hour();
-    in.moonrise = ctx->moonrise;
-    in.moonset = ctx->moonset;
-    in.moon_up_flag = ctx->moon_up_flag;
-    in.moon_phase_angle = ctx->moon_phase_angle;
-    in.sunrise = ctx->sunrise;
-    in.sunset = ctx->sunset;
-    in.twilight_begin = ctx->twilight_begin;
-    in.twilight_end = ctx->twilight_end;
-    in.sunrise_found = ctx->sunrise_found;
-    in.sunset_found = ctx->sunset_found;
-    in.twilight_begin_found = ctx->twilight_begin_found;
-    in.twilight_end_found = ctx->twilight_end_found;
-    in.sun_altitude_sine = ctx->sun_horizon_vector[2];
+    const astro::CalcContext& ctx = almanac.context();
+    in.moonrise = ctx.moonrise;
+    in.moonset = ctx.moonset;
+    in.moon_up_flag = ctx.moon_up_flag;
+    in.moon_phase_angle = ctx.moon_phase_angle;
+    in.sunrise = ctx.sunrise;
+    in.sunset = ctx.sunset;
+    in.twilight_begin = ctx.twilight_begin;
+    in.twilight_end = ctx.twilight_end;
+    in.sunrise_found = ctx.sunrise_found;
+    in.sunset_found = ctx.sunset_found;
+    in.twilight_begin_found = ctx.twilight_begin_found;
+    in.twilight_end_found = ctx.twilight_end_found;
+    in.sun_altitude_sine = ctx.sun_horizon_vector[2];
     in.southern_view = settings->latitude < 0;  // the S flag with a latitude other than 0
-    if (MoonInTheSky->isChecked()) in.moon_limb_from_zenith = astro::bright_limb_from_zenith(*ctx);
+    if (MoonInTheSky->isChecked()) in.moon_limb_from_zenith = astro::bright_limb_from_zenith(ctx);
     return in;
 }
 

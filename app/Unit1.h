@@ -1,6 +1,5 @@
-// The clock window: a round, borderless, always-on-top face that owns the settings
-// record, the calculation context and the planet record, and drives the engine once a
-// minute.
+// The clock window: a round, borderless, always-on-top face that keeps the settings
+// record and the almanac of the moment, and feeds the almanac the clock once a minute.
 #pragma once
 
 #include <QAction>
@@ -13,23 +12,18 @@
 #include <QString>
 #include <QMessageBox>
 #include <QTimer>
-#include <chrono>
 #include <QWidget>
 #include <ctime>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "almanac.h"
-#include "companion.h"
+#include "almanac_report.h"
+#include "choices.h"
+#include "computer_zone.h"
 #include "desktop.h"
-#include "local_zone.h"
-#include "context.h"
 #include "face.h"
-#include "planets.h"
 #include "second_tick.h"
-#include "Unit2.h"
-#include "zone_rules.h"
 #include "settings.h"
 #include "texts.h"
 
@@ -58,13 +52,10 @@ public:
 
     // The minute update.
     void read_clock();
-    void run_calculations();
     void update_face();
     void draw_face_bitmap();  // the slow layer alone, from the current results
-    void rebuild_texts();
-    void rebuild_glance();  // the tooltip: the day at a glance
-    void redraw_from_results();  // face picture, texts and tooltip from the engine's results
-    // After the observer or the zone changed: a new start of the engine, redrawn.
+    void redraw_from_results();  // face picture, memo texts, tooltip and screen-reader text
+    // After the observer or the zone changed: the almanac started anew, redrawn.
     void apply_settings_to_engine();
     // What OK in the dialog leads to: the edited record kept with the window's current
     // position, written, and applied to the engine.
@@ -102,8 +93,7 @@ public:
 
     std::string settings_path;
     std::unique_ptr<CInit> settings;
-    std::unique_ptr<astro::CalcContext> ctx;
-    std::unique_ptr<astro::CPlnt_Data> planets;
+    Almanac almanac;
     std::unique_ptr<QMessageBox> save_warning;  // settings that cannot be kept, said at the start
 
 protected:
@@ -120,19 +110,12 @@ private:
     void place_window();
     void watch_screens();
     void keep_on_screen();  // brings the face back when its middle lies on no screen
-    // The place's clock: the stored standard zone, with the computer's daylight-saving
-    // shift where the stored zone is the computer's.
-    ZoneRule place_zone() const;
-    PlaceClock place_clock() const { return {clock_second, place_zone()}; }
-    std::string zone_note() const;  // "Times at UTC+9" where the times are not the computer's
-    void keep_place(const std::optional<PlaceChoice>& place);
-    void load_choices();
+    void show_choices();
     void choose_dial(bool twenty_four);
     void MoonInTheSkyClick();
     void store_position();
     void repaint_second();
     void note_position();  // where the window system has the shown window
-    bool clock_jumped();
     void warn_if_unsaveable();
     void make_face_bitmap();
     void match_pixel_ratio();
@@ -141,10 +124,6 @@ private:
 
     std::optional<face::FastLayerTools> fast_tools;
     std::optional<FastLayerInput> fast_layer_drawn;  // what the last paint's fast layer showed
-    std::optional<astro::NextPhases> next_phases;  // searched again once the first has passed
-    std::optional<Outlook> outlook;  // the eclipses ahead, and the rises and sets the day lacks
-    int outlook_day = 0;             // the Julian day number it was searched on
-    int outlook_lacking = 0;         // and the events the day lacked then, one bit each
     bool destroyed = false;
     bool round_by_mask = desktop::has_window_shapes();  // the window is cut round (and its input)
     // Drawn round on a transparent window: where there are no shapes (Wayland), and through
@@ -152,12 +131,7 @@ private:
     bool translucent = !round_by_mask || desktop::under_xwayland();
     bool watching_screen = false;
     std::time_t clock_second = -1;  // the reading the calendar fields and the zone come from
-    struct {
-        std::time_t wall = 0;
-        std::chrono::steady_clock::time_point steady;
-    } last_look;  // the wall clock and the steady clock when the clock was last read
-    Companion choices;
-    std::optional<ZoneRules> place_rules;
-    std::optional<QPoint> last_seen;  // the window's last reported place while shown  // the zone of a place chosen by name
+    Choices choices;
+    std::optional<QPoint> last_seen;  // the window's last reported place while shown
     ZoneWatch zone_watch;
 };

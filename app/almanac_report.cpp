@@ -4,31 +4,18 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <utility>
 #include <vector>
 
-#include "almanac.h"
-#include "local_zone.h"
+#include "choices.h"
+#include "eclipses.h"
+#include "first_start.h"
+#include "next_crossing.h"
 #include "series.h"
 
-ZoneRule place_zone_rule(double standard_hours, const std::optional<ZoneRules>& rules) {
-    if (rules) return [r = *rules](std::time_t t) { return utc_offset_hours(r, t); };
-    return [standard_hours](std::time_t t) {
-        return standard_offset_hours(t) == standard_hours ? standard_hours + dst_shift_hours(t) : standard_hours;
-    };
+std::string zone_note(const PlaceZone& zone, std::time_t utc) {
+    return zone.computers(utc) ? std::string() : "Times at " + zone.name(utc);
 }
-
-PlaceZone place_zone_of(double standard_hours, const std::string& chosen_zone, std::time_t now) {
-    if (!chosen_zone.empty()) return {chosen_zone, chosen_zone == computer_zone_name()};
-    if (standard_hours == standard_offset_hours(now)) {
-        const std::string computer = computer_zone_name();
-        return {computer.empty() ? "local" : computer, true};
-    }
-    return {utc_offset_name(standard_hours), false};
-}
-
-std::string zone_note_of(const PlaceZone& zone) { return zone.computers ? std::string() : "Times at " + zone.name; }
 
 namespace {
 
@@ -46,9 +33,8 @@ std::string two(int v) {
 }
 
 // "2026-12-09T17:05:23+09:00" on the place's clock, "2026-12-09T08:05:23Z" for UTC.
-std::string iso_time(std::time_t utc, const ZoneRule* zone) {
-    const double hours = zone != nullptr ? (*zone)(utc) : 0.0;
-    const long offset_s = std::isfinite(hours) && std::fabs(hours) <= 48 ? std::lround(hours * 3600) : 0;
+std::string iso_time(std::time_t utc, const PlaceZone* zone) {
+    const long offset_s = zone != nullptr ? zone_seconds(zone->offset_hours(utc)) : 0;
     const std::time_t local = utc + offset_s;
     std::tm t{};
     gmtime_r(&local, &t);
@@ -84,7 +70,7 @@ std::string number(double v, int decimals) {
 }
 
 // An instant as "local" and "utc" members, or nothing for one outside the calendar.
-std::optional<std::string> when(double jd_ut, const ZoneRule& zone, const char* local_key = "local",
+std::optional<std::string> when(double jd_ut, const PlaceZone& zone, const char* local_key = "local",
                                 const char* utc_key = "utc") {
     const std::optional<std::time_t> t = astro::unix_time_of(jd_ut + 0.5 / astro::kSecondsPerDay);
     if (!t) return std::nullopt;
@@ -103,7 +89,7 @@ struct Timed {
     const char* kind;
 };
 
-std::string timed_list(std::vector<Timed> items, const ZoneRule& zone) {
+std::string timed_list(std::vector<Timed> items, const PlaceZone& zone) {
     std::stable_sort(items.begin(), items.end(), [](const Timed& a, const Timed& b) { return a.jd < b.jd; });
     std::vector<std::string> out;
     for (const Timed& t : items)
@@ -111,17 +97,14 @@ std::string timed_list(std::vector<Timed> items, const ZoneRule& zone) {
     return list(out);
 }
 
-std::string coming_events(const Almanac& a, double now) {
-    const astro::CalcContext& c = a.ctx;
-    const std::pair<double, bool> events[] = {
-        {c.sunrise, c.sunrise_found}, {c.sunset, c.sunset_found}, {c.twilight_begin, c.twilight_begin_found},
-        {c.twilight_end, c.twilight_end_found}, {c.moonrise, c.moonrise != astro::kNoMoonEvent},
-        {c.moonset, c.moonset != astro::kNoMoonEvent}};
-    constexpr const char* kKinds[] = {"sunrise", "sunset", "twilight_begin", "twilight_end", "moonrise", "moonset"};
+std::string coming_events(const astro::CalcContext& c, const PlaceZone& zone, double now) {
+    constexpr const char* kKinds[astro::kDayEventCount] = {"sunrise",      "sunset",   "twilight_begin",
+                                                           "twilight_end", "moonrise", "moonset"};
     std::vector<Timed> found;
-    for (std::size_t i = 0; i < std::size(events); ++i)
-        if (events[i].second) found.push_back({now + events[i].first / 24, kKinds[i]});
-    return timed_list(found, a.clock.zone);
+    for (int i = 0; i < astro::kDayEventCount; ++i)
+        if (const astro::EventTime e = astro::day_event(c, static_cast<astro::DayEvent>(i)); e.found)
+            found.push_back({now + e.hours / 24, kKinds[i]});
+    return timed_list(found, zone);
 }
 
 // "up_all_day", "down_all_day" or null for a body without a rise or a set in the coming day.
@@ -130,100 +113,125 @@ std::string all_day(bool no_rise, bool no_set, bool up) {
     return up ? "\"up_all_day\"" : "\"down_all_day\"";
 }
 
-std::string polar(const Almanac& a) {
-    const astro::CalcContext& c = a.ctx;
-    const bool moon_no_rise = c.moonrise == astro::kNoMoonEvent, moon_no_set = c.moonset == astro::kNoMoonEvent;
+std::string polar(const astro::CalcContext& c, const Outlook& outlook, const PlaceZone& zone) {
+    const auto lacks = [&c](astro::DayEvent e) { return !astro::day_event(c, e).found; };
     std::vector<Timed> next;
-    if (const auto& m = a.outlook.missing) {
+    if (const auto& m = outlook.missing) {
         for (const Timed& t : {Timed{m->sunrise, "sunrise"}, Timed{m->sunset, "sunset"},
                                Timed{m->moonrise, "moonrise"}, Timed{m->moonset, "moonset"}})
             if (std::isfinite(t.jd)) next.push_back(t);
     }
-    return "{\"sun\": " + all_day(!c.sunrise_found, !c.sunset_found, c.sun_horizon_vector[2] > astro::kSunriseSine) +
-           ", \"moon\": " + all_day(moon_no_rise, moon_no_set, c.moon_up_flag > 0) +
-           ", \"next\": " + timed_list(next, a.clock.zone) + "}";
+    using astro::DayEvent;
+    return "{\"sun\": " + all_day(lacks(DayEvent::kSunrise), lacks(DayEvent::kSunset),
+                                  c.sun_horizon_vector[2] > astro::kSunriseSine) +
+           ", \"moon\": " + all_day(lacks(DayEvent::kMoonrise), lacks(DayEvent::kMoonset), c.moon_up_flag > 0) +
+           ", \"next\": " + timed_list(next, zone) + "}";
 }
 
-std::string lunar_eclipse(const Almanac& a) {
-    const auto& e = a.outlook.lunar;
+std::string lunar_eclipse(const Outlook& outlook, const PlaceZone& zone) {
+    const auto& e = outlook.lunar;
     if (!e || e->kind == astro::EclipseKind::kNone) return "null";
-    const auto w = when(e->peak, a.clock.zone, "peak_local", "peak_utc");
+    const auto w = when(e->peak, zone, "peak_local", "peak_utc");
     if (!w) return "null";
     return "{\"kind\": " + quoted(eclipse_kind_name(e->kind)) + ", " + *w +
            ", \"moon_altitude_deg\": " + number(e->moon_altitude_deg, 2) +
            ", \"moon_up\": " + (e->moon_up ? "true" : "false") + "}";
 }
 
-std::string solar_eclipse(const Almanac& a) {
-    const auto& e = a.outlook.solar;
+std::string solar_eclipse(const Outlook& outlook, const PlaceZone& zone) {
+    const auto& e = outlook.solar;
     if (!e || e->kind == astro::EclipseKind::kNone) return "null";
-    const auto begin = when(e->begin, a.clock.zone, "begin_local", "begin_utc");
-    const auto peak = when(e->peak, a.clock.zone, "peak_local", "peak_utc");
-    const auto end = when(e->end, a.clock.zone, "end_local", "end_utc");
+    const auto begin = when(e->begin, zone, "begin_local", "begin_utc");
+    const auto peak = when(e->peak, zone, "peak_local", "peak_utc");
+    const auto end = when(e->end, zone, "end_local", "end_utc");
     if (!begin || !peak || !end) return "null";
     return "{\"kind\": " + quoted(eclipse_kind_name(e->kind)) + ", \"obscuration\": " + number(e->obscuration, 4) +
            ", " + *begin + ", " + *peak + ", " + *end + ", \"sun_altitude_deg\": " + number(e->sun_altitude_deg, 2) +
            "}";
 }
 
-}  // namespace
-
-namespace {
-
-// The rules of the zone of a place chosen by name, if there is one.
-std::optional<ZoneRules> chosen_zone_rules(const Companion& choices) {
-    const std::string chosen = choices.get("place", "zone");
-    return chosen.empty() ? std::nullopt : load_zone_rules(chosen);
+// Whether the eclipses found are out of date at now_jd_ut: one of them has passed (an
+// eclipse in progress stays until it ends).
+bool eclipses_passed(const Outlook& o, double now_jd_ut) {
+    const bool lunar = o.lunar && o.lunar->kind != astro::EclipseKind::kNone && !(o.lunar->peak > now_jd_ut);
+    const bool solar = o.solar && o.solar->kind != astro::EclipseKind::kNone && !(o.solar->end > now_jd_ut);
+    return lunar || solar;
 }
 
-Almanac almanac_with(const CInit& settings, const Companion& choices, const std::optional<ZoneRules>& rules,
-                     std::time_t utc) {
+// The events the coming day lacks, one bit each.
+int lacking_events(const astro::CalcContext& c) {
+    using astro::DayEvent;
+    int lacking = 0;
+    for (const DayEvent e : {DayEvent::kSunrise, DayEvent::kSunset, DayEvent::kMoonrise, DayEvent::kMoonset})
+        lacking = lacking * 2 + (astro::day_event(c, e).found ? 0 : 1);
+    return lacking;
+}
+
+}  // namespace
+
+void Almanac::start(const astro::Place& place, const PlaceZone& place_zone, std::time_t at) {
+    zone = place_zone;
+    utc = at;
+    ctx.tz_hours = 0;
+    astro::start_at(ctx, planets, place, utc_moment(utc));
+    next = astro::next_principal_phases(astro::ut_julian_day(ctx), ctx.delta_t);
+    search_ahead();
+}
+
+void Almanac::advance(std::time_t at) {
+    utc = at;
+    ctx.tz_hours = 0;
+    astro::minute_pass(ctx, planets, utc_moment(utc));
+    const double now = astro::ut_julian_day(ctx);
+    if (!(*std::min_element(std::begin(next.jd_ut), std::end(next.jd_ut)) > now))  // NaN counts as passed
+        next = astro::next_principal_phases(now, ctx.delta_t);
+    if (outlook_day != static_cast<int>(std::floor(now)) || outlook_lacking != lacking_events(ctx) ||
+        eclipses_passed(outlook, now))
+        search_ahead();
+}
+
+void Almanac::search_ahead() {
+    const double now = astro::ut_julian_day(ctx);
+    outlook = {astro::missing_events(ctx), astro::next_lunar_eclipse(ctx), astro::next_solar_eclipse(ctx)};
+    outlook_day = static_cast<int>(std::floor(now));
+    outlook_lacking = lacking_events(ctx);
+}
+
+std::string Almanac::text(bool twelve_hour) const {
+    const double now = astro::ut_julian_day(ctx);
+    return glance_text(ctx, planets, clock(), phases_ahead(next, now, zone), twelve_hour, zone_note(zone, utc),
+                       outlook);
+}
+
+DisplayTexts Almanac::display_texts() const { return build_display_texts(ctx, planets, clock()); }
+
+std::string Almanac::json() const {
+    const double now = astro::ut_julian_day(ctx);
+    std::vector<Timed> phases;
+    constexpr const char* kPhases[] = {"new_moon", "first_quarter", "full_moon", "last_quarter"};
+    for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) phases.push_back({next.jd_ut[k], kPhases[k]});
+    const astro::CalcContext& c = ctx;
+    return "{\"place\": {\"latitude\": " + number(c.latitude, 4) + ", \"longitude\": " + number(c.longitude, 4) +
+           ", \"height\": " + number(c.height, 1) + ", \"zone\": " + quoted(zone.name(utc)) + "},\n" +
+           " \"moment\": {\"local\": " + quoted(iso_time(utc, &zone)) +
+           ", \"utc\": " + quoted(iso_time(utc, nullptr)) + "},\n" +
+           " \"events\": " + coming_events(c, zone, now) + ",\n" +
+           " \"moon\": {\"age_days\": " + number(planets.moon_age, 2) +
+           ", \"lit_fraction\": " + number(astro::lit_fraction(c.moon_phase_angle), 4) +
+           ", \"phase_angle_deg\": " + number(c.moon_phase_angle, 2) + "},\n" +
+           " \"phases\": " + timed_list(phases, zone) + ",\n" +
+           " \"polar\": " + polar(c, outlook, zone) + ",\n" +
+           " \"lunar_eclipse\": " + lunar_eclipse(outlook, zone) + ",\n" +
+           " \"solar_eclipse\": " + solar_eclipse(outlook, zone) + "}\n";
+}
+
+Almanac almanac_of(const CInit& settings, const PlaceZone& zone, std::time_t utc) {
     Almanac a;
-    const std::string chosen = choices.get("place", "zone");
-    a.clock = {utc, place_zone_rule(settings.tz_hours, rules)};
-    a.zone = place_zone_of(settings.tz_hours, rules ? chosen : std::string(), utc);
-    a.twelve_hour = !choices.twenty_four_hour();
-    a.ctx.tz_hours = 0;
-    astro::start_at(a.ctx, a.planets, {settings.latitude, settings.longitude, settings.height}, utc_moment(utc));
-    a.next = astro::next_principal_phases(astro::ut_julian_day(a.ctx), a.ctx.delta_t);
-    a.outlook = eclipses_ahead(a.ctx);
-    a.outlook.missing = astro::missing_events(a.ctx);
+    a.start(place_of(settings), zone, utc);
     return a;
 }
 
-}  // namespace
-
-Almanac almanac_at(const CInit& settings, const Companion& choices, std::time_t utc) {
-    return almanac_with(settings, choices, chosen_zone_rules(choices), utc);
-}
-
-std::string almanac_text(const Almanac& a) {
-    const double now = astro::ut_julian_day(a.ctx);
-    return glance_text(a.ctx, a.planets, a.clock, phases_ahead(a.next, now, a.clock.zone), a.twelve_hour,
-                       zone_note_of(a.zone), a.outlook);
-}
-
-std::string almanac_json(const Almanac& a) {
-    const double now = astro::ut_julian_day(a.ctx);
-    std::vector<Timed> phases;
-    constexpr const char* kPhases[] = {"new_moon", "first_quarter", "full_moon", "last_quarter"};
-    for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) phases.push_back({a.next.jd_ut[k], kPhases[k]});
-    const astro::CalcContext& c = a.ctx;
-    return "{\"place\": {\"latitude\": " + number(c.latitude, 4) + ", \"longitude\": " + number(c.longitude, 4) +
-           ", \"height\": " + number(c.height, 1) + ", \"zone\": " + quoted(a.zone.name) + "},\n" +
-           " \"moment\": {\"local\": " + quoted(iso_time(a.clock.utc, &a.clock.zone)) +
-           ", \"utc\": " + quoted(iso_time(a.clock.utc, nullptr)) + "},\n" +
-           " \"events\": " + coming_events(a, now) + ",\n" +
-           " \"moon\": {\"age_days\": " + number(a.planets.moon_age, 2) +
-           ", \"lit_fraction\": " + number(astro::lit_fraction(c.moon_phase_angle), 4) +
-           ", \"phase_angle_deg\": " + number(c.moon_phase_angle, 2) + "},\n" +
-           " \"phases\": " + timed_list(phases, a.clock.zone) + ",\n" +
-           " \"polar\": " + polar(a) + ",\n" +
-           " \"lunar_eclipse\": " + lunar_eclipse(a) + ",\n" +
-           " \"solar_eclipse\": " + solar_eclipse(a) + "}\n";
-}
-
-std::optional<std::time_t> parse_local_moment(const std::string& text, const ZoneRule& zone) {
+std::optional<std::time_t> parse_local_moment(const std::string& text, const PlaceZone& zone) {
     constexpr const char* kForm = "dddd-dd-dd dd:dd";
     if (text.size() != std::char_traits<char>::length(kForm)) return std::nullopt;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -244,10 +252,7 @@ std::optional<std::time_t> parse_local_moment(const std::string& text, const Zon
     t.tm_min = mi;
     const std::time_t as_utc = timegm(&t);
     // The offset in force at the instant: found from the offset at the reading taken as UTC.
-    const auto offset_s = [&zone](std::time_t at) {
-        const double hours = zone(at);
-        return std::isfinite(hours) && std::fabs(hours) <= 48 ? static_cast<std::time_t>(std::lround(hours * 3600)) : 0;
-    };
+    const auto offset_s = [&zone](std::time_t at) { return static_cast<std::time_t>(zone_seconds(zone.offset_hours(at))); };
     const std::time_t first = as_utc - offset_s(as_utc);
     return as_utc - offset_s(first);
 }
@@ -256,16 +261,13 @@ int print_almanac(const std::string& settings_file, bool json, const std::option
                   std::FILE* err) {
     CInit settings{};
     const std::time_t now = std::time(nullptr);
-    if (!std::filesystem::exists(settings_file)) {
-        first_start_settings(settings, computer_zone_name(), standard_offset_hours(now));
-    } else if (const std::string note = load_settings(settings, settings_file); !note.empty()) {
+    if (const std::string note = load_or_first_start(settings, settings_file, now); !note.empty())
         std::fprintf(err, "orbalis: %s\n", note.c_str());
-    }
-    const Companion choices = Companion::load(Companion::path_beside(settings_file));
-    const std::optional<ZoneRules> rules = chosen_zone_rules(choices);
+    const Choices choices(settings_file);
+    const PlaceZone zone = PlaceZone::of_settings(settings.tz_hours, choices.place_zone());
     std::time_t moment = now;
     if (at) {
-        const std::optional<std::time_t> t = parse_local_moment(*at, place_zone_rule(settings.tz_hours, rules));
+        const std::optional<std::time_t> t = parse_local_moment(*at, zone);
         if (!t) {
             std::string said = *at;  // one line, whatever was passed
             std::replace_if(said.begin(), said.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
@@ -275,8 +277,8 @@ int print_almanac(const std::string& settings_file, bool json, const std::option
         }
         moment = *t;
     }
-    const Almanac a = almanac_with(settings, choices, rules, moment);
-    const std::string text = json ? almanac_json(a) : almanac_text(a) + "\n";
+    const Almanac a = almanac_of(settings, zone, moment);
+    const std::string text = json ? a.json() : a.text(!choices.twenty_four_hour()) + "\n";
     std::fputs(text.c_str(), out);
     return std::fflush(out) == 0 ? 0 : 1;
 }

@@ -1,6 +1,7 @@
-// The almanac of a moment for a settings file, without a window: what the clock's tooltip
-// says, as text or as one JSON object, and the place's clock both share. Standard library
-// and POSIX only.
+// The almanac of a moment: the engine run for a place and an instant with the searches
+// beyond the coming day, and what the clock's tooltip, its screen-reader text and the
+// command line say of it. The window keeps one and feeds it the clock; the command line
+// makes one for its moment. Standard library and POSIX only.
 #pragma once
 
 #include <cstdio>
@@ -8,46 +9,55 @@
 #include <optional>
 #include <string>
 
-#include "companion.h"
+#include "almanac.h"
+#include "place_zone.h"
 #include "settings.h"
 #include "texts.h"
-#include "zone_rules.h"
 
-// The place's zone: a place chosen by name keeps its own zone's rules, daylight saving
-// included; otherwise the stored standard offset, with the computer's daylight saving where
-// the offset is the computer's.
-ZoneRule place_zone_rule(double standard_hours, const std::optional<ZoneRules>& rules);
+class Almanac {
+public:
+    // A new place or zone: the engine started at `utc` and every search made.
+    void start(const astro::Place& place, const PlaceZone& zone, std::time_t utc);
+    // The same place at a later instant: the minute pass, and the searches again where
+    // what they found is out of date (the phases once the first has passed; what lies
+    // beyond the coming day once a day, when an eclipse has passed, or when the day gains
+    // or loses a rise or a set).
+    void advance(std::time_t utc);
 
-// The zone the place's times are told in, and whether that is the computer's.
-struct PlaceZone {
-    std::string name;  // "America/New_York", or the computer's zone, or "UTC+9"
-    bool computers;
-};
-PlaceZone place_zone_of(double standard_hours, const std::string& chosen_zone, std::time_t now);
+    const astro::CalcContext& context() const { return ctx; }
+    const astro::CPlnt_Data& planet_data() const { return planets; }
+    PlaceClock clock() const { return {utc, zone}; }
 
-// "Times at America/New_York" where the place's times are not the computer's; else empty.
-std::string zone_note_of(const PlaceZone& zone);
+    std::string text(bool twelve_hour) const;  // the tooltip, and --print
+    std::string json() const;                  // one JSON object, times in ISO 8601 with their offset
+    DisplayTexts display_texts() const;        // the information dialog's memo
 
-struct Almanac {
+private:
+    void search_ahead();
+
     astro::CalcContext ctx;
     astro::CPlnt_Data planets;
-    PlaceClock clock;
-    astro::NextPhases next;
-    Outlook outlook;
     PlaceZone zone;
-    bool twelve_hour = false;
+    std::time_t utc = 0;
+    astro::NextPhases next{};
+    Outlook outlook;
+    int outlook_day = 0;      // the Julian day number it was searched on
+    int outlook_lacking = 0;  // and the events the day lacked then, one bit each
 };
 
-// The almanac at the instant `utc`, for the settings and the companion file's choices.
-Almanac almanac_at(const CInit& settings, const Companion& choices, std::time_t utc);
+// Where the settings record puts the observer.
+inline astro::Place place_of(const CInit& s) { return {s.latitude, s.longitude, s.height}; }
 
-std::string almanac_text(const Almanac& a);  // the tooltip's text
-std::string almanac_json(const Almanac& a);  // one JSON object, times in ISO 8601 with their offset
+// The almanac of a settings record in the place's zone at the instant `utc`.
+Almanac almanac_of(const CInit& settings, const PlaceZone& zone, std::time_t utc);
+
+// "Times at America/New_York" where the place's times at `utc` are not the computer's; else empty.
+std::string zone_note(const PlaceZone& zone, std::time_t utc);
 
 // "YYYY-MM-DD HH:MM" on the place's clock as an instant; nothing for any other text, a date
 // not on the calendar or a year outside 1 to 9999. A time skipped by a change to summer
 // time counts on the clock before the change.
-std::optional<std::time_t> parse_local_moment(const std::string& text, const ZoneRule& zone);
+std::optional<std::time_t> parse_local_moment(const std::string& text, const PlaceZone& zone);
 
 // The command line's almanac: `settings_file` read (a first start's settings where there is
 // none, nothing written), printed as text or JSON at `at` or now. Returns the exit status:

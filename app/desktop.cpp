@@ -18,7 +18,7 @@
 #include <memory>
 
 #include "settings.h"
-#include "texts.h"
+#include "login_entry.h"
 
 namespace desktop {
 

@@ -145,9 +145,9 @@ void print_help(const std::string& settings_file) {
         "  -h, --help       show this help and exit\n"
         "  -v, --version    show the version and exit\n\n"
         "Settings file: %s\n"
-        "(orbalis.ini in the working directory when there is one, else\n"
-        "$XDG_CONFIG_HOME/orbalis/orbalis.ini, by default ~/.config/orbalis/orbalis.ini)\n",
-        settings_file.c_str());
+        "(%s in the working directory when there is one, else\n"
+        "$XDG_CONFIG_HOME/%s/%s, by default %s)\n",
+        settings_file.c_str(), kSettingsFile, kSettingsFolder, kSettingsFile, usual_settings_path(nullptr, "~").c_str());
 }
 
 bool have_display() {

@@ -1,5 +1,6 @@
 #include "second_tick.h"
 
+#include <cmath>
 #include <utility>
 
 timespec system_wall_clock() {
@@ -8,8 +9,9 @@ timespec system_wall_clock() {
     return now;
 }
 
-SecondTick::SecondTick(WallClock wall_clock, std::function<void()> paint_second)
-    : clock(std::move(wall_clock)), paint(std::move(paint_second)) {
+SecondTick::SecondTick(WallClock wall_clock, std::function<void()> paint_second, std::function<void()> clock_jumped)
+    : clock(std::move(wall_clock)), paint(std::move(paint_second)), jumped(std::move(clock_jumped)) {
+    this->clock_jumped(clock().tv_sec);  // notes the time it starts at
     Timer2.setSingleShot(true);
     Timer2.setTimerType(Qt::PreciseTimer);
     connect(&Timer2, &QTimer::timeout, this, &SecondTick::Timer2Timer);
@@ -24,7 +26,9 @@ constexpr long kNsPerMs = 1000000;
 
 // The first wake-up: kWakeMs into this second when that is still ahead, else the next.
 void SecondTick::start() {
-    const int millisecond = static_cast<int>(clock().tv_nsec / kNsPerMs);
+    const timespec now = clock();
+    clock_jumped(now.tv_sec);  // notes the time it starts at
+    const int millisecond = static_cast<int>(now.tv_nsec / kNsPerMs);
     Timer2.start(millisecond < kWakeMs ? kWakeMs - millisecond : kMsPerSecond - millisecond + kWakeMs);
 }
 
@@ -35,9 +39,17 @@ void SecondTick::Timer2Timer() {
     const int millisecond = static_cast<int>(now.tv_nsec / kNsPerMs);
     painted_flag = now.tv_sec == painted_second ? 1 : 0;
     if (millisecond < kPaintWindowMs && !painted_flag) {
-        paint();
+        clock_jumped(now.tv_sec) ? jumped() : paint();
         painted_second = now.tv_sec;
         painted_flag = 1;
     }
     Timer2.start(kMsPerSecond - millisecond + kWakeMs);
+}
+
+bool SecondTick::clock_jumped(std::time_t wall) {
+    const auto steady = std::chrono::steady_clock::now();
+    const double passed = std::chrono::duration<double>(steady - last_look.steady).count();
+    const bool jumped_now = std::abs(static_cast<double>(wall - last_look.wall) - passed) > kJumpSeconds;
+    last_look = {wall, steady};
+    return jumped_now;
 }

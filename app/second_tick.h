@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <chrono>
 #include <ctime>
 #include <functional>
 
@@ -18,8 +19,11 @@ public:
     static constexpr int kPaintWindowMs = 200;  // the fast layer is drawn early in each second
     static constexpr int kWakeMs = 120;         // where in the second the tick wakes
 
-    // `paint` is called, in the same wake-up, on the tick that paints the second.
-    SecondTick(WallClock clock, std::function<void()> paint);
+    // `paint` is called, in the same wake-up, on the tick that paints the second; `jumped`
+    // instead of it when the wall clock moved more than kJumpSeconds beyond the time that
+    // passed since the last look (a resume from suspend, the time set by hand either way).
+    static constexpr double kJumpSeconds = 3;
+    SecondTick(WallClock clock, std::function<void()> paint, std::function<void()> jumped);
 
     void start();
     void stop();
@@ -33,7 +37,14 @@ public:
     QTimer Timer2;         // single shot, re-armed by each wake-up
 
 private:
+    bool clock_jumped(std::time_t wall);
+
     WallClock clock;
     std::function<void()> paint;
+    std::function<void()> jumped;
     std::time_t painted_second = -1;
+    struct {
+        std::time_t wall = 0;
+        std::chrono::steady_clock::time_point steady;
+    } last_look;  // the wall clock and the steady clock when the clock was last read
 };

@@ -14,9 +14,10 @@
 #include <filesystem>
 #include <thread>
 
+#include "settings.h"
+
 namespace {
 
-constexpr mode_t kPrivateFolderMode = 0700;
 constexpr mode_t kPrivateFileMode = 0600;
 constexpr char kNamePrefix[] = "orbalis-";
 constexpr int kNameHexDigits = 24;  // 96 bits of the path's SHA-256
@@ -30,11 +31,8 @@ std::string errno_text(int e) { return std::strerror(e); }
 
 // A folder made private when it is missing; one that is there is left as it is (and checked).
 std::string made_private(const std::string& folder) {
-    std::error_code ec;
-    const std::filesystem::path parent = std::filesystem::path(folder).parent_path();
-    if (!parent.empty()) std::filesystem::create_directories(parent, ec);
-    if (::mkdir(folder.c_str(), kPrivateFolderMode) != 0 && errno != EEXIST) return folder + ": " + errno_text(errno);
-    return {};
+    const int e = make_private_folders(folder);
+    return e == 0 ? std::string() : folder + ": " + errno_text(e);
 }
 
 std::optional<uid_t> peer_uid(int fd) {
@@ -105,9 +103,7 @@ std::optional<std::string> guard_folder(const char* xdg_runtime_dir, const char*
     const std::string in_tmp = "/tmp/orbalis-" + std::to_string(uid);
     if (const std::string fault = made_private(in_tmp); !fault.empty()) why += (why.empty() ? "" : "; ") + fault;
     else if (usable(in_tmp)) return in_tmp;
-    const std::string cache = (xdg_cache_home != nullptr && xdg_cache_home[0] == '/')
-                                  ? std::string(xdg_cache_home)
-                                  : std::string(home != nullptr ? home : "") + "/.cache";
+    const std::string cache = xdg_folder(xdg_cache_home, home, ".cache");
     const std::string in_cache = cache + "/orbalis";
     if (cache[0] != '/') return std::nullopt;
     if (const std::string fault = made_private(in_cache); !fault.empty()) why += (why.empty() ? "" : "; ") + fault;

@@ -49,11 +49,11 @@ constexpr double kMinuteTolerance = 1e-6;  // an event at 7:05 computed as 7:04.
 // rule behind the memo's texts and the tooltip's clock times.
 int minutes_of_day(double offset, int hour, int minute, int second) {
     const double t = hour + minute / 60.0 + second / 3600.0 + offset;
-    if (!std::isfinite(t) || std::fabs(t) > 48) return kNoMinute;
+    if (!std::isfinite(t) || std::fabs(t) > kMostOffsetHours) return kNoMinute;
     return static_cast<int>(std::trunc(astro::floor_mod(t, 24.0) * 60 + kMinuteTolerance)) % (24 * 60);
 }
 
-enum class EventKind { kSunrise, kSunset, kTwilightBegin, kTwilightEnd, kMoonrise, kMoonset };
+using EventKind = astro::DayEvent;
 
 struct ComingEvent {
     const char* name;
@@ -61,10 +61,6 @@ struct ComingEvent {
     bool found;
     EventKind kind;
 };
-
-constexpr double kMostZoneHours = 48;
-
-bool usable_zone(double hours) { return std::isfinite(hours) && std::fabs(hours) <= kMostZoneHours; }
 
 // The place's clock now, to the second.
 struct LocalNow {
@@ -75,7 +71,7 @@ struct LocalNow {
 
 LocalNow local_now(const PlaceClock& c) {
     double zone = c.zone(c.utc);
-    if (!usable_zone(zone)) zone = 0;
+    if (!usable_zone_hours(zone)) zone = 0;
     const std::time_t t = c.utc + static_cast<std::time_t>(std::lround(zone * 3600));
     std::tm tm{};
     gmtime_r(&t, &tm);
@@ -85,25 +81,14 @@ LocalNow local_now(const PlaceClock& c) {
 // An event's offset from now on the place's clock: its offset in time, plus the change of
 // the zone's offset between now and then (a daylight-saving change in between).
 double clock_offset(double offset, bool found, const PlaceClock& c, double zone_now) {
-    constexpr double kMostOffsetHours = 48;
     if (!found || !std::isfinite(offset) || std::fabs(offset) > kMostOffsetHours) return offset;
     const double then = c.zone(c.utc + static_cast<std::time_t>(std::floor(offset * 3600)));
-    return usable_zone(then) ? offset + (then - zone_now) : offset;
+    return usable_zone_hours(then) ? offset + (then - zone_now) : offset;
 }
 
 }  // namespace
 
-std::string utc_offset_name(double hours) {
-    if (!usable_zone(hours)) return "UTC";
-    const long minutes = std::lround(hours * 60);
-    if (minutes == 0) return "UTC";
-    const long a = std::labs(minutes);
-    std::string out = std::string("UTC") + (minutes < 0 ? "-" : "+") + std::to_string(a / 60);
-    if (a % 60 != 0) out.append(":").append(two_digits(static_cast<int>(a % 60)));
-    return out;
-}
-
-PhasesAhead phases_ahead(const astro::NextPhases& next, double now_jd_ut, const ZoneRule& zone) {
+PhasesAhead phases_ahead(const astro::NextPhases& next, double now_jd_ut, const PlaceZone& zone) {
     PhasesAhead ahead{};
     for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) {
         const double jd = next.jd_ut[k];
@@ -116,7 +101,7 @@ PhasesAhead phases_ahead(const astro::NextPhases& next, double now_jd_ut, const 
 
 std::optional<LocalTime> local_time_of(double jd_ut, double tz_hours) {
     const std::optional<std::time_t> utc = astro::unix_time_of(jd_ut);
-    if (!utc || !usable_zone(tz_hours)) return std::nullopt;
+    if (!utc || !usable_zone_hours(tz_hours)) return std::nullopt;
     const std::time_t t = *utc + static_cast<std::time_t>(std::floor(tz_hours * 3600));
     std::tm tm{};
     if (gmtime_r(&t, &tm) == nullptr) return std::nullopt;
@@ -146,8 +131,9 @@ std::string absence_line(const ComingEvent& e, const astro::CalcContext& ctx, co
                          const PlaceClock& clock, bool twelve_hour) {
     const bool sun = e.kind == EventKind::kSunrise || e.kind == EventKind::kSunset;
     const bool rise = e.kind == EventKind::kSunrise || e.kind == EventKind::kMoonrise;
-    const bool no_rise = sun ? !ctx.sunrise_found : ctx.moonrise == astro::kNoMoonEvent;
-    const bool no_set = sun ? !ctx.sunset_found : ctx.moonset == astro::kNoMoonEvent;
+    using astro::DayEvent;
+    const bool no_rise = !astro::day_event(ctx, sun ? DayEvent::kSunrise : DayEvent::kMoonrise).found;
+    const bool no_set = !astro::day_event(ctx, sun ? DayEvent::kSunset : DayEvent::kMoonset).found;
     const char* body = sun ? "Sun" : "Moon";
     const char* rise_word = sun ? "sunrise" : "moonrise";
     const char* set_word = sun ? "sunset" : "moonset";
@@ -171,6 +157,13 @@ std::string absence_line(const ComingEvent& e, const astro::CalcContext& ctx, co
              : std::string("No ") + word + within;
 }
 
+// "two years", from the search's span.
+std::string eclipse_search_span() {
+    constexpr const char* kSmallNumbers[] = {"zero", "one", "two", "three", "four", "five"};
+    static_assert(astro::kEclipseSearchYears > 1 && astro::kEclipseSearchYears < 6);
+    return std::string(kSmallNumbers[astro::kEclipseSearchYears]) + " years";
+}
+
 std::string capitalised(std::string s) {
     if (!s.empty()) s[0] = static_cast<char>(s[0] - 'a' + 'A');
     return s;
@@ -179,7 +172,7 @@ std::string capitalised(std::string s) {
 // "Total lunar eclipse 2026-03-03 12:33, Moon up here".
 std::string lunar_line(const astro::LunarEclipse& e, const PlaceClock& clock, bool twelve_hour) {
     const std::optional<LocalTime> t = place_time_of(e.peak, clock);
-    if (e.kind == astro::EclipseKind::kNone || !t) return "No lunar eclipse within two years";
+    if (e.kind == astro::EclipseKind::kNone || !t) return "No lunar eclipse within " + eclipse_search_span();
     return capitalised(eclipse_kind_name(e.kind)) + " lunar eclipse " + date_of(*t) + " " +
            clock_time(t->hour, t->minute, twelve_hour) + (e.moon_up ? ", Moon up here" : ", Moon below the horizon here");
 }
@@ -188,7 +181,7 @@ std::string lunar_line(const astro::LunarEclipse& e, const PlaceClock& clock, bo
 std::string solar_line(const astro::SolarEclipse& e, const PlaceClock& clock, bool twelve_hour) {
     const std::optional<LocalTime> begin = place_time_of(e.begin, clock), peak = place_time_of(e.peak, clock),
                                    end = place_time_of(e.end, clock);
-    if (e.kind == astro::EclipseKind::kNone || !begin || !peak || !end) return "No solar eclipse seen here within two years";
+    if (e.kind == astro::EclipseKind::kNone || !begin || !peak || !end) return "No solar eclipse seen here within " + eclipse_search_span();
     // Only a total eclipse covers it all: a deep partial one is not rounded up to 100%.
     const long covered = e.kind == astro::EclipseKind::kTotal ? 100 : std::min(99L, std::lround(e.obscuration * 100));
     const std::string share = covered < 1 ? "under 1%" : std::to_string(covered) + "%";  // a graze
@@ -204,30 +197,20 @@ const char* eclipse_kind_name(astro::EclipseKind kind) {
     return kNames[static_cast<int>(kind)];
 }
 
-Outlook eclipses_ahead(const astro::CalcContext& ctx) {
-    return {std::nullopt, astro::next_lunar_eclipse(ctx), astro::next_solar_eclipse(ctx)};
-}
-
-bool eclipses_passed(const Outlook& o, double now_jd_ut) {
-    const bool lunar = o.lunar && o.lunar->kind != astro::EclipseKind::kNone && !(o.lunar->peak > now_jd_ut);
-    const bool solar = o.solar && o.solar->kind != astro::EclipseKind::kNone && !(o.solar->end > now_jd_ut);
-    return lunar || solar;
-}
-
 std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const PlaceClock& clock,
                         const PhasesAhead& phases, bool twelve_hour, const std::string& zone_note,
                         const Outlook& outlook) {
     const LocalNow here = local_now(clock);
     const LocalTime& now = here.t;
     const int second = here.second;
-    ComingEvent events[] = {
-        {"Sunrise", ctx.sunrise, ctx.sunrise_found, EventKind::kSunrise},
-        {"Sunset", ctx.sunset, ctx.sunset_found, EventKind::kSunset},
-        {"Twilight begins", ctx.twilight_begin, ctx.twilight_begin_found, EventKind::kTwilightBegin},
-        {"Twilight ends", ctx.twilight_end, ctx.twilight_end_found, EventKind::kTwilightEnd},
-        {"Moonrise", ctx.moonrise, ctx.moonrise != astro::kNoMoonEvent, EventKind::kMoonrise},
-        {"Moonset", ctx.moonset, ctx.moonset != astro::kNoMoonEvent, EventKind::kMoonset},
-    };
+    constexpr const char* kNames[astro::kDayEventCount] = {"Sunrise",       "Sunset",   "Twilight begins",
+                                                           "Twilight ends", "Moonrise", "Moonset"};
+    ComingEvent events[astro::kDayEventCount];
+    for (int i = 0; i < astro::kDayEventCount; ++i) {
+        const auto kind = static_cast<astro::DayEvent>(i);
+        const astro::EventTime e = astro::day_event(ctx, kind);
+        events[i] = {kNames[i], e.hours, e.found, kind};
+    }
     std::stable_sort(std::begin(events), std::end(events), [](const ComingEvent& a, const ComingEvent& b) {
         if (a.found != b.found) return a.found;
         return a.found && a.offset < b.offset;
@@ -286,21 +269,19 @@ DisplayTexts build_display_texts(const astro::CalcContext& ctx, const astro::CPl
                                  const PlaceClock& clock) {
     const LocalNow here = local_now(clock);
     const int hour = here.t.hour, minute = here.t.minute, second = here.second;
-    auto sun = [&](double d, bool found) {
-        return event_text(clock_offset(d, found, clock, here.zone), found, hour, minute, second);
+    const auto text = [&](astro::DayEvent kind) {
+        const astro::EventTime e = astro::day_event(ctx, kind);
+        return event_text(clock_offset(e.hours, e.found, clock, here.zone), e.found, hour, minute, second);
     };
-    auto moon = [&](double d) {
-        const bool found = d != astro::kNoMoonEvent;
-        return event_text(clock_offset(d, found, clock, here.zone), found, hour, minute, second);
-    };
+    using astro::DayEvent;
     return {age_text(planets.moon_age),
             illum_text(ctx.moon_phase_angle),
-            moon(ctx.moonrise),
-            moon(ctx.moonset),
-            sun(ctx.sunrise, ctx.sunrise_found),
-            sun(ctx.sunset, ctx.sunset_found),
-            sun(ctx.twilight_begin, ctx.twilight_begin_found),
-            sun(ctx.twilight_end, ctx.twilight_end_found)};
+            text(DayEvent::kMoonrise),
+            text(DayEvent::kMoonset),
+            text(DayEvent::kSunrise),
+            text(DayEvent::kSunset),
+            text(DayEvent::kTwilightBegin),
+            text(DayEvent::kTwilightEnd)};
 }
 
 std::vector<std::string> info_memo_lines(const DisplayTexts& t) {
@@ -316,80 +297,12 @@ std::vector<std::string> info_memo_lines(const DisplayTexts& t) {
             " SunRise:" + t.sunrise_text};
 }
 
-namespace {
-
-// An argument of the Exec key by the freedesktop.org Desktop Entry rules: quoted when it holds a
-// reserved character ('"', '`', '$' and '\\' escaped inside the quotes), '%' doubled, then
-// every backslash escaped again as the key's value is a string.
-std::string exec_argument(const std::string& arg) {
-    constexpr const char* kReserved = " \t\n\"'\\><~|&;$*?#()`";
-    std::string quoted = arg;
-    if (arg.empty() || arg.find_first_of(kReserved) != std::string::npos) {
-        quoted.assign(1, '"');
-        for (const char c : arg) {
-            if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
-            quoted += c;
-        }
-        quoted += '"';
+std::string spoken_text(const DisplayTexts& t) {
+    std::string out;
+    for (const std::string& line : info_memo_lines(t)) {
+        const auto first = line.find_first_not_of(' ');
+        if (first == std::string::npos) continue;
+        out += (out.empty() ? "" : "; ") + line.substr(first, line.find_last_not_of(' ') - first + 1);
     }
-    std::string value;
-    for (const char c : quoted) {
-        if (c == '%') value += "%%";
-        else if (c == '\\') value += "\\\\";
-        else value += c;
-    }
-    return value;
-}
-
-bool has_control_character(const std::string& s) {
-    constexpr unsigned char kFirstPrintable = 0x20, kDelete = 0x7f;
-    return std::any_of(s.begin(), s.end(), [](char c) {
-        const auto u = static_cast<unsigned char>(c);
-        return u < kFirstPrintable || u == kDelete;
-    });
-}
-
-// Well-formed UTF-8 (RFC 3629): no overlong forms, surrogates or values past U+10FFFF.
-bool is_utf8(const std::string& s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
-        if (extra < 0 || s.size() - i <= static_cast<std::size_t>(extra)) return false;
-        std::uint32_t cp = extra == 0 ? b : b & (0x3Fu >> extra);
-        for (int k = 1; k <= extra; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-            if ((c >> 6) != 0x2) return false;
-            cp = (cp << 6) | (c & 0x3Fu);
-        }
-        constexpr std::uint32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < kLeast[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return true;
-}
-
-}  // namespace
-
-std::optional<std::string> autostart_entry(const std::string& binary, const std::string& settings_file,
-                                           std::string& why) {
-    for (const std::string* path : {&binary, &settings_file}) {
-        const char* fault = has_control_character(*path) ? " holds a control character"
-                            : !is_utf8(*path)            ? " is not UTF-8"
-                                                         : nullptr;
-        if (fault != nullptr) {
-            why = "the path " + *path + fault;
-            return std::nullopt;
-        }
-    }
-    std::string exec = exec_argument(binary);
-    if (!settings_file.empty()) exec += " --settings " + exec_argument(settings_file);
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=Orbalis\n"
-           "Comment=Round desktop clock with the Moon's phase, sunrise, sunset and moonrise\n"
-           "Exec=" + exec + "\n"
-           "Icon=orbalis\n"
-           "Terminal=false\n"
-           "X-GNOME-Autostart-enabled=true\n";
+    return out;
 }

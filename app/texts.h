@@ -3,7 +3,6 @@
 #pragma once
 
 #include <ctime>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "context.h"
 #include "eclipses.h"
 #include "next_crossing.h"
+#include "place_zone.h"
 #include "planets.h"
 #include "settings.h"
 
@@ -41,16 +41,14 @@ std::string event_text(double offset, bool found, int hour, int minute, int seco
 // The ten lines of the information dialog's memo.
 std::vector<std::string> info_memo_lines(const DisplayTexts& t);
 
-// The place's clock: the instant now (the system clock, UTC) and the place's offset from
-// UT at any instant, hours (its standard offset, with daylight saving where it applies).
-using ZoneRule = std::function<double(std::time_t)>;
+// The place's clock: the instant now (the system clock, UTC) and the place's zone.
 struct PlaceClock {
     std::time_t utc;
-    ZoneRule zone;
+    PlaceZone zone;
 };
 
-// "UTC+9", "UTC-3:30", "UTC" for an offset in hours.
-std::string utc_offset_name(double hours);
+// What a screen reader says of the clock: the memo's lines that say something, joined.
+std::string spoken_text(const DisplayTexts& t);
 
 // A local date and time to the minute.
 struct LocalTime {
@@ -67,7 +65,7 @@ struct PhasesAhead {
     std::optional<LocalTime> when[astro::kPrincipalPhaseCount];
     double days[astro::kPrincipalPhaseCount];
 };
-PhasesAhead phases_ahead(const astro::NextPhases& next, double now_jd_ut, const ZoneRule& zone);
+PhasesAhead phases_ahead(const astro::NextPhases& next, double now_jd_ut, const PlaceZone& zone);
 
 // Beyond the coming day, where it was searched: the next rise and set of those the day
 // lacks, and the next eclipses.
@@ -76,11 +74,6 @@ struct Outlook {
     std::optional<astro::LunarEclipse> lunar;
     std::optional<astro::SolarEclipse> solar;
 };
-
-// The next eclipses from the context's moment.
-Outlook eclipses_ahead(const astro::CalcContext& ctx);
-// Whether the eclipses found are out of date at now_jd_ut: one of them has passed.
-bool eclipses_passed(const Outlook& o, double now_jd_ut);
 
 // The day at a glance, shown when the pointer rests on the clock: the date, the coming
 // events of the next 24 h in time order, the Moon's age and lit fraction, and the next
@@ -95,12 +88,6 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
 
 // "Total", "Partial", ... of an eclipse kind; "none" for kNone.
 const char* eclipse_kind_name(astro::EclipseKind kind);
-
-// The XDG autostart desktop entry that starts `binary` at login, on `settings_file` when
-// that is not empty. Nothing for a path with a control character or bytes that are not
-// UTF-8, which an entry cannot carry; `why` then says which.
-std::optional<std::string> autostart_entry(const std::string& binary, const std::string& settings_file,
-                                           std::string& why);
 
 // The memo's texts; each event at its own clock time on the place's clock (its offset at
 // the event's instant, so a daylight-saving change before it counts).

@@ -91,4 +91,16 @@ double compute_jd(CalcContext& ctx) {
     return ctx.jd;
 }
 
+EventTime day_event(const CalcContext& ctx, DayEvent e) {
+    switch (e) {
+        case DayEvent::kSunrise: return {ctx.sunrise, ctx.sunrise_found};
+        case DayEvent::kSunset: return {ctx.sunset, ctx.sunset_found};
+        case DayEvent::kTwilightBegin: return {ctx.twilight_begin, ctx.twilight_begin_found};
+        case DayEvent::kTwilightEnd: return {ctx.twilight_end, ctx.twilight_end_found};
+        case DayEvent::kMoonrise: return {ctx.moonrise, ctx.moonrise != kNoMoonEvent};
+        case DayEvent::kMoonset: return {ctx.moonset, ctx.moonset != kNoMoonEvent};
+    }
+    return {0, false};
+}
+
 }  // namespace astro

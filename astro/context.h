@@ -89,6 +89,16 @@ struct CalcContext {
     Vec3 sun_horizon_vector = {};
 };
 
+// The day's six events in the order the clock lists them, and each one's time with whether
+// the coming day has it.
+enum class DayEvent { kSunrise, kSunset, kTwilightBegin, kTwilightEnd, kMoonrise, kMoonset };
+inline constexpr int kDayEventCount = 6;
+struct EventTime {
+    double hours;  // after the moment of computation
+    bool found;
+};
+EventTime day_event(const CalcContext& ctx, DayEvent e);
+
 inline constexpr double kJ2000 = 2451545.0;
 inline constexpr double kDaysPerCentury = 36525.0;
 inline constexpr double kUnixEpochJd = 2440587.5;  // 1970 January 1, 0h UT

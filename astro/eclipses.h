@@ -6,7 +6,8 @@
 
 namespace astro {
 
-inline constexpr double kEclipseSearchDays = 2 * 365.25;
+inline constexpr int kEclipseSearchYears = 2;
+inline constexpr double kEclipseSearchDays = kEclipseSearchYears * 365.25;
 
 enum class EclipseKind { kNone, kPenumbral, kPartial, kAnnular, kTotal };
 

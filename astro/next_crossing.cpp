@@ -70,9 +70,10 @@ MissingEvents missing_events(const CalcContext& ctx) {
     const auto next = [&ctx, now](bool lacking, Luminary body, bool rising) {
         return lacking ? now + next_crossing_hours(ctx, body, rising) / 24 : NAN;
     };
-    return {next(!ctx.sunrise_found, Luminary::kSun, true), next(!ctx.sunset_found, Luminary::kSun, false),
-            next(ctx.moonrise == kNoMoonEvent, Luminary::kMoon, true),
-            next(ctx.moonset == kNoMoonEvent, Luminary::kMoon, false)};
+    const auto lacks = [&ctx](DayEvent e) { return !day_event(ctx, e).found; };
+    return {next(lacks(DayEvent::kSunrise), Luminary::kSun, true), next(lacks(DayEvent::kSunset), Luminary::kSun, false),
+            next(lacks(DayEvent::kMoonrise), Luminary::kMoon, true),
+            next(lacks(DayEvent::kMoonset), Luminary::kMoon, false)};
 }
 
 }  // namespace astro

@@ -9,12 +9,12 @@
 #include <ctime>
 #include <utility>
 
-#include "texts.h"
-#include "zone_rules.h"
+#include "place_zone.h"
 
 namespace {
 
-const char* const kZones[] = {"+12", "+11", "+10", "+9.5", "+09", "+08", "+07", "+06", "+5.5", "+05",
+// From the record's greatest offset down to its least (kMaxTimeZone, kMinTimeZone).
+const char* const kZones[] = {"+14", "+13", "+12", "+11", "+10", "+9.5", "+09", "+08", "+07", "+06", "+5.5", "+05",
                               "+4.5", "+04", "+3.5", "+03", "+02", "+01", " 00", "-01", "-02", "-03",
                               "-3.5", "-04", "-05", "-06", "-07", "-08", "-09", "-10", "-11", "-12"};
 constexpr int kHeightMaxLength = 6;
@@ -75,7 +75,7 @@ int EditSpin::typed_value() const {
 }
 
 TForm2::TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* parent,
-               std::optional<PlaceChoice> place)
+               std::optional<PlaceChoice> place, std::time_t now)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       GroupBox9(QStringLiteral("Position")),
       North(QStringLiteral("N")),
@@ -83,6 +83,7 @@ TForm2::TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* pa
       East(QStringLiteral("E")),
       West(QStringLiteral("W")),
       shown(settings),
+      now(now),
       chosen(std::move(place)) {
     Q_INIT_RESOURCE(icons);
     build();
@@ -189,13 +190,13 @@ void TForm2::list_places(const QString& typed) {
     PlaceList.complete(QRect(0, 0, width, PlaceSearch.height()));
 }
 
-// A place's standard offset now, from its zone's rules; read once per zone while the
+// A place's standard offset at the dialog's moment, from its zone's rules; read once per zone while the
 // dialog is open, as each keystroke lists up to a dozen places.
 double TForm2::standard_offset_of(const places::Place& p) {
     const std::string zone(p.zone);
     if (const auto known = zone_offsets.find(zone); known != zone_offsets.end()) return known->second;
     const std::optional<ZoneRules> rules = load_zone_rules(zone);
-    const double offset = rules ? standard_offset_hours(*rules, std::time(nullptr)) : shown.tz_hours;
+    const double offset = rules ? standard_offset_hours(*rules, now) : shown.tz_hours;
     zone_offsets.emplace(zone, offset);
     return offset;
 }

@@ -17,13 +17,14 @@
 #include <QSpinBox>
 #include <QStringList>
 #include <QStringListModel>
+#include <ctime>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "choices.h"
 #include "places.h"
-
 #include "settings.h"
 
 // A spin box that is the edit field and its spinner in one; the edit part is reachable.
@@ -42,20 +43,14 @@ protected:
     int valueFromText(const QString& text) const override;
 };
 
-// A place chosen by name: what it is called and its IANA time zone.
-struct PlaceChoice {
-    std::string name;  // "Zürich, Switzerland"
-    std::string zone;  // "Europe/Zurich"
-};
-
 class TForm2 : public QDialog {
     Q_OBJECT
 
 public:
     // `place`: the place chosen earlier, shown in the search field; nothing when the
-    // position was set by hand.
+    // position was set by hand. A place's zone is given by its standard offset at `now`.
     TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* parent = nullptr,
-           std::optional<PlaceChoice> place = std::nullopt);
+           std::optional<PlaceChoice> place = std::nullopt, std::time_t now = std::time(nullptr));
 
     // Shows the dialog modally on the screen of its parent; the edited record on OK,
     // nothing on Cancel.
@@ -123,6 +118,7 @@ private:
     double standard_offset_of(const places::Place& p);
 
     CInit shown;
+    std::time_t now;
     QString shown_zone_text, shown_height_text;
     QStringListModel place_labels;
     std::vector<places::Place> listed;

@@ -21,23 +21,8 @@ std::string_view text_at(std::uint32_t offset) { return std::string_view(kText +
 
 // One code point from UTF-8; a malformed byte reads as itself.
 char32_t next_code_point(std::string_view s, std::size_t& i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    const int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
-    if (extra <= 0 || s.size() - i <= static_cast<std::size_t>(extra)) {
-        ++i;
-        return b;
-    }
-    char32_t cp = b & (0x3Fu >> extra);
-    for (int k = 1; k <= extra; ++k) {
-        const auto c = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-        if ((c >> 6) != 0x2) {
-            ++i;
-            return b;
-        }
-        cp = (cp << 6) | (c & 0x3Fu);
-    }
-    i += static_cast<std::size_t>(extra) + 1;
-    return cp;
+    if (const std::optional<char32_t> cp = decode_code_point(s, i)) return *cp;
+    return static_cast<unsigned char>(s[i++]);
 }
 
 const char* folded(char32_t cp) {
@@ -87,6 +72,28 @@ std::string trimmed(std::string_view s) {
 }
 
 }  // namespace
+
+std::optional<char32_t> decode_code_point(std::string_view s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
+    if (extra < 0 || s.size() - i <= static_cast<std::size_t>(extra)) return std::nullopt;
+    char32_t cp = extra == 0 ? b : b & (0x3Fu >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        const auto c = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+        if ((c >> 6) != 0x2) return std::nullopt;
+        cp = (cp << 6) | (c & 0x3Fu);
+    }
+    constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};  // shorter forms are overlong
+    if (cp < kLeast[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    i += static_cast<std::size_t>(extra) + 1;
+    return cp;
+}
+
+bool is_utf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();)
+        if (!decode_code_point(s, i)) return false;
+    return true;
+}
 
 std::string search_key(std::string_view utf8) {
     std::string out;

@@ -23,6 +23,11 @@ struct Place {
     std::uint32_t population;
 };
 
+// One code point of well-formed UTF-8 (RFC 3629: no overlong forms, surrogates or values
+// past U+10FFFF) at s[i], i moved past it; nothing, i kept, for a malformed one.
+std::optional<char32_t> decode_code_point(std::string_view s, std::size_t& i);
+bool is_utf8(std::string_view s);
+
 // The text a name is matched by: lower case, Latin letters without their accents
 // ("Zürich" -> "zurich", "Straße" -> "strasse"), hyphens as spaces, apostrophes and dots
 // dropped, blanks collapsed.

@@ -63,6 +63,8 @@ Companion Companion::load(const std::string& path) {
     return c;
 }
 
+bool Companion::holds_value(const std::string& value) { return value.find_first_of("\n\r") == std::string::npos; }
+
 std::string Companion::get(const std::string& section, const std::string& key) const {
     for (const auto& [name, keys] : sections)
         if (name == section)
@@ -72,7 +74,7 @@ std::string Companion::get(const std::string& section, const std::string& key) c
 }
 
 void Companion::set(const std::string& section, const std::string& key, const std::string& value) {
-    if (!valid_name(section) || !valid_name(key) || value.find_first_of("\n\r") != std::string::npos) return;
+    if (!valid_name(section) || !valid_name(key) || !holds_value(value)) return;
     auto s = std::find_if(sections.begin(), sections.end(), [&](const auto& e) { return e.first == section; });
     if (s == sections.end()) s = sections.insert(sections.end(), {section, {}});
     for (auto& [k, v] : s->second)

@@ -22,12 +22,11 @@ public:
     SaveOutcome save(const std::string& path) const;
 
     std::string get(const std::string& section, const std::string& key) const;
+    // A section, key or value that would break the file's lines ("[", "]", "=" in a name, a
+    // line break anywhere) is refused: the old value stays.
     void set(const std::string& section, const std::string& key, const std::string& value);
+    static bool holds_value(const std::string& value);
     std::string text() const;
-
-    // [clock] dial: 12 or 24 hours, 12 unless the file says 24.
-    bool twenty_four_hour() const { return get("clock", "dial") == "24"; }
-    void set_twenty_four_hour(bool on) { set("clock", "dial", on ? "24" : "12"); }
 
 private:
     // Sections and keys in the order first met.

@@ -75,20 +75,6 @@ int create_temporary(const std::string& path, std::string& name) {
     return -1;
 }
 
-// The folder of the file and those above it, made when missing (the first save into the
-// configuration folder). Returns the errno of a failing step, 0 when the folder is there.
-int make_folders(const std::string& folder) {
-    struct stat st {};
-    if (::stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
-    if (errno != ENOENT) return errno;
-    const std::string parent = folder_of(folder);
-    if (parent != folder) {
-        if (const int e = make_folders(parent); e != 0) return e;
-    }
-    constexpr mode_t kFolderMode = 0700;
-    return ::mkdir(folder.c_str(), kFolderMode) == 0 || errno == EEXIST ? 0 : errno;
-}
-
 // Temporary files a killed save left behind (their names are unique, so none is ever
 // reused): removed once they are old enough that no save can still be writing them.
 void remove_stale_temporaries(const std::string& path) {
@@ -151,9 +137,27 @@ void sanitize_settings(CInit& s) {
 
 }  // namespace
 
+std::string xdg_folder(const char* variable, const char* home, const char* usual) {
+    if (variable != nullptr && variable[0] == '/') return variable;
+    return std::string(home != nullptr ? home : "") + "/" + usual;
+}
+
+// The folder of the file and those above it, made when missing (the first save into the
+// configuration folder). Returns the errno of a failing step, 0 when the folder is there.
+int make_private_folders(const std::string& folder) {
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    if (errno != ENOENT) return errno;
+    const std::string parent = folder_of(folder);
+    if (parent != folder) {
+        if (const int e = make_private_folders(parent); e != 0) return e;
+    }
+    constexpr mode_t kFolderMode = 0700;
+    return ::mkdir(folder.c_str(), kFolderMode) == 0 || errno == EEXIST ? 0 : errno;
+}
+
 std::string config_home(const char* xdg_config_home, const char* home) {
-    if (xdg_config_home != nullptr && xdg_config_home[0] == '/') return xdg_config_home;
-    return std::string(home != nullptr ? home : "") + "/.config";
+    return xdg_folder(xdg_config_home, home, ".config");
 }
 
 std::string default_settings_location(const char* xdg_config_home, const char* home, std::string& note) {
@@ -167,7 +171,7 @@ std::string default_settings_location(const char* xdg_config_home, const char* h
 }
 
 std::string usual_settings_path(const char* xdg_config_home, const char* home) {
-    return config_home(xdg_config_home, home) + "/orbalis/" + kSettingsFile;
+    return config_home(xdg_config_home, home) + "/" + kSettingsFolder + "/" + kSettingsFile;
 }
 
 void default_settings(CInit& s) {
@@ -220,7 +224,7 @@ std::string save_target(const std::string& path) {
 
 SaveOutcome can_save(const std::string& path) {
     const std::string target = save_target(path);
-    if (const int e = make_folders(folder_of(target)); e != 0) return failure("folder", e);
+    if (const int e = make_private_folders(folder_of(target)); e != 0) return failure("folder", e);
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return failure("rename", EISDIR);
     std::string tmp;
@@ -237,7 +241,7 @@ SaveOutcome can_save(const std::string& path) {
 // the mode the file had.
 SaveOutcome save_file(const std::string& link_or_path, const void* data, std::size_t size) {
     const std::string path = save_target(link_or_path);
-    if (const int e = make_folders(folder_of(path)); e != 0) return failure("folder", e);
+    if (const int e = make_private_folders(folder_of(path)); e != 0) return failure("folder", e);
     const mode_t mode = mode_to_keep(path);
     std::string tmp;
     const int fd = create_temporary(path, tmp);

@@ -41,6 +41,7 @@ static_assert(offsetof(CInit, height) == 36);
 static_assert(offsetof(CInit, tz_hours) == 44);
 
 inline constexpr const char* kSettingsFile = "orbalis.ini";
+inline constexpr const char* kSettingsFolder = "orbalis";  // in the configuration folder
 inline constexpr std::size_t kSettingsSize = sizeof(CInit);
 // The record's ranges, shared by the file's reader and the dialog. A latitude of 90 deg or
 // a longitude of 180 deg has no minutes.
@@ -52,9 +53,16 @@ inline constexpr double kMaxTimeZone = 14.0;
 inline constexpr double kMinHeight = -99999.0;
 inline constexpr double kMaxHeight = 999999.0;
 
-// The user's configuration folder: $XDG_CONFIG_HOME, or ~/.config when the variable is
-// unset or not an absolute path. Either environment value may be null.
+// An XDG base folder: the variable's value when it is an absolute path, else `usual` under
+// the home folder ("~/.cache"). Either environment value may be null.
+std::string xdg_folder(const char* variable, const char* home, const char* usual);
+
+// The user's configuration folder: $XDG_CONFIG_HOME, or ~/.config.
 std::string config_home(const char* xdg_config_home, const char* home);
+
+// Makes `folder` and the folders above it that are missing, each private to the user; 0,
+// or the errno of the step that failed (ENOTDIR where a file stands in the way).
+int make_private_folders(const std::string& folder);
 
 // The settings file in the configuration folder: orbalis/orbalis.ini under config_home().
 std::string usual_settings_path(const char* xdg_config_home, const char* home);

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "texts.h"
+#include "login_entry.h"
 
 namespace fs = std::filesystem;
 

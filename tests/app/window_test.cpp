@@ -98,8 +98,8 @@ struct PaintCounter : QObject {
 // where in the second a wake-up comes, in time order.
 TEST(SecondTick, OneWakeUpASecondPaintsEarlyInIt) {
     timespec now{1800000000, 0};
-    int paints = 0;
-    SecondTick tick([&now] { return now; }, [&paints] { ++paints; });
+    int paints = 0, jumps = 0;
+    SecondTick tick([&now] { return now; }, [&paints] { ++paints; }, [&jumps] { ++jumps; });
     const struct {
         std::time_t second;
         int ms;
@@ -123,6 +123,16 @@ TEST(SecondTick, OneWakeUpASecondPaintsEarlyInIt) {
         EXPECT_TRUE(tick.Timer2.isSingleShot());
         EXPECT_TRUE(tick.Timer2.isActive());
         EXPECT_EQ(tick.Timer2.interval(), r.next_ms);
+    }
+    EXPECT_EQ(jumps, 0);
+    // The wall clock set an hour on, then two hours back: each jump is followed in the
+    // wake-up that sees it, in place of the paint.
+    for (const std::time_t second : {1800003604, 1799996404}) {
+        now = {second, 120'000'000};
+        const int before = paints, jumps_before = jumps;
+        tick.Timer2Timer();
+        EXPECT_EQ(paints, before) << second;
+        EXPECT_EQ(jumps, jumps_before + 1) << second;
     }
     now = {1800000010, 50'000'000};
     tick.start();
@@ -224,7 +234,7 @@ TEST(Window, DialogOkStoresPositionAndRecomputes) {
         d.BitBtn1.click();
     });
     EXPECT_DOUBLE_EQ(form.settings->latitude, -35.5);
-    EXPECT_DOUBLE_EQ(form.ctx->latitude, -35.5);
+    EXPECT_DOUBLE_EQ(form.almanac.context().latitude, -35.5);
     EXPECT_NE(form.texts.sunrise_text, sunrise_before);
     // Written at once, with where the clock stands now.
     CInit on_disk{};
@@ -255,7 +265,7 @@ TEST(Window, DialogOkThatCannotSaveSaysSo) {
     EXPECT_TRUE(said.contains(QString::fromStdString(unwritable))) << said.toStdString();
     EXPECT_TRUE(said.contains("Not a directory")) << said.toStdString();
     EXPECT_DOUBLE_EQ(form.settings->latitude, 12.0);
-    EXPECT_DOUBLE_EQ(form.ctx->latitude, 12.0);
+    EXPECT_DOUBLE_EQ(form.almanac.context().latitude, 12.0);
 }
 
 // "12h" and "24h" are one exclusive choice, still drawn with check marks.
@@ -297,11 +307,11 @@ TEST(Window, MoonInTheSkyIsKept) {
         EXPECT_EQ(form.PopupMenu1.actions().indexOf(form.MoonInTheSky), form.PopupMenu1.actions().indexOf(form.Clock24h) + 1);
         form.MoonInTheSky->trigger();
     }
-    EXPECT_EQ(Companion::load(kCompanionFile).get("face", "moon"), "sky");
+    EXPECT_EQ(Choices(kSettingsFile).moon_in_the_sky(), true);
     TForm1 again(kSettingsFile);
     EXPECT_TRUE(again.MoonInTheSky->isChecked());
     again.MoonInTheSky->trigger();
-    EXPECT_EQ(Companion::load(kCompanionFile).get("face", "moon"), "picture");
+    EXPECT_EQ(Choices(kSettingsFile).moon_in_the_sky(), false);
 }
 
 // Settings that cannot be kept are said at the start, naming the file and the reason.
@@ -324,7 +334,7 @@ TEST(Window, DialogCancelChangesNothing) {
     save_settings(*form.settings, kSettingsFile);
     const auto bytes = file_bytes();
     const CInit before = *form.settings;
-    const double lat = form.ctx->latitude, sunrise = form.ctx->sunrise;
+    const double lat = form.almanac.context().latitude, sunrise = form.almanac.context().sunrise;
     const QImage face = form.face_bitmap.toImage();
     with_dialog(form, [](TForm2& d) {
         d.ComboBox1.setEditText("-3.5");
@@ -333,8 +343,8 @@ TEST(Window, DialogCancelChangesNothing) {
     });
     EXPECT_EQ(std::memcmp(&before, form.settings.get(), sizeof before), 0);
     EXPECT_EQ(file_bytes(), bytes);
-    EXPECT_EQ(form.ctx->latitude, lat);
-    EXPECT_EQ(form.ctx->sunrise, sunrise);
+    EXPECT_EQ(form.almanac.context().latitude, lat);
+    EXPECT_EQ(form.almanac.context().sunrise, sunrise);
     EXPECT_EQ(form.face_bitmap.toImage(), face);
 }
 
@@ -424,8 +434,8 @@ TEST(WindowTime, BerlinSummerInstantAndPhases) {
     form.Clock24hClick();
     for (int step = 0; step < 2; ++step) {
         const double jd_now = now.tv_sec / 86400.0 + kUnixEpochJd;
-        EXPECT_NEAR(astro::ut_julian_day(*form.ctx), jd_now, 1e-7);
-        const astro::NextPhases next = astro::next_principal_phases(jd_now, form.ctx->delta_t);
+        EXPECT_NEAR(astro::ut_julian_day(form.almanac.context()), jd_now, 1e-7);
+        const astro::NextPhases next = astro::next_principal_phases(jd_now, form.almanac.context().delta_t);
         const std::string tip = form.toolTip().toStdString();
         for (const int k : {astro::kNewMoon, astro::kFullMoon}) {
             const auto at = static_cast<std::time_t>((next.jd_ut[k] - kUnixEpochJd) * 86400.0);
@@ -495,12 +505,12 @@ TEST(WindowTime, EventsOnTheirOwnClockInManyZones) {
             double offset;
             bool found;
             const std::string& shown;
-        } events[] = {{form.ctx->sunrise, form.ctx->sunrise_found, form.texts.sunrise_text},
-                      {form.ctx->sunset, form.ctx->sunset_found, form.texts.sunset_text},
-                      {form.ctx->twilight_begin, form.ctx->twilight_begin_found, form.texts.twilight_begin_text},
-                      {form.ctx->twilight_end, form.ctx->twilight_end_found, form.texts.twilight_end_text},
-                      {form.ctx->moonrise, form.ctx->moonrise != astro::kNoMoonEvent, form.texts.moonrise_text},
-                      {form.ctx->moonset, form.ctx->moonset != astro::kNoMoonEvent, form.texts.moonset_text}};
+        } events[] = {{form.almanac.context().sunrise, form.almanac.context().sunrise_found, form.texts.sunrise_text},
+                      {form.almanac.context().sunset, form.almanac.context().sunset_found, form.texts.sunset_text},
+                      {form.almanac.context().twilight_begin, form.almanac.context().twilight_begin_found, form.texts.twilight_begin_text},
+                      {form.almanac.context().twilight_end, form.almanac.context().twilight_end_found, form.texts.twilight_end_text},
+                      {form.almanac.context().moonrise, form.almanac.context().moonrise != astro::kNoMoonEvent, form.texts.moonrise_text},
+                      {form.almanac.context().moonset, form.almanac.context().moonset != astro::kNoMoonEvent, form.texts.moonset_text}};
         for (const auto& e : events)
             EXPECT_EQ(e.shown, e.found ? clock_text(r.now + e.offset * 3600, fixed) : "--h--m") << e.offset;
         // The Moon is the true instant's, whatever the zone field holds.
@@ -511,7 +521,7 @@ TEST(WindowTime, EventsOnTheirOwnClockInManyZones) {
         gmtime_r(&r.now, &u);
         astro::start_at(at_utc, planets, {35, 135, 0},
                         {u.tm_year + 1900, u.tm_mon + 1, u.tm_mday, u.tm_hour, u.tm_min, u.tm_sec});
-        EXPECT_EQ(form.planets->moon_age, planets.moon_age);
+        EXPECT_EQ(form.almanac.planet_data().moon_age, planets.moon_age);
         const bool noted = form.toolTip().endsWith(QString::fromStdString("Times at " + utc_offset_name(r.place_tz)));
         EXPECT_EQ(noted, !r.computers) << form.toolTip().toStdString();
     }
@@ -552,14 +562,22 @@ TEST(WindowTime, PlaceChosenByNameKeepsItsOwnZone) {
                 d.BitBtn1.click();
             });
         }
-        EXPECT_NE(Companion::load(kCompanionFile).get("place", "zone"), "") << month;
+        EXPECT_NE(Choices(kSettingsFile).place_zone(), "") << month;
         EXPECT_EQ(double{form.settings->tz_hours}, -5.0);
         const std::string tip = form.toolTip().toStdString();
         EXPECT_NE(tip.find("Times at America/New_York"), std::string::npos) << tip;
-        // The command line's almanac for the same moment says the same.
-        EXPECT_EQ(tip, almanac_text(almanac_at(*form.settings, Companion::load(kCompanionFile), now.tv_sec)));
+        // orbalis --print for the same moment on the place's clock says the same.
+        char on_the_place_clock[32];
+        std::snprintf(on_the_place_clock, sizeof on_the_place_clock, "2027-%02d-15 %02d:00", month, 16 + offset);
+        std::FILE* out = std::tmpfile();
+        ASSERT_EQ(print_almanac(kSettingsFile, false, std::string(on_the_place_clock), out, stderr), 0);
+        std::rewind(out);
+        std::string printed;
+        for (int c; (c = std::fgetc(out)) != EOF;) printed += static_cast<char>(c);
+        std::fclose(out);
+        EXPECT_EQ(printed, tip + "\n");
         const double jd_now = now.tv_sec / 86400.0 + kUnixEpochJd;
-        const astro::NextPhases next = astro::next_principal_phases(jd_now, form.ctx->delta_t);
+        const astro::NextPhases next = astro::next_principal_phases(jd_now, form.almanac.context().delta_t);
         const auto at = static_cast<std::time_t>((next.jd_ut[astro::kFullMoon] - kUnixEpochJd) * 86400.0);
         ZoneScope new_york("America/New_York");
         EXPECT_NE(tip.find(local_minute(at)), std::string::npos) << month << "\n" << tip;
@@ -567,8 +585,8 @@ TEST(WindowTime, PlaceChosenByNameKeepsItsOwnZone) {
         localtime_r(&at, &there);
         EXPECT_EQ(there.tm_gmtoff, offset * 3600) << month;  // the phase falls in the season tested
     }
-    EXPECT_EQ(Companion::load(kCompanionFile).get("place", "zone"), "America/New_York");
-    EXPECT_EQ(Companion::load(kCompanionFile).get("place", "name"), "New York City, United States");
+    EXPECT_EQ(Choices(kSettingsFile).place_zone(), "America/New_York");
+    EXPECT_EQ(Choices(kSettingsFile).place()->name, "New York City, United States");
 }
 
 // A jump of the computer's clock (a resume, the time set by hand) is followed at the next
@@ -578,11 +596,11 @@ TEST(WindowTime, ClockJumpRerunsTheMinutePass) {
     write_place(-5, false);
     timespec now{utc(2027, 3, 1, 12, 0), 50'000'000};
     TForm1 form(kSettingsFile, [&now] { return now; });
-    const double moon_age = form.planets->moon_age;
+    const double moon_age = form.almanac.planet_data().moon_age;
     now.tv_sec += 86400;
     form.tick.Timer2Timer();
-    EXPECT_NEAR(astro::ut_julian_day(*form.ctx), now.tv_sec / 86400.0 + kUnixEpochJd, 1e-7);
-    EXPECT_NEAR(form.planets->moon_age - moon_age, 1.0, 0.01);
+    EXPECT_NEAR(astro::ut_julian_day(form.almanac.context()), now.tv_sec / 86400.0 + kUnixEpochJd, 1e-7);
+    EXPECT_NEAR(form.almanac.planet_data().moon_age - moon_age, 1.0, 0.01);
     EXPECT_EQ(form.day, 2);
 }
 

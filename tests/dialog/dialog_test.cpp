@@ -54,13 +54,16 @@ TEST(Dialog, CaptionControlsAndZones) {
     EXPECT_TRUE(d.Label1.font().bold());
     EXPECT_EQ(d.Label3.text(), "Timezone");
     EXPECT_EQ(d.GroupBox9.title(), "Position");
-    const QStringList zones = {"+12", "+11", "+10", "+9.5", "+09", "+08", "+07", "+06", "+5.5", "+05",
+    // From the record's greatest offset to its least.
+    const QStringList zones = {"+14", "+13", "+12", "+11", "+10", "+9.5", "+09", "+08", "+07", "+06", "+5.5", "+05",
                                "+4.5", "+04", "+3.5", "+03", "+02", "+01", " 00", "-01", "-02", "-03",
                                "-3.5", "-04", "-05", "-06", "-07", "-08", "-09", "-10", "-11", "-12"};
-    ASSERT_EQ(d.ComboBox1.count(), 30);
-    for (int i = 0; i < 30; ++i) EXPECT_EQ(d.ComboBox1.itemText(i), zones[i]);
+    ASSERT_EQ(d.ComboBox1.count(), zones.size());
+    for (int i = 0; i < zones.size(); ++i) EXPECT_EQ(d.ComboBox1.itemText(i), zones[i]);
+    EXPECT_EQ(d.ComboBox1.itemText(0).toDouble(), kMaxTimeZone);
+    EXPECT_EQ(d.ComboBox1.itemText(d.ComboBox1.count() - 1).toDouble(), kMinTimeZone);
     // A stored zone that is an item makes that item current; another is shown as typed.
-    EXPECT_EQ(d.ComboBox1.currentIndex(), 4);
+    EXPECT_EQ(d.ComboBox1.currentIndex(), 6);
     EXPECT_EQ(d.ComboBox1.currentText(), "+09");
     EXPECT_EQ(TForm2(record(5.75), kMemo).ComboBox1.currentText(), "+5.75");
     EXPECT_EQ(d.Lat->maxLength(), 2);
@@ -104,7 +107,7 @@ TEST(Dialog, OkHandsBackTheEditedRecord) {
     EXPECT_EQ(e.height, 1234.0);
     EXPECT_EQ(e.left, 321);
     EXPECT_EQ(e.top, 123);
-    d.ComboBox1.setCurrentIndex(8);  // "+5.5" chosen from the list
+    d.ComboBox1.setCurrentIndex(10);  // "+5.5" chosen from the list
     EXPECT_EQ(d.edited().tz_hours, 5.5);
     for (const auto& [typed, zone] : {std::pair{"+14", 14.0}, {"-12", -12.0}, {"+12.75", 12.75}}) {
         d.ComboBox1.setEditText(typed);
@@ -288,6 +291,15 @@ TEST(Dialog, PlaceByName) {
     sd.d.choose_place(places::find_places("Buenos Aires", 1).at(0));
     e = sd.d.edited();
     EXPECT_EQ(std::tuple(e.south, e.west, e.lat_deg, e.lon_deg, double{e.tz_hours}), std::tuple(1, 1, 34, 58, -3.0));
+    // A place's zone is its standard offset at the dialog's moment, summer or winter; Dublin's
+    // is the winter's, which tzdata calls its daylight-saving time.
+    for (const std::time_t now : {1815825600, 1800014400}) {  // 2027-07-15 and 2027-01-15, 12:00 UTC
+        TForm2 at(record(9.0), kMemo, nullptr, std::nullopt, now);
+        for (const auto& [name, zone] : {std::pair{"Berlin", 1.0}, {"Dublin", 0.0}, {"New York", -5.0}, {"Sydney", 10.0}}) {
+            at.choose_place(places::find_places(name, 1).at(0));
+            EXPECT_EQ(at.edited().tz_hours, zone) << name << " " << now;
+        }
+    }
     sd.d.UpDown2.setValue(40);  // by hand
     EXPECT_FALSE(sd.d.chosen_place().has_value());
     EXPECT_TRUE(sd.d.PlaceSearch.text().isEmpty());

@@ -86,7 +86,7 @@ void run(const Moment& m) {
     local.tm_min = m.minute;
     local.tm_sec = m.second;
     const std::time_t utc = timegm(&local) - static_cast<std::time_t>(std::lround(m.tz * 3600));
-    const DisplayTexts t = build_display_texts(ctx, planets, {utc, [tz = m.tz](std::time_t) { return tz; }});
+    const DisplayTexts t = build_display_texts(ctx, planets, {utc, PlaceZone(m.tz)});
     text(out, "age_text", t.age_text);
     text(out, "illum_text", t.illum_text);
     text(out, "moonrise_text", t.moonrise_text);

@@ -1,12 +1,10 @@
-// The computer's time zone: its name, the place tzdata gives for it, its standard offset
-// and daylight-saving shift, and noticing when it changes. Standard library and POSIX only.
+// The computer's time zone: its IANA name, the place tzdata gives for it, its offset at an
+// instant, and noticing when it changes. Standard library and POSIX only.
 #pragma once
 
 #include <ctime>
 #include <optional>
 #include <string>
-
-#include "settings.h"
 
 inline constexpr const char* kZoneInfoDir = "/usr/share/zoneinfo";
 
@@ -15,6 +13,10 @@ inline constexpr const char* kZoneInfoDir = "/usr/share/zoneinfo";
 // where none can be named (TZ holds a rule such as "CET-1CEST", or nothing is set).
 std::string computer_zone_name();
 
+// The computer's offset from UTC at the instant t, seconds east (0 where the C library
+// cannot say).
+long computer_offset_seconds(std::time_t t);
+
 // The place tzdata's zone1970.tab (or zone.tab) gives for a zone, degrees north and east;
 // links ("US/Eastern") are followed to their zone. Nothing for UTC, Etc/... or an unknown name.
 struct ZonePlace {
@@ -22,15 +24,9 @@ struct ZonePlace {
 };
 std::optional<ZonePlace> zone_place(const std::string& zone_name, const std::string& zoneinfo_dir = kZoneInfoDir);
 
-// The process's zone at the moment t: its standard offset (the smaller of its offsets on
-// January 1 and July 1 of that year) and its daylight-saving shift over it, in hours.
-double standard_offset_hours(std::time_t t);
-double dst_shift_hours(std::time_t t);
-
-// The settings of a first start on this computer: the defaults, with the place and the
-// standard offset of the named zone where tzdata knows its place.
-void first_start_settings(CInit& s, const std::string& zone_name, double standard_offset,
-                          const std::string& zoneinfo_dir = kZoneInfoDir);
+// The zone a link in the zone folder names ("US/Eastern" -> "America/New_York"); empty for
+// a name that is no link, or leads out of the folder.
+std::string canonical_zone_name(const std::string& zone_name, const std::string& zoneinfo_dir = kZoneInfoDir);
 
 // Makes the C library read the computer's zone again when it changed since the last call
 // (a trip: /etc/localtime re-pointed, or the file TZ names replaced, or TZ itself changed).

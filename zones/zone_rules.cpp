@@ -223,16 +223,3 @@ ZoneRules::Type zone_type_at(const ZoneRules& z, std::time_t t) {
     }
     return z.types[z.type_after[static_cast<std::size_t>(after - z.transitions.begin()) - 1]];
 }
-
-double standard_offset_hours(const ZoneRules& z, std::time_t t) {
-    const ZoneRules::Type now = zone_type_at(z, t);
-    if (!now.dst) return now.utc_offset_s / 3600.0;
-    if (z.footer && !z.transitions.empty() && t >= z.transitions.back()) return z.footer->std_offset_s / 3600.0;
-    auto after = std::upper_bound(z.transitions.begin(), z.transitions.end(), std::int64_t{t});
-    while (after != z.transitions.begin()) {
-        --after;
-        const ZoneRules::Type& ty = z.types[z.type_after[static_cast<std::size_t>(after - z.transitions.begin())]];
-        if (!ty.dst) return ty.utc_offset_s / 3600.0;
-    }
-    return now.utc_offset_s / 3600.0;
-}

@@ -50,15 +50,30 @@ TEST(ZoneRules, OffsetsMatchTheCLibrary) {
     }
 }
 
-TEST(ZoneRules, StandardOffsetAndUnusableNames) {
-    const std::optional<ZoneRules> ny = load_zone_rules("America/New_York");
-    ASSERT_TRUE(ny.has_value());
-    constexpr std::time_t kJuly2027 = 1815868800, kJanuary2027 = 1800000000, kJuly2050 = 2541024000;
-    EXPECT_EQ(utc_offset_hours(*ny, kJuly2027), -4.0);
-    EXPECT_EQ(utc_offset_hours(*ny, kJanuary2027), -5.0);
-    EXPECT_EQ(standard_offset_hours(*ny, kJuly2027), -5.0);
-    EXPECT_EQ(standard_offset_hours(*ny, kJuly2050), -5.0);
-    EXPECT_EQ(standard_offset_hours(*load_zone_rules("Australia/Adelaide"), kJanuary2027), 9.5);
+namespace {
+
+// A version 1 TZif file with one transition at t = 1000 to the type `index`, and one type of
+// +1 h.
+std::string one_transition_tzif(unsigned char index) {
+    std::string b = "TZif";
+    b.append(16, '\0');
+    for (const unsigned count : {0u, 0u, 0u, 1u, 1u, 4u})  // isut, isstd, leap, time, type, char
+        for (const int shift : {24, 16, 8, 0}) b += static_cast<char>((count >> shift) & 0xFF);
+    b.append({'\0', '\0', '\x03', '\xe8'});                     // the transition, 1000 s
+    b += static_cast<char>(index);                              // the type after it
+    b.append({'\0', '\0', '\x0e', '\x10', '\0', '\0'});          // +3600 s, standard, name at 0
+    b.append("CET", 4);
+    return b;
+}
+
+}  // namespace
+
+TEST(ZoneRules, CraftedAndUnusableFiles) {
+    const std::optional<ZoneRules> good = parse_tzif(one_transition_tzif(0));
+    ASSERT_TRUE(good.has_value());
+    EXPECT_EQ(zone_type_at(*good, 1000).utc_offset_s, 3600);
+    // A type index equal to the count of types names none.
+    EXPECT_FALSE(parse_tzif(one_transition_tzif(1)).has_value());
     for (const char* bad : {"", "../../etc/passwd", "/etc/localtime", "Europe/../../etc/shadow", "Europe//Berlin",
                             "Europe/Berlin\n", "Nowhere/Atlantis", "zone.tab", "Europe"})
         EXPECT_FALSE(load_zone_rules(bad).has_value()) << bad;

@@ -1,13 +1,10 @@
-#include "local_zone.h"
-
-#include "places.h"
+#include "computer_zone.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -61,12 +58,12 @@ std::optional<ZonePlace> place_in_table(const std::string& table, const std::str
     return std::nullopt;
 }
 
-long offset_seconds_at(std::time_t t) {
+}  // namespace
+
+long computer_offset_seconds(std::time_t t) {
     std::tm local{};
     return localtime_r(&t, &local) != nullptr ? local.tm_gmtoff : 0;
 }
-
-}  // namespace
 
 std::string computer_zone_name() {
     if (const char* tz = std::getenv("TZ"); tz != nullptr) {
@@ -93,84 +90,25 @@ std::optional<ZonePlace> zone_place(const std::string& zone_name, const std::str
     for (const char* table : {"/zone1970.tab", "/zone.tab"})
         if (auto p = place_in_table(zoneinfo_dir + table, zone_name)) return p;
     // A link ("US/Eastern", "Asia/Calcutta") names the zone it points to.
-    char resolved[PATH_MAX];
-    const std::string path = zoneinfo_dir + "/" + zone_name;
-    if (::realpath(path.c_str(), resolved) == nullptr) return std::nullopt;
-    const std::string canonical = name_after_zoneinfo(resolved);
-    if (canonical.empty() || canonical == zone_name) return std::nullopt;
+    const std::string canonical = canonical_zone_name(zone_name, zoneinfo_dir);
+    if (canonical.empty()) return std::nullopt;
     for (const char* table : {"/zone1970.tab", "/zone.tab"})
         if (auto p = place_in_table(zoneinfo_dir + table, canonical)) return p;
     return std::nullopt;
 }
 
-// The zone's standard offset is the smaller of its offsets at the two solstice months:
-// the C library's DST flag cannot be trusted for it (Europe/Dublin flags winter, with a
-// negative shift), nor a zone's "timezone" value where its rules changed.
-double standard_offset_hours(std::time_t t) {
-    std::tm local{};
-    if (localtime_r(&t, &local) == nullptr) return 0.0;
-    const auto offset_on = [&local](int month) {
-        std::tm noon{};
-        noon.tm_year = local.tm_year;
-        noon.tm_mon = month;
-        noon.tm_mday = 1;
-        noon.tm_hour = 12;
-        return offset_seconds_at(timegm(&noon));
-    };
-    constexpr int kJanuary = 0, kJuly = 6;
-    return static_cast<double>(std::min(offset_on(kJanuary), offset_on(kJuly))) / 3600.0;
-}
-
-double dst_shift_hours(std::time_t t) {
-    return static_cast<double>(offset_seconds_at(t)) / 3600.0 - standard_offset_hours(t);
-}
-
-// The largest place of the zone in the compiled-in list; a link ("US/Eastern") is
-// followed to the zone it names.
-namespace {
-
-std::optional<places::Place> principal_place_of(const std::string& zone_name, const std::string& zoneinfo_dir) {
-    if (zone_name.empty() || zone_name.find("..") != std::string::npos) return std::nullopt;
-    if (auto p = places::principal_place(zone_name)) return p;
+std::string canonical_zone_name(const std::string& zone_name, const std::string& zoneinfo_dir) {
+    if (zone_name.empty() || zone_name.find("..") != std::string::npos) return {};
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path target = fs::canonical(fs::path(zoneinfo_dir) / zone_name, ec);
+    if (ec) return {};
     const fs::path root = fs::canonical(zoneinfo_dir, ec);
-    if (ec) return std::nullopt;
+    if (ec) return {};
     const fs::path relative = target.lexically_relative(root);
-    if (relative.empty() || *relative.begin() == "..") return std::nullopt;
-    return places::principal_place(relative.string());
-}
-
-}  // namespace
-
-void first_start_settings(CInit& s, const std::string& zone_name, double standard_offset,
-                          const std::string& zoneinfo_dir) {
-    default_settings(s);
-    std::optional<ZonePlace> place;
-    if (const std::optional<places::Place> p = principal_place_of(zone_name, zoneinfo_dir)) {
-        place = ZonePlace{p->latitude, p->longitude};
-        if (p->height_m) s.height = *p->height_m;
-    } else {
-        place = zone_place(zone_name, zoneinfo_dir);
-    }
-    if (!place || !std::isfinite(standard_offset) || standard_offset < kMinTimeZone || standard_offset > kMaxTimeZone) {
-        s.height = 0.0;
-        return;
-    }
-    // Whole minutes of arc, as the record keeps them.
-    const auto to_fields = [](double deg, std::int16_t& d, std::int16_t& m) {
-        const long minutes = std::lround(std::fabs(deg) * 60);
-        d = static_cast<std::int16_t>(minutes / 60);
-        m = static_cast<std::int16_t>(minutes % 60);
-    };
-    s.south = place->latitude < 0;
-    s.west = place->longitude < 0;
-    to_fields(place->latitude, s.lat_deg, s.lat_min);
-    to_fields(place->longitude, s.lon_deg, s.lon_min);
-    drop_minutes_at_the_limits(s);
-    s.tz_hours = standard_offset;
-    derive_angles(s);
+    if (relative.empty() || *relative.begin() == "..") return {};
+    const std::string name = relative.string();
+    return name == zone_name ? std::string() : name;
 }
 
 // The zone file's identity (what the link points to, the file's inode and time) and TZ:

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "local_zone.h"
+#include "computer_zone.h"
 
 struct ZoneRules {
     struct Type {
@@ -36,9 +36,6 @@ struct ZoneRules {
 std::optional<ZoneRules> load_zone_rules(const std::string& name, const std::string& zoneinfo_dir = kZoneInfoDir);
 std::optional<ZoneRules> parse_tzif(const std::string& bytes);
 
-// The zone's offset from UTC at the instant t, and whether it is daylight-saving time.
+// The zone's offset from UTC at the instant t (from the second of a transition on, the new
+// one), and whether tzdata flags it as daylight-saving time.
 ZoneRules::Type zone_type_at(const ZoneRules& z, std::time_t t);
-inline double utc_offset_hours(const ZoneRules& z, std::time_t t) { return zone_type_at(z, t).utc_offset_s / 3600.0; }
-// The zone's standard offset at t: the offset of the last type in force that was not
-// daylight-saving time (the one at t when it is standard time).
-double standard_offset_hours(const ZoneRules& z, std::time_t t);

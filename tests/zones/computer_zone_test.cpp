@@ -1,0 +1,65 @@
+// The computer's zone: its name, and the place and zone of a first start.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <utility>
+
+#include "first_start.h"
+
+// A first start takes the place tzdata gives for the computer's zone and its standard
+// offset; a zone without a place keeps the defaults (35 N, 135 E, +9).
+TEST(FirstStart, PlaceAndZoneFromTheComputersZone) {
+    const struct {
+        const char* zone;
+        double offset;
+        int lat_deg, lat_min, lon_deg, lon_min;
+        bool south, west;
+        double tz, height;
+    } rows[] = {
+        // The largest place of the zone in the gazetteer, with its elevation...
+        {"Europe/Berlin", 1, 52, 31, 13, 25, false, false, 1, 74},           // 52.52437, 13.41053
+        {"America/St_Johns", -3.5, 47, 34, 52, 43, false, true, -3.5, 35},  // 47.56494, -52.70931 (its DEM)
+        {"US/Eastern", -5, 40, 43, 74, 0, false, true, -5, 10},  // a link, to America/New_York
+        // ...else tzdata's place for it (zone1970.tab), at 0 m.
+        {"Australia/Lord_Howe", 10.5, 31, 33, 159, 5, true, false, 10.5, 0},
+        {"Pacific/Kiritimati", 14, 1, 52, 157, 20, false, true, 14, 0},  // the record's greatest offset
+        {"UTC", 0, 35, 0, 135, 0, false, false, 9, 0},
+        {"Etc/GMT-3", 3, 35, 0, 135, 0, false, false, 9, 0},
+        {"", 0, 35, 0, 135, 0, false, false, 9, 0},
+        {"../../etc/passwd", 0, 35, 0, 135, 0, false, false, 9, 0},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.zone);
+        CInit s{};
+        first_start_settings(s, r.zone, r.offset);
+        EXPECT_EQ(s.lat_deg, r.lat_deg);
+        EXPECT_EQ(s.lat_min, r.lat_min);
+        EXPECT_EQ(s.lon_deg, r.lon_deg);
+        EXPECT_EQ(s.lon_min, r.lon_min);
+        EXPECT_EQ(s.south != 0, r.south);
+        EXPECT_EQ(s.west != 0, r.west);
+        EXPECT_EQ(double{s.tz_hours}, r.tz);
+        EXPECT_EQ(double{s.height}, r.height);
+        // What the engine is given: the signed angles of the fields.
+        EXPECT_DOUBLE_EQ(double{s.latitude}, (r.south ? -1 : 1) * (r.lat_deg + r.lat_min / 60.0));
+        EXPECT_DOUBLE_EQ(double{s.longitude}, (r.west ? -1 : 1) * (r.lon_deg + r.lon_min / 60.0));
+    }
+}
+
+TEST(FirstStart, ZoneNameFromTz) {
+    const char* old = std::getenv("TZ");
+    const std::string saved = old ? old : "";
+    for (const auto& [tz, name] : {std::pair{"Europe/Berlin", "Europe/Berlin"}, {":Asia/Tokyo", "Asia/Tokyo"},
+                                   {"/usr/share/zoneinfo/America/New_York", "America/New_York"},
+                                   {"CET-1CEST,M3.5.0,M10.5.0/3", ""}}) {
+        setenv("TZ", tz, 1);
+        EXPECT_EQ(computer_zone_name(), name) << tz;
+    }
+    if (old) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
+    tzset();
+}
