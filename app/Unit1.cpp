@@ -460,18 +460,20 @@ SlowLayerInput TForm1::slow_layer_input() const {
     in.minute = minute;
     in.twelve_hour = twelve_hour();
     const astro::CalcContext& ctx = almanac.context();
-    in.moonrise = ctx.moonrise;
-    in.moonset = ctx.moonset;
+    using astro::DayEvent;
+    const auto event = [&ctx](DayEvent e, double& hours, bool& found) {
+        const astro::EventTime t = astro::day_event(ctx, e);
+        hours = t.hours;
+        found = t.found;
+    };
+    event(DayEvent::kMoonrise, in.moonrise, in.moonrise_found);
+    event(DayEvent::kMoonset, in.moonset, in.moonset_found);
+    event(DayEvent::kSunrise, in.sunrise, in.sunrise_found);
+    event(DayEvent::kSunset, in.sunset, in.sunset_found);
+    event(DayEvent::kTwilightBegin, in.twilight_begin, in.twilight_begin_found);
+    event(DayEvent::kTwilightEnd, in.twilight_end, in.twilight_end_found);
     in.moon_up_flag = ctx.moon_up_flag;
     in.moon_phase_angle = ctx.moon_phase_angle;
-    in.sunrise = ctx.sunrise;
-    in.sunset = ctx.sunset;
-    in.twilight_begin = ctx.twilight_begin;
-    in.twilight_end = ctx.twilight_end;
-    in.sunrise_found = ctx.sunrise_found;
-    in.sunset_found = ctx.sunset_found;
-    in.twilight_begin_found = ctx.twilight_begin_found;
-    in.twilight_end_found = ctx.twilight_end_found;
     in.sun_altitude_sine = ctx.sun_horizon_vector[2];
     in.southern_view = settings->latitude < 0;  // the S flag with a latitude other than 0
     if (MoonInTheSky->isChecked()) in.moon_limb_from_zenith = astro::bright_limb_from_zenith(ctx);

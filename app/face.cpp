@@ -106,9 +106,8 @@ void draw_stretch(QPainter& p, const QRect& r, int cx, int cy, double radius, do
 void draw_moon_up(QPainter& p, const DialGeometry& dial, const SlowLayerInput& in, double now_deg) {
     const double R = dial.disc_radius;
     set_pen_brush(p, kYellow, kYellow);
-    const bool rise = in.moonrise != astro::kNoMoonEvent, set = in.moonset != astro::kNoMoonEvent;
     draw_stretch(p, disc_box(dial.centre_x, dial.centre_y, R), dial.centre_x, dial.centre_y, R, now_deg,
-                 stretch(rise, in.moonrise, set, in.moonset, in.moon_up_flag > 0));
+                 stretch(in.moonrise_found, in.moonrise, in.moonset_found, in.moonset, in.moon_up_flag > 0));
 }
 
 void draw_day_and_twilight(QPainter& p, const DialGeometry& dial, const SlowLayerInput& in, double now_deg) {
@@ -219,22 +218,52 @@ std::pair<QPoint, QPoint> hand_ends(int cx, int cy, double length, double angle_
             QPoint(static_cast<int>(cx + length * sa), static_cast<int>(cy - length * ca))};
 }
 
-void draw_hand(QPainter& p, int cx, int cy, double length, double angle_deg, int shadow,
-               const QPen& shadow_pen, const QPen& pen) {
-    const auto [tail, tip] = hand_ends(cx, cy, length, angle_deg);
-    const QPoint s(shadow, shadow);
-    p.setPen(shadow_pen);
+// One hand as drawn: its length, angle (clockwise from 12), shadow offset and pens.
+struct Hand {
+    double length;
+    double angle_deg;
+    int shadow;  // px right and down
+    const QPen& shadow_pen;
+    const QPen& pen;
+};
+
+void draw_hand(QPainter& p, int cx, int cy, const Hand& h) {
+    const auto [tail, tip] = hand_ends(cx, cy, h.length, h.angle_deg);
+    const QPoint s(h.shadow, h.shadow);
+    p.setPen(h.shadow_pen);
     p.drawLine(tail + s, tip + s);
-    p.setPen(pen);
+    p.setPen(h.pen);
     p.drawLine(tail, tip);
 }
 
 // The pixels a hand and its shadow can touch: their line's box, widened by the pen.
-QRect hand_box(int cx, int cy, double length, double angle_deg, int shadow, const QPen& pen) {
-    const auto [tail, tip] = hand_ends(cx, cy, length, angle_deg);
-    const int reach = pen.width() / 2 + 2;  // the round cap, and a pixel for rounding at any scale
-    return QRect(tail, tip).normalized().united(QRect(tail, tip).normalized().translated(shadow, shadow))
+QRect hand_box(int cx, int cy, const Hand& h) {
+    const auto [tail, tip] = hand_ends(cx, cy, h.length, h.angle_deg);
+    const int reach = h.pen.width() / 2 + 2;  // the round cap, and a pixel for rounding at any scale
+    return QRect(tail, tip).normalized().united(QRect(tail, tip).normalized().translated(h.shadow, h.shadow))
         .adjusted(-reach, -reach, reach, reach);
+}
+
+// The hour and minute hands in the order they are drawn: on the 12-hour dial a grey
+// 24-hour hand under the red 12-hour one, and the minute hand; on the 24-hour dial one hand.
+template <class Visit>
+void each_hour_and_minute_hand(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools,
+                               const Visit& visit) {
+    const double R = dial.disc_radius, hours = in.hour + in.minute / 60.0;
+    if (in.twelve_hour) visit(Hand{0.55 * R, 15 * hours, 2, tools.hour_shadow, tools.hour_grey});
+    visit(Hand{0.55 * R, (in.twelve_hour ? 30 : 15) * hours, 2, tools.hour_shadow, tools.hour_red});
+    if (in.twelve_hour) visit(Hand{0.75 * R, 6.0 * in.minute, 1, tools.minute_shadow, tools.minute_red});
+}
+
+Hand second_hand(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools) {
+    return {0.95 * dial.disc_radius, 6.0 * in.second, 1, tools.second_shadow, tools.second_red};
+}
+
+constexpr int kHubRadius = 2;  // px, the outer ring of the hub
+
+// The top of the date (line 0) or time (line 1), px.
+int text_line_top(const DialGeometry& dial, const FastLayerTools& tools, int line) {
+    return static_cast<int>(dial.centre_y + 0.1 * dial.disc_radius) + line * tools.text_height;
 }
 
 ClockText three_fields(int a, int b, int c, char separator) {
@@ -325,25 +354,21 @@ namespace {
 constexpr int kTextMargin = 2;  // px above and below a line of the date or time
 
 QRect text_line_box(const DialGeometry& dial, const FastLayerTools& tools, int line) {
-    const int top = static_cast<int>(dial.centre_y + 0.1 * dial.disc_radius) + line * tools.text_height;
-    return QRect(0, top - kTextMargin, 2 * dial.centre_x, tools.text_height + 2 * kTextMargin);
+    return QRect(0, text_line_top(dial, tools, line) - kTextMargin, 2 * dial.centre_x,
+                 tools.text_height + 2 * kTextMargin);
 }
 
 QRegion hour_and_minute_hands(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools) {
-    const int cx = dial.centre_x, cy = dial.centre_y;
-    const double R = dial.disc_radius, hours = in.hour + in.minute / 60.0;
-    QRegion r = hand_box(cx, cy, 0.55 * R, (in.twelve_hour ? 30 : 15) * hours, 2, tools.hour_red);
-    if (in.twelve_hour) {
-        r += hand_box(cx, cy, 0.55 * R, 15 * hours, 2, tools.hour_grey);
-        r += hand_box(cx, cy, 0.75 * R, 6.0 * in.minute, 1, tools.minute_red);
-    }
+    QRegion r;
+    each_hour_and_minute_hand(dial, in, tools, [&](const Hand& h) { r += hand_box(dial.centre_x, dial.centre_y, h); });
     return r;
 }
 
 QRegion second_hand_and_hub(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools) {
     const int cx = dial.centre_x, cy = dial.centre_y;
-    return QRegion(hand_box(cx, cy, 0.95 * dial.disc_radius, 6.0 * in.second, 1, tools.second_red)) +
-           QRect(cx - 3, cy - 3, 7, 7);
+    constexpr int kReach = kHubRadius + 1;  // a pixel for rounding at any scale
+    return QRegion(hand_box(cx, cy, second_hand(dial, in, tools))) +
+           QRect(cx - kReach, cy - kReach, 2 * kReach + 1, 2 * kReach + 1);
 }
 
 }  // namespace
@@ -390,26 +415,22 @@ void draw_layer(QPainter& p, const DialGeometry& dial, FastLayerTools::Layer& la
 void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools) {
     p.setRenderHint(QPainter::Antialiasing, false);
     const int cx = dial.centre_x, cy = dial.centre_y;
-    const double R = dial.disc_radius;
 
     p.setPen(tools.text_pen);
     p.setBrush(Qt::NoBrush);
-    const int date_y = static_cast<int>(cy + 0.1 * R);
-    const int time_y = static_cast<int>(cy + 0.1 * R + tools.text_height);
-    draw_clock_text(p, tools, tools.date_line, date_text(in.year, in.month, in.day), date_y, 2 * cx);
-    draw_clock_text(p, tools, tools.time_line, time_text(in.hour, in.minute, in.second), time_y, 2 * cx);
+    draw_clock_text(p, tools, tools.date_line, date_text(in.year, in.month, in.day), text_line_top(dial, tools, 0),
+                    2 * cx);
+    draw_clock_text(p, tools, tools.time_line, time_text(in.hour, in.minute, in.second),
+                    text_line_top(dial, tools, 1), 2 * cx);
 
     const int minute_key = ((in.twelve_hour ? 24 : 0) + in.hour) * 60 + in.minute;
     draw_layer(p, dial, tools.minute_hands, minute_key, [&](QPainter& q) {
-        const double hours = in.hour + in.minute / 60.0;
-        if (in.twelve_hour) draw_hand(q, cx, cy, 0.55 * R, 15 * hours, 2, tools.hour_shadow, tools.hour_grey);
-        draw_hand(q, cx, cy, 0.55 * R, (in.twelve_hour ? 30 : 15) * hours, 2, tools.hour_shadow, tools.hour_red);
-        if (in.twelve_hour) draw_hand(q, cx, cy, 0.75 * R, 6.0 * in.minute, 1, tools.minute_shadow, tools.minute_red);
+        each_hour_and_minute_hand(dial, in, tools, [&](const Hand& h) { draw_hand(q, cx, cy, h); });
     });
-    draw_hand(p, cx, cy, 0.95 * R, 6.0 * in.second, 1, tools.second_shadow, tools.second_red);
+    draw_hand(p, cx, cy, second_hand(dial, in, tools));
     draw_layer(p, dial, tools.hub, 0, [&](QPainter& q) {
         q.setPen(tools.hub_outer);
-        ellipse(q, box(cx, cy, cx + 2, cy + 2));
+        ellipse(q, box(cx, cy, cx + kHubRadius, cy + kHubRadius));
         q.setPen(tools.hub_inner);
         ellipse(q, box(cx - 1, cy - 1, cx + 1, cy + 1));
     });

@@ -29,7 +29,8 @@ inline constexpr DialGeometry kDial{kFaceRadius, kFaceRadius, kFaceRadius - 2.0}
 struct SlowLayerInput {
     int hour = 0, minute = 0;
     bool twelve_hour = true;
-    double moonrise = astro::kNoMoonEvent, moonset = astro::kNoMoonEvent;  // hours after now
+    double moonrise = 0, moonset = 0;  // hours after now
+    bool moonrise_found = true, moonset_found = true;
     double moon_up_flag = 0;             // > 0: the Moon is up
     double moon_phase_angle = 0;
     double sunrise = 0, sunset = 0, twilight_begin = 0, twilight_end = 0;

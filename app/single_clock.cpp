@@ -61,7 +61,9 @@ bool socket_address(const std::string& path, sockaddr_un& address) {
 Fd connect_to(const std::string& path, const Fd& folder) {
     sockaddr_un address{};
     if (!socket_address(reachable(path, folder), address)) return {};
-    Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    // Never waits: a listener that does not accept (a clock that hangs, or one that is not
+    // ours) fills its backlog, and a blocking connect would then wait for ever.
+    Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (!fd || ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) return {};
     if (peer_uid(fd.get()) != ::getuid()) return {};
     return fd;

@@ -68,7 +68,7 @@ TEST(Face, MoonPictureForEachPhase) {
 TEST(Face, MoonUpRing) {
     constexpr double kRing = 55;  // between the tick marks and the outer rim
     SlowLayerInput in;
-    in.moonrise = in.moonset = -1;
+    in.moonrise_found = in.moonset_found = false;
     in.moon_up_flag = 5;
     QImage img = slow(in);
     for (double a : {10.0, 100.0, 200.0, 290.0}) EXPECT_EQ(at(img, kRing, a), face::kYellow) << a;
@@ -80,12 +80,13 @@ TEST(Face, MoonUpRing) {
     in.minute = 0;
     in.moonrise = 3;
     in.moonset = 9;
+    in.moonrise_found = in.moonset_found = true;
     img = slow(in);
     EXPECT_EQ(at(img, kRing, 80), face::kYellow);
     EXPECT_EQ(at(img, kRing, 260), face::kBlue);
     EXPECT_EQ(at(img, kRing, 20), face::kBlue);
     // Only the set ahead: the Moon is up now until then.
-    in.moonrise = -1;
+    in.moonrise_found = false;
     in.moonset = 4;
     img = slow(in);
     EXPECT_EQ(at(img, kRing, 20), face::kYellow);

@@ -56,7 +56,7 @@ std::vector<GoldenCase> cases() {
     };
     // Polar day with the Moon up all day and no Sun events.
     SlowLayerInput& polar = all.back().slow;
-    polar.moonrise = polar.moonset = astro::kNoMoonEvent;
+    polar.moonrise_found = polar.moonset_found = false;
     polar.moon_up_flag = 4;
     polar.sunrise_found = polar.sunset_found = polar.twilight_begin_found = polar.twilight_end_found = false;
     return all;

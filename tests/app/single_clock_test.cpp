@@ -1,8 +1,13 @@
 // The one-clock guard: its folder must be the user's alone, its name follows the file
 // itself, and a second clock on a file finds the first and asks it to the front.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstring>
 
 #include <QCoreApplication>
 #include <filesystem>
@@ -36,6 +41,7 @@ TEST(SingleClock, OnlyAPrivateFolderHoldsTheGuard) {
     EXPECT_EQ(private_folder_fault(folder("own", 0700), me), "");
     EXPECT_NE(private_folder_fault(folder("open", 0755), me).find("open to other users"), std::string::npos);
     EXPECT_NE(private_folder_fault(folder("sticky", 01777), me).find("open to other users"), std::string::npos);
+    EXPECT_NE(private_folder_fault(folder("group", 0770), me).find("open to other users"), std::string::npos);
     EXPECT_NE(private_folder_fault(folder("own", 0700), me + 1).find("another user"), std::string::npos);
     fs::create_directory_symlink(s.root / "own", s.root / "link");
     EXPECT_NE(private_folder_fault((s.root / "link").string(), me).find("is a link"), std::string::npos);
@@ -86,4 +92,37 @@ TEST(SingleClock, SecondFindsTheFirstAndAsksItToTheFront) {
     EXPECT_EQ(raised, 1);
     EXPECT_EQ(SingleClock(run, (s.root / "other.ini").string()).role(), SingleClock::Role::kOnly);
     EXPECT_EQ(SingleClock(std::nullopt, file).role(), SingleClock::Role::kUnguarded);
+}
+
+// A socket at the guard's name that another account listens on is not the first clock:
+// the second start does not take its word, and gives up once it stops accepting (as root,
+// which can be another account).
+TEST(SingleClock, AListenerOfAnotherAccountIsNotTheFirstClock) {
+    if (::getuid() != 0) GTEST_SKIP() << "needs root to listen as another account";
+    Scratch s;
+    fs::create_directories(s.root / "run");
+    fs::permissions(s.root / "run", fs::perms::owner_all);
+    const std::string run = (s.root / "run").string();
+    const std::string file = (s.root / "orbalis.ini").string();
+    const SingleClock first(run, file);  // holds the lock, does not answer
+    const SingleClock second(run, file);
+    ASSERT_EQ(second.role(), SingleClock::Role::kSecond);
+    const std::string path = run + "/" + guard_name(file) + ".sock";
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(path.size(), sizeof address.sun_path);
+    std::memcpy(address.sun_path, path.data(), path.size());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {  // the peer's credentials are those of the process that listens
+        constexpr uid_t kNobody = 65534;
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0 || ::listen(fd, 8) != 0) ::_exit(1);
+        ::pause();
+        ::_exit(0);
+    }
+    ::close(fd);
+    EXPECT_FALSE(second.raise_running_clock());  // nor does it wait for ever on a full backlog
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
 }

@@ -248,3 +248,29 @@ TEST(Texts, DaysWithoutARiseOrASetAndTheNextEclipses) {
               std::string::npos)
         << text;
 }
+
+// --at's moment on the place's clock: leap days by the Gregorian rules, and the minutes
+// on both sides of each change of Berlin's clocks.
+TEST(Texts, LocalMomentsOfTheCommandLine) {
+    const PlaceZone berlin = PlaceZone::of_settings(1, "Europe/Berlin");
+    const auto utc = [](int y, int mo, int d, int h, int mi) {
+        std::tm t{};
+        t.tm_year = y - 1900;
+        t.tm_mon = mo - 1;
+        t.tm_mday = d;
+        t.tm_hour = h;
+        t.tm_min = mi;
+        return std::optional<std::time_t>(timegm(&t));
+    };
+    const struct {
+        const char* text;
+        std::optional<std::time_t> want;
+    } rows[] = {
+        {"2028-02-29 12:00", utc(2028, 2, 29, 11, 0)}, {"2000-02-29 12:00", utc(2000, 2, 29, 11, 0)},
+        {"2027-02-29 12:00", std::nullopt},            {"2100-02-29 12:00", std::nullopt},
+        {"2027-03-28 01:59", utc(2027, 3, 28, 0, 59)}, {"2027-03-28 03:00", utc(2027, 3, 28, 1, 0)},
+        {"2027-03-28 02:30", utc(2027, 3, 28, 1, 30)},  // skipped: read on the clock before the change
+        {"2027-10-31 01:59", utc(2027, 10, 30, 23, 59)}, {"2027-10-31 03:00", utc(2027, 10, 31, 2, 0)},
+    };
+    for (const auto& r : rows) EXPECT_EQ(parse_local_moment(r.text, berlin), r.want) << r.text;
+}

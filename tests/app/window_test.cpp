@@ -501,18 +501,16 @@ TEST(WindowTime, EventsOnTheirOwnClockInManyZones) {
         timespec now{r.now, 0};
         TForm1 form(kSettingsFile, [&now] { return now; });
         const std::optional<double> fixed = r.computers ? std::nullopt : std::optional<double>(r.place_tz);
-        const struct {
-            double offset;
-            bool found;
-            const std::string& shown;
-        } events[] = {{form.almanac.context().sunrise, form.almanac.context().sunrise_found, form.texts.sunrise_text},
-                      {form.almanac.context().sunset, form.almanac.context().sunset_found, form.texts.sunset_text},
-                      {form.almanac.context().twilight_begin, form.almanac.context().twilight_begin_found, form.texts.twilight_begin_text},
-                      {form.almanac.context().twilight_end, form.almanac.context().twilight_end_found, form.texts.twilight_end_text},
-                      {form.almanac.context().moonrise, form.almanac.context().moonrise != astro::kNoMoonEvent, form.texts.moonrise_text},
-                      {form.almanac.context().moonset, form.almanac.context().moonset != astro::kNoMoonEvent, form.texts.moonset_text}};
-        for (const auto& e : events)
-            EXPECT_EQ(e.shown, e.found ? clock_text(r.now + e.offset * 3600, fixed) : "--h--m") << e.offset;
+        using astro::DayEvent;
+        const std::pair<DayEvent, const std::string&> events[] = {
+            {DayEvent::kSunrise, form.texts.sunrise_text},     {DayEvent::kSunset, form.texts.sunset_text},
+            {DayEvent::kTwilightBegin, form.texts.twilight_begin_text},
+            {DayEvent::kTwilightEnd, form.texts.twilight_end_text}, {DayEvent::kMoonrise, form.texts.moonrise_text},
+            {DayEvent::kMoonset, form.texts.moonset_text}};
+        for (const auto& [kind, shown] : events) {
+            const astro::EventTime e = astro::day_event(form.almanac.context(), kind);
+            EXPECT_EQ(shown, e.found ? clock_text(r.now + e.hours * 3600, fixed) : "--h--m") << e.hours;
+        }
         // The Moon is the true instant's, whatever the zone field holds.
         astro::CalcContext at_utc;
         astro::CPlnt_Data planets;

@@ -30,6 +30,10 @@ TEST(Places, WhatAUserTypesFindsThePlace) {
         {"new york", "New York City, US"}, {"York", "York, GB"},        {"Saint-Etienne", "Saint-Étienne, FR"},
         {"saint etienne", "Saint-Étienne, FR"}, {"Krakow", "Kraków, PL"}, {"Tokyo", "Tokyo, JP"},
         {"reykjav", "Reykjavík, IS"},    {"Malmo", "Malmö, SE"},        {"Wroclaw", "Wrocław, PL"},
+        // Two letters are enough; a later word matches; a name's beginning ranks before a
+        // later word's, however large the place of the later word.
+        {"Li", "Lima, PE"},              {"Janeiro", "Rio de Janeiro, BR"}, {"Lumpur", "Kuala Lumpur, MY"},
+        {"Lum", "Lubumbashi, CD"},
     };
     for (const auto& r : rows) EXPECT_EQ(first(r.typed), r.want) << r.typed;
     // One name in many countries: several listed, each with its country.

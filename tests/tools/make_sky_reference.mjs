@@ -20,20 +20,49 @@ const altitude = (body, t, obs) => {
 };
 
 // The next lunar and local solar eclipse within two years of each start, for each place.
-const eclipses = ['place,lat,lon,height,start_utc,lunar_kind,lunar_peak_utc,moon_altitude,' +
+// The Moon counts as up where its centre is above the moonrise altitude, -0.597 degrees.
+const kMoonriseDeg = Math.asin(-0.01041) * 180 / Math.PI;
+const eclipses = ['place,lat,lon,height,start_utc,lunar_kind,lunar_peak_utc,moon_altitude,moon_up,' +
                   'solar_kind,obscuration,solar_begin_utc,solar_peak_utc,solar_end_utc,sun_altitude'];
+// An eclipse in progress at the start is the one the clock shows: `inProgress` is it.
+const eclipseRow = (name, lat, lon, h, start, inProgress) => {
+  const obs = new Astronomy.Observer(lat, lon, h);
+  const lunar = Astronomy.SearchLunarEclipse(start);
+  const moonAltitude = altitude(Astronomy.Body.Moon, lunar.peak, obs);
+  const l = days(start, lunar.peak) <= kTwoYearsDays
+    ? [lunar.kind, iso(lunar.peak), moonAltitude.toFixed(2), moonAltitude > kMoonriseDeg ? 1 : 0] : ['none', '', '', ''];
+  const solar = inProgress ?? Astronomy.SearchLocalSolarEclipse(start, obs);
+  const s = days(start, solar.partial_begin.time) <= kTwoYearsDays
+    ? [solar.kind, solar.obscuration.toFixed(4), iso(solar.partial_begin.time), iso(solar.peak.time),
+       iso(solar.partial_end.time), solar.peak.altitude.toFixed(2)] : ['none', '', '', '', '', ''];
+  eclipses.push([name, lat, lon, h, iso(start), ...l, ...s].join(','));
+};
 for (let year = 2026; year <= 2040; year += 1.5) {
   const start = Astronomy.MakeTime(new Date(Date.UTC(Math.floor(year), year % 1 ? 6 : 0, 1)));
-  for (const [name, lat, lon, h] of places) {
-    const obs = new Astronomy.Observer(lat, lon, h);
-    const lunar = Astronomy.SearchLunarEclipse(start);
-    const l = days(start, lunar.peak) <= kTwoYearsDays
-      ? [lunar.kind, iso(lunar.peak), altitude(Astronomy.Body.Moon, lunar.peak, obs).toFixed(2)] : ['none', '', ''];
-    const solar = Astronomy.SearchLocalSolarEclipse(start, obs);
-    const s = days(start, solar.partial_begin.time) <= kTwoYearsDays
-      ? [solar.kind, solar.obscuration.toFixed(4), iso(solar.partial_begin.time), iso(solar.peak.time),
-         iso(solar.partial_end.time), solar.peak.altitude.toFixed(2)] : ['none', '', '', '', '', ''];
-    eclipses.push([name, lat, lon, h, iso(start), ...l, ...s].join(','));
+  for (const [name, lat, lon, h] of places) eclipseRow(name, lat, lon, h, start);
+}
+// The edges: each lunar eclipse to 2045 from three days before (the faint penumbral ones
+// near the node limit among them) and from twenty minutes after its peak; each place from
+// halfway between the peak and the end of its next solar eclipse (one in progress); and the
+// place on the equator where the Moon stands between the moonrise altitude and 0 at the
+// peak of 2026-03-03.
+const kMinute = 1 / 1440;
+for (let e = Astronomy.SearchLunarEclipse(Astronomy.MakeTime(new Date(Date.UTC(2026, 0, 1))));
+     e.peak.date.getUTCFullYear() < 2046; e = Astronomy.NextLunarEclipse(e.peak)) {
+  eclipseRow('london', 51.5074, -0.1278, 25, e.peak.AddDays(-3));
+  eclipseRow('london', 51.5074, -0.1278, 25, e.peak.AddDays(20 * kMinute));
+}
+for (const [name, lat, lon, h] of places) {
+  const solar = Astronomy.SearchLocalSolarEclipse(Astronomy.MakeTime(new Date(Date.UTC(2026, 0, 1))),
+                                                  new Astronomy.Observer(lat, lon, h));
+  eclipseRow(name, lat, lon, h, solar.peak.time.AddDays((solar.partial_end.time.ut - solar.peak.time.ut) / 2), solar);
+}
+const marchPeak = Astronomy.SearchLunarEclipse(Astronomy.MakeTime(new Date(Date.UTC(2026, 0, 1)))).peak;
+for (let lon = -180; lon < 180; lon += 0.01) {
+  const a = altitude(Astronomy.Body.Moon, marchPeak, new Astronomy.Observer(0, lon, 0));
+  if (a > kMoonriseDeg + 0.2 && a < -0.2) {
+    eclipseRow('equator-moonrise', 0, +lon.toFixed(2), 0, Astronomy.MakeTime(new Date(Date.UTC(2026, 0, 1))));
+    break;
   }
 }
 writeFileSync('tests/data/eclipses.csv', eclipses.join('\n') + '\n');
@@ -57,6 +86,17 @@ for (const [name, lat, lon, h] of polar) {
       if (events.every(([, t]) => t && days(start, t) < 1)) continue;
       for (const [e, t] of events) crossings.push([name, lat, lon, h, iso(start), body, e, t ? iso(t) : ''].join(','));
     }
+  }
+}
+// The edges: the first sunrise after the polar night and the first sunset after the polar
+// day along a meridian, a fifth of a degree apart, where the Sun shows (or dips) for minutes
+// between two hourly samples.
+for (let lat = 66.8; lat <= 71.01; lat += 0.2) {
+  const obs = new Astronomy.Observer(+lat.toFixed(1), 18.9553, 0);
+  for (const [month, e, dir] of [[11, 'rise', +1], [5, 'set', -1]]) {
+    const start = Astronomy.MakeTime(new Date(Date.UTC(month === 11 ? 2026 : 2027, month, 21, 11)));
+    const t = Astronomy.SearchAltitude(Astronomy.Body.Sun, obs, dir, start, 190, kThresholdDeg.sun);
+    crossings.push(['meridian', lat.toFixed(1), 18.9553, 0, iso(start), 'sun', e, t ? iso(t) : ''].join(','));
   }
 }
 writeFileSync('tests/data/sky_crossings.csv', crossings.join('\n') + '\n');
