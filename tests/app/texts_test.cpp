@@ -274,3 +274,19 @@ TEST(Texts, LocalMomentsOfTheCommandLine) {
     };
     for (const auto& r : rows) EXPECT_EQ(parse_local_moment(r.text, berlin), r.want) << r.text;
 }
+
+// The window's almanac, advanced minute by minute, says what one started afresh at the same
+// second says: a minute on, after a lunar eclipse's peak, the next day, once phases passed.
+TEST(Texts, AnAdvancedAlmanacSaysWhatAFreshOneSays) {
+    const PlaceZone london = PlaceZone::of_settings(0, "Europe/London");
+    const astro::Place place{51.5074, -0.1278, 25};
+    constexpr std::time_t kStart = 1772528400;  // 2026-03-03 09:00 UTC, the eclipse's peak at 11:33
+    Almanac running;
+    running.start(place, london, kStart);
+    for (const std::time_t later : {60, 3 * 3600, 26 * 3600, 10 * 86400}) {
+        running.advance(kStart + later);
+        Almanac fresh;
+        fresh.start(place, london, kStart + later);
+        EXPECT_EQ(running.text(false), fresh.text(false)) << later;
+    }
+}

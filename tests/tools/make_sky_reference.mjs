@@ -20,6 +20,7 @@ const altitude = (body, t, obs) => {
 };
 
 // The next lunar and local solar eclipse within two years of each start, for each place.
+const kMinute = 1 / 1440;
 // The Moon counts as up where its centre is above the moonrise altitude, -0.597 degrees.
 const kMoonriseDeg = Math.asin(-0.01041) * 180 / Math.PI;
 const eclipses = ['place,lat,lon,height,start_utc,lunar_kind,lunar_peak_utc,moon_altitude,moon_up,' +
@@ -41,16 +42,17 @@ for (let year = 2026; year <= 2040; year += 1.5) {
   const start = Astronomy.MakeTime(new Date(Date.UTC(Math.floor(year), year % 1 ? 6 : 0, 1)));
   for (const [name, lat, lon, h] of places) eclipseRow(name, lat, lon, h, start);
 }
-// The edges: each lunar eclipse to 2045 from three days before (the faint penumbral ones
-// near the node limit among them) and from twenty minutes after its peak; each place from
+// The edges: each lunar eclipse to 2045, and each penumbral one to 2099, from three days
+// before (the faint ones near the node limit among them); each to 2045 from twenty minutes
+// after its peak; each place from
 // halfway between the peak and the end of its next solar eclipse (one in progress); and the
 // place on the equator where the Moon stands between the moonrise altitude and 0 at the
 // peak of 2026-03-03.
-const kMinute = 1 / 1440;
 for (let e = Astronomy.SearchLunarEclipse(Astronomy.MakeTime(new Date(Date.UTC(2026, 0, 1))));
-     e.peak.date.getUTCFullYear() < 2046; e = Astronomy.NextLunarEclipse(e.peak)) {
+     e.peak.date.getUTCFullYear() < 2100; e = Astronomy.NextLunarEclipse(e.peak)) {
+  if (e.peak.date.getUTCFullYear() >= 2046 && e.kind !== 'penumbral') continue;  // after 2045 the faint ones only
   eclipseRow('london', 51.5074, -0.1278, 25, e.peak.AddDays(-3));
-  eclipseRow('london', 51.5074, -0.1278, 25, e.peak.AddDays(20 * kMinute));
+  if (e.peak.date.getUTCFullYear() < 2046) eclipseRow('london', 51.5074, -0.1278, 25, e.peak.AddDays(20 * kMinute));
 }
 for (const [name, lat, lon, h] of places) {
   const solar = Astronomy.SearchLocalSolarEclipse(Astronomy.MakeTime(new Date(Date.UTC(2026, 0, 1))),
@@ -88,15 +90,35 @@ for (const [name, lat, lon, h] of polar) {
     }
   }
 }
-// The edges: the first sunrise after the polar night and the first sunset after the polar
-// day along a meridian, a fifth of a degree apart, where the Sun shows (or dips) for minutes
-// between two hourly samples.
+// The edges, along a meridian a fifth of a degree apart: the first sunrise after the polar
+// night and the first sunset after the polar day, from starts whose hourly samples fall half
+// an hour either side of noon and midnight, where the Sun shows (or dips) for minutes between
+// two of them; and the days that lack only one of the two, from between the last sunrise and
+// sunset before the polar night, and the last sunset and sunrise before the polar day.
+const kMeridian = 18.9553;
+const sunAt = (obs, dir, from, limit) => Astronomy.SearchAltitude(Astronomy.Body.Sun, obs, dir, from, limit, kThresholdDeg.sun);
+const sunRows = (lat, obs, start) => {
+  for (const [e, dir] of [['rise', +1], ['set', -1]]) {
+    const t = sunAt(obs, dir, start, 190);
+    crossings.push(['meridian', lat.toFixed(1), kMeridian, 0, iso(start), 'sun', e, t ? iso(t) : ''].join(','));
+  }
+};
+// The last event of one kind before the other stays away for more than a day and a half.
+const lastBefore = (obs, dir, from) => {
+  for (let t = sunAt(obs, dir, from, 90); t && days(from, t) < 90; t = sunAt(obs, dir, t.AddDays(kMinute), 90)) {
+    const other = sunAt(obs, -dir, t, 190);
+    if (!other || days(t, other) > 1.5) return t;
+  }
+  return null;
+};
 for (let lat = 66.8; lat <= 71.01; lat += 0.2) {
-  const obs = new Astronomy.Observer(+lat.toFixed(1), 18.9553, 0);
-  for (const [month, e, dir] of [[11, 'rise', +1], [5, 'set', -1]]) {
-    const start = Astronomy.MakeTime(new Date(Date.UTC(month === 11 ? 2026 : 2027, month, 21, 11)));
-    const t = Astronomy.SearchAltitude(Astronomy.Body.Sun, obs, dir, start, 190, kThresholdDeg.sun);
-    crossings.push(['meridian', lat.toFixed(1), 18.9553, 0, iso(start), 'sun', e, t ? iso(t) : ''].join(','));
+  const obs = new Astronomy.Observer(+lat.toFixed(1), kMeridian, 0);
+  sunRows(lat, obs, Astronomy.MakeTime(new Date(Date.UTC(2026, 11, 21, 11, 24))));
+  sunRows(lat, obs, Astronomy.MakeTime(new Date(Date.UTC(2027, 5, 21, 11, 24))));
+  for (const [dir, from] of [[-1, Date.UTC(2026, 10, 1)], [+1, Date.UTC(2027, 3, 15)]]) {
+    const last = lastBefore(obs, dir, Astronomy.MakeTime(new Date(from)));
+    const before = last && sunAt(obs, -dir, last.AddDays(-1), 1);  // the other event, earlier that day
+    if (before) sunRows(lat, obs, before.AddDays(days(before, last) / 2));
   }
 }
 writeFileSync('tests/data/sky_crossings.csv', crossings.join('\n') + '\n');
