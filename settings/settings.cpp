@@ -105,7 +105,11 @@ void flush_folder(const std::string& path) {
 // something that is there was not read.
 bool read_record(const std::string& path, unsigned char (&block)[kSettingsSize], std::string& note) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        // A file that is not there is no fault; one that is there but cannot be read is said.
+        if (errno != ENOENT) note = path + ": " + std::strerror(errno) + "; using the default settings";
+        return false;
+    }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         note = path + " is not a regular file; using the default settings";

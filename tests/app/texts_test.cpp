@@ -5,19 +5,14 @@
 #include <string>
 
 #include "almanac_report.h"
+#include "test_time.h"
 #include "texts.h"
 
 namespace {
 
 // The place's clock at a local time of a fixed zone.
 PlaceClock clock_at(int y, int mo, int d, int h, int mi, double zone) {
-    std::tm t{};
-    t.tm_year = y - 1900;
-    t.tm_mon = mo - 1;
-    t.tm_mday = d;
-    t.tm_hour = h;
-    t.tm_min = mi;
-    return {timegm(&t) - static_cast<std::time_t>(zone * 3600), PlaceZone(zone)};
+    return {utc(y, mo, d, h, mi) - static_cast<std::time_t>(zone * 3600), PlaceZone(zone)};
 }
 
 }  // namespace
@@ -253,15 +248,6 @@ TEST(Texts, DaysWithoutARiseOrASetAndTheNextEclipses) {
 // on both sides of each change of Berlin's clocks.
 TEST(Texts, LocalMomentsOfTheCommandLine) {
     const PlaceZone berlin = PlaceZone::of_settings(1, "Europe/Berlin");
-    const auto utc = [](int y, int mo, int d, int h, int mi) {
-        std::tm t{};
-        t.tm_year = y - 1900;
-        t.tm_mon = mo - 1;
-        t.tm_mday = d;
-        t.tm_hour = h;
-        t.tm_min = mi;
-        return std::optional<std::time_t>(timegm(&t));
-    };
     const struct {
         const char* text;
         std::optional<std::time_t> want;

@@ -30,6 +30,7 @@
 #include "almanac_report.h"
 #include "Unit2.h"
 #include "almanac.h"
+#include "test_time.h"
 
 TEST(Window, ShapeMenuAndTexts) {
     std::filesystem::remove(kSettingsFile);
@@ -376,34 +377,8 @@ TEST(Window, StartAtLoginWritesAndRemovesTheEntry) {
 
 namespace {
 
-// The process's time zone for one test.
-struct ZoneScope {
-    explicit ZoneScope(const char* zone) {
-        const char* old = std::getenv("TZ");
-        had = old != nullptr;
-        if (had) saved = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~ZoneScope() {
-        had ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
-        tzset();
-    }
-    bool had = false;
-    std::string saved;
-};
 
 constexpr double kUnixEpochJd = 2440587.5;
-
-std::time_t utc(int y, int mo, int d, int h, int mi) {
-    std::tm t{};
-    t.tm_year = y - 1900;
-    t.tm_mon = mo - 1;
-    t.tm_mday = d;
-    t.tm_hour = h;
-    t.tm_min = mi;
-    return timegm(&t);
-}
 
 // "2027-07-15 14:05" for an instant, on the process's zone's clocks.
 std::string local_minute(std::time_t t) {

@@ -49,8 +49,12 @@ TEST(Choices, KeptAndOddFilesRead) {
     EXPECT_EQ(again.place_zone(), "Europe/Berlin");
     EXPECT_EQ(read_all(path).find("Tokyo"), std::string::npos);
     EXPECT_NE(read_all(path).find("kept=yes"), std::string::npos);
+    Choices(settings).set_place(PlaceChoice{"Tokyo, Japan", "Asia/Tokyo"});
+    EXPECT_EQ(Choices(settings).place()->name, "Tokyo, Japan");
+    EXPECT_EQ(Choices(settings).place_zone(), "Asia/Tokyo");
     Choices(settings).set_place(std::nullopt);
     EXPECT_FALSE(Choices(settings).place().has_value());
+    EXPECT_EQ(Choices(settings).place_zone(), "");
     for (const char* odd : {"dial=24\n", "[clock\ndial=24", "\x01\xff[clock]\ndial=twenty-four\n"}) {
         std::ofstream(path, std::ios::trunc) << odd;
         EXPECT_FALSE(Choices(settings).twenty_four_hour()) << odd;
@@ -58,5 +62,21 @@ TEST(Choices, KeptAndOddFilesRead) {
     fs::remove(path);
     fs::create_directory(path);  // a folder under the name: read as missing
     EXPECT_FALSE(Choices(settings).twenty_four_hour());
+    fs::remove_all(dir);
+}
+
+// A choice that cannot be written still holds for the run, and the failure is said once.
+TEST(Choices, AFailedSaveIsSaidOnce) {
+    const fs::path dir = fs::temp_directory_path() / ("orbalis_choices_ro_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    std::ofstream(dir / "folder") << "a file where the folder should be";
+    Choices c((dir / "folder" / "orbalis.ini").string());
+    testing::internal::CaptureStderr();
+    c.set_twenty_four_hour(true);
+    c.set_moon_in_the_sky(true);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(c.twenty_four_hour());
+    EXPECT_NE(said.find("could not save " + c.path()), std::string::npos) << said;
+    EXPECT_EQ(said.find("could not save", said.find("could not save") + 1), std::string::npos) << said;
     fs::remove_all(dir);
 }

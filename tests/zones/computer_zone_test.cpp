@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "first_start.h"
+#include "test_time.h"
 
 // A first start takes the place tzdata gives for the computer's zone and its standard
 // offset; a zone without a place keeps the defaults (35 N, 135 E, +9).
@@ -52,14 +53,36 @@ TEST(FirstStart, PlaceAndZoneFromTheComputersZone) {
 }
 
 TEST(FirstStart, ZoneNameFromTz) {
-    const char* old = std::getenv("TZ");
-    const std::string saved = old ? old : "";
     for (const auto& [tz, name] : {std::pair{"Europe/Berlin", "Europe/Berlin"}, {":Asia/Tokyo", "Asia/Tokyo"},
                                    {"/usr/share/zoneinfo/America/New_York", "America/New_York"},
                                    {"CET-1CEST,M3.5.0,M10.5.0/3", ""}}) {
-        setenv("TZ", tz, 1);
+        const ZoneScope zone(tz);
         EXPECT_EQ(computer_zone_name(), name) << tz;
     }
-    if (old) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
-    tzset();
+}
+
+// A path with nothing there is a first start for the computer's zone; a file there is read,
+// whatever errno said before; a path that cannot be checked (a link that loops) reads as the
+// defaults with a note, and nothing is thrown.
+TEST(FirstStart, OnlyAPathWithNothingThereIsAFirstStart) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("orbalis_first_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const ZoneScope zone("Europe/Berlin");
+    constexpr std::time_t kDecember2026 = 1796817600;
+    CInit s{};
+    EXPECT_EQ(load_or_first_start(s, (dir / "none.ini").string(), kDecember2026), "");
+    EXPECT_EQ(std::pair(double{s.latitude}, double{s.tz_hours}), std::pair(52.0 + 31 / 60.0, 1.0));
+    CInit kept{};
+    default_settings(kept);
+    kept.lat_deg = 10;
+    kept.tz_hours = -3;
+    ASSERT_TRUE(save_settings(kept, (dir / "kept.ini").string()));
+    errno = ENOENT;
+    EXPECT_EQ(load_or_first_start(s, (dir / "kept.ini").string(), kDecember2026), "");
+    EXPECT_EQ(std::pair(double{s.latitude}, double{s.tz_hours}), std::pair(10.0, -3.0));
+    fs::create_symlink(dir / "loop.ini", dir / "loop.ini");
+    EXPECT_NE(load_or_first_start(s, (dir / "loop.ini").string(), kDecember2026), "");
+    EXPECT_EQ(double{s.latitude}, 35.0);
+    fs::remove_all(dir);
 }

@@ -8,36 +8,7 @@
 #include <string>
 
 #include "place_zone.h"
-
-namespace {
-
-std::time_t utc(int y, int mo, int d, int h = 12, int mi = 0, int s = 0) {
-    std::tm t{};
-    t.tm_year = y - 1900;
-    t.tm_mon = mo - 1;
-    t.tm_mday = d;
-    t.tm_hour = h;
-    t.tm_min = mi;
-    t.tm_sec = s;
-    return timegm(&t);
-}
-
-// The computer's zone for one test.
-struct ComputerZone {
-    explicit ComputerZone(const char* zone) {
-        if (const char* old = std::getenv("TZ")) saved = old, had = true;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~ComputerZone() {
-        had ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
-        tzset();
-    }
-    std::string saved;
-    bool had = false;
-};
-
-}  // namespace
+#include "test_time.h"
 
 // tzdata flags Dublin's winter, Casablanca's Ramadan (over New Year in 2030 to 2033) and
 // Windhoek's old winters as daylight-saving time: the standard offset is what the zone keeps
@@ -61,7 +32,7 @@ TEST(PlaceZone, OneStandardOffsetRule) {
         const std::optional<ZoneRules> rules = load_zone_rules(r.zone);
         ASSERT_TRUE(rules.has_value());
         EXPECT_EQ(standard_offset_hours(*rules, r.at), r.standard);
-        const ComputerZone computer(r.zone);
+        const ZoneScope computer(r.zone);
         EXPECT_EQ(computer_standard_offset_hours(r.at), r.standard);
     }
 }
@@ -89,7 +60,7 @@ TEST(PlaceZone, OffsetsOnBothSidesOfAChange) {
 // A stored offset follows the computer's daylight saving only while it is the computer's
 // standard offset; a place chosen by name keeps its zone's rules whatever the computer's.
 TEST(PlaceZone, StoredOffsetsAndTheComputersZone) {
-    const ComputerZone computer("Europe/Berlin");
+    const ZoneScope computer("Europe/Berlin");
     const std::time_t july = utc(2026, 7, 1), december = utc(2026, 12, 9);
     const struct {
         PlaceZone zone;

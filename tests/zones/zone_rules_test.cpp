@@ -6,24 +6,8 @@
 #include <ctime>
 #include <string>
 
+#include "test_time.h"
 #include "zone_rules.h"
-
-namespace {
-
-struct ZoneScope {
-    explicit ZoneScope(const std::string& zone) {
-        if (const char* old = std::getenv("TZ")) saved = old;
-        setenv("TZ", zone.c_str(), 1);
-        tzset();
-    }
-    ~ZoneScope() {
-        saved.empty() ? unsetenv("TZ") : setenv("TZ", saved.c_str(), 1);
-        tzset();
-    }
-    std::string saved;
-};
-
-}  // namespace
 
 TEST(ZoneRules, OffsetsMatchTheCLibrary) {
     constexpr std::time_t kStep = 86400 * 13 + 3607;  // every weekday and hour in time
