@@ -274,5 +274,7 @@ TEST(Texts, AnAdvancedAlmanacSaysWhatAFreshOneSays) {
         Almanac fresh;
         fresh.start(place, london, kStart + later);
         EXPECT_EQ(running.text(false), fresh.text(false)) << later;
+        constexpr double kUnixEpochJd = 2440587.5;  // the engine works on the instant itself
+        EXPECT_NEAR(astro::ut_julian_day(running.context()), kUnixEpochJd + (kStart + later) / 86400.0, 1e-7);
     }
 }
