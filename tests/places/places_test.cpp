@@ -33,7 +33,7 @@ TEST(Places, WhatAUserTypesFindsThePlace) {
         // Two letters are enough; a later word matches; a name's beginning ranks before a
         // later word's, however large the place of the later word.
         {"Li", "Lima, PE"},              {"Janeiro", "Rio de Janeiro, BR"}, {"Lumpur", "Kuala Lumpur, MY"},
-        {"Lum", "Lubumbashi, CD"},
+        {"Lum", "Lubumbashi, CD"},       {"new\tyork", "New York City, US"},
     };
     for (const auto& r : rows) EXPECT_EQ(first(r.typed), r.want) << r.typed;
     // One name in many countries: several listed, each with its country.
