@@ -8,7 +8,6 @@ namespace astro {
 
 namespace {
 
-constexpr double kGrazingSine = 0.02;  // a turn this close below (or above) the threshold is looked into
 constexpr double kLongestSearchDays = 3660;  // ten years: what any request is cut to
 
 // The body's altitude sine less the threshold, signed so that the wanted crossing goes

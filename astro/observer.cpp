@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "extremum.h"
 #include "frames.h"
 #include "series.h"
 
@@ -81,11 +82,6 @@ void moon_place(double T, BodyPlace& out) {
     out.distance_km = moon_distance_km(moon_parallax(T));
 }
 
-// Hour of a threshold crossing between samples i-1 and i, by linear interpolation.
-double crossing_time(int i, double threshold, double z_prev, double z) {
-    return (i - 1) + (threshold - z_prev) / (z - z_prev);
-}
-
 bool rises_through(double z_prev, double z, double threshold) { return z_prev < threshold && threshold <= z; }
 bool sets_through(double z_prev, double z, double threshold) { return z < threshold && threshold <= z_prev; }
 
@@ -123,12 +119,48 @@ void record(double hour, double* time, bool* found) {
     if (found != nullptr) *found = true;
 }
 
-// The last crossing of each threshold in the coming day, sampled hourly from the body's
-// altitude sine z0 now.
+// The body's altitude sine less a threshold, `hours` after the moment, exactly as the
+// hourly samples take it (sky_place turns the moment's frame with the stars as they do).
+struct AboveThreshold {
+    const CalcContext& ctx;
+    Luminary body;
+    double threshold;
+    double operator()(double hours) const { return sky_place(ctx, body, hours).horizon[2] - threshold; }
+};
+
+// The crossing between hours a and b, to the second. Where the moment's own sample (the
+// apparent Sun) and this one differ on which side a crossing within seconds of the moment
+// lies, the nearer end is the crossing.
+double crossing_between(const AboveThreshold& f, double a, double b) {
+    const double fa = f(a), fb = f(b);
+    if ((fa < 0) == (fb < 0)) return std::fabs(fa) <= std::fabs(fb) ? a : b;
+    return sign_change_between(f, a, b, kOneSecondInHours);
+}
+
+// A turn at sample i - 1 just short of the threshold (a peak just below it, or a dip just
+// above it) may hide a crossing and its return between samples i - 2 and i: the Sun showing
+// for minutes at the end of the polar night, or dipping below at the end of the polar day.
+void look_into_turn(const AboveThreshold& f, int i, double before, double prev, double now, const EventSlot& s) {
+    const bool peak = before < prev && prev > now && prev < 0 && prev > -kGrazingSine;
+    const bool dip = before > prev && prev < now && prev >= 0 && prev < kGrazingSine;
+    if (!peak && !dip) return;
+    const double turn = lowest_between([&f, dip](double h) { return dip ? f(h) : -f(h); }, i - 2, i, kOneSecondInHours);
+    const double at_turn = f(turn);
+    if (peak && at_turn >= 0) {
+        record(crossing_between(f, i - 2, turn), s.rise, s.rise_found);
+        record(crossing_between(f, turn, i), s.set, s.set_found);
+    } else if (dip && at_turn < 0) {
+        record(crossing_between(f, i - 2, turn), s.set, s.set_found);
+        record(crossing_between(f, turn, i), s.rise, s.rise_found);
+    }
+}
+
+// The last crossing of each threshold in the coming day: found between hourly samples from
+// the body's altitude sine z0 now, then refined to the second on the same altitude.
 template <std::size_t N>
-void search_events(const CalcContext& ctx, const StepFrames& frames, const Mat3 ecl_to_equ,
+void search_events(const CalcContext& ctx, const StepFrames& frames, const Mat3 ecl_to_equ, Luminary body,
                    void (*place_at)(double, BodyPlace&), double z0, const EventSlot (&slots)[N]) {
-    double z_prev = z0;
+    double z_before = NAN, z_prev = z0;
     for (int i = 1; i <= kEventSteps; ++i) {
         const double Ti = ctx.t2000 + i / 24.0 / kDaysPerCentury;
         BodyPlace place;
@@ -138,11 +170,12 @@ void search_events(const CalcContext& ctx, const StepFrames& frames, const Mat3 
                     hor);
         const double z = hor[2];
         for (const EventSlot& s : slots) {
-            if (rises_through(z_prev, z, s.threshold))
-                record(crossing_time(i, s.threshold, z_prev, z), s.rise, s.rise_found);
-            if (sets_through(z_prev, z, s.threshold))
-                record(crossing_time(i, s.threshold, z_prev, z), s.set, s.set_found);
+            const AboveThreshold f{ctx, body, s.threshold};
+            if (rises_through(z_prev, z, s.threshold)) record(crossing_between(f, i - 1, i), s.rise, s.rise_found);
+            if (sets_through(z_prev, z, s.threshold)) record(crossing_between(f, i - 1, i), s.set, s.set_found);
+            if (i >= 2) look_into_turn(f, i, z_before - s.threshold, z_prev - s.threshold, z - s.threshold, s);
         }
+        z_before = z_prev;
         z_prev = z;
     }
 }
@@ -215,10 +248,10 @@ void compute_sun_and_moon(CalcContext& ctx) {
         {kSunriseSine, &ctx.sunrise, &ctx.sunset, &ctx.sunrise_found, &ctx.sunset_found},
         {kTwilightSine, &ctx.twilight_begin, &ctx.twilight_end, &ctx.twilight_begin_found, &ctx.twilight_end_found},
     };
-    search_events(ctx, frames, ecl_to_equ, sun_place, ctx.sun_horizon_vector[2], sun_slots);
+    search_events(ctx, frames, ecl_to_equ, Luminary::kSun, sun_place, ctx.sun_horizon_vector[2], sun_slots);
     // The Moon is searched over the same 24 hourly steps, so its coming day is complete too.
     const EventSlot moon_slots[] = {{kMoonriseSine, &ctx.moonrise, &ctx.moonset, nullptr, nullptr}};
-    search_events(ctx, frames, ecl_to_equ, moon_place, moon_hor[2], moon_slots);
+    search_events(ctx, frames, ecl_to_equ, Luminary::kMoon, moon_place, moon_hor[2], moon_slots);
 }
 
 SkyPlace sky_place(const CalcContext& ctx, Luminary body, double hours, bool apparent) {

@@ -10,6 +10,9 @@ inline constexpr double kSunriseSine = -0.01478;   // altitude -0.847 deg
 inline constexpr double kTwilightSine = -0.31;     // altitude -18.06 deg
 inline constexpr double kMoonriseSine = -0.01041;  // altitude -0.597 deg
 inline constexpr int kEventSteps = 24;             // hourly samples of the coming day
+// A turn of the altitude sine this close short of a threshold between hourly samples is
+// looked into: the body may cross it and back within the hour.
+inline constexpr double kGrazingSine = 0.02;
 // The Earth's polar radius: the ellipsoid is built on it and the Moon's parallax refers to it.
 inline constexpr double kEarthRadiusKm = 6356.755;
 

@@ -2,6 +2,7 @@
 // (tests/data/eclipses.csv, tests/data/sky_crossings.csv; tests/tools/make_sky_reference.mjs).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -173,3 +174,37 @@ TEST(NextCrossing, MissingEventsOfTheDay) {
 }
 
 }  // namespace
+
+// The day's own events, 55 to 78 degrees north and south, against the reference's last
+// crossing of each threshold within the day (tests/data/day_events.csv): found where it is,
+// and to the minute.
+TEST(DayEvents, ToTheMinuteAtHighLatitudes) {
+    std::map<std::string, std::vector<Row>> starts;
+    for (const Row& r : read_csv("day_events.csv")) starts[r.at("lat") + "," + r.at("start_utc")].push_back(r);
+    ASSERT_GE(starts.size(), 200u);
+    constexpr const char* kNames[astro::kDayEventCount] = {"sunrise",      "sunset",   "twilight_begin",
+                                                           "twilight_end", "moonrise", "moonset"};
+    int compared = 0;
+    for (const auto& [key, rows] : starts) {
+        SCOPED_TRACE(key);
+        const Row& r = rows.front();
+        int y, mo, d, h, mi, s;
+        std::sscanf(r.at("start_utc").c_str(), "%d-%d-%dT%d:%d:%dZ", &y, &mo, &d, &h, &mi, &s);
+        astro::CalcContext ctx;
+        astro::CPlnt_Data planets;
+        ctx.tz_hours = 0;
+        astro::start_at(ctx, planets, {std::stod(r.at("lat")), std::stod(r.at("lon")), std::stod(r.at("height"))},
+                        {y, mo, d, h, mi, s});
+        const double now = astro::ut_julian_day(ctx);
+        for (const Row& e : rows) {
+            const int k = static_cast<int>(std::find(std::begin(kNames), std::end(kNames), e.at("event")) - std::begin(kNames));
+            ASSERT_LT(k, astro::kDayEventCount) << e.at("event");
+            const astro::EventTime got = astro::day_event(ctx, static_cast<astro::DayEvent>(k));
+            EXPECT_EQ(got.found, !e.at("utc").empty()) << e.at("event");
+            if (!got.found || e.at("utc").empty()) continue;
+            EXPECT_NEAR(minutes_off(now + got.hours / 24, e.at("utc")), 0, kCrossingMinutes) << e.at("event");
+            ++compared;
+        }
+    }
+    EXPECT_GE(compared, 700);
+}

@@ -1,4 +1,4 @@
-// Writes tests/data/eclipses.csv and tests/data/sky_crossings.csv from Astronomy Engine
+// Writes tests/data/eclipses.csv, sky_crossings.csv and day_events.csv from Astronomy Engine
 // 2.1.19 (npm "astronomy-engine", MIT licence), an ephemeris independent of the clock's:
 //   npm install astronomy-engine@2.1.19 && node tests/tools/make_sky_reference.mjs
 import { writeFileSync } from 'node:fs';
@@ -122,3 +122,36 @@ for (let lat = 66.8; lat <= 71.01; lat += 0.2) {
   }
 }
 writeFileSync('tests/data/sky_crossings.csv', crossings.join('\n') + '\n');
+
+// The day's events at high latitudes: from each start, the last sunrise, sunset, twilight
+// beginning and end and moonrise and moonset within 24 hours (the clock lists the last of
+// each), at the clock's thresholds (-18.06 degrees for twilight), or none. From 55 to 78
+// degrees in both hemispheres, at solstices, equinoxes and the days between, with starts at
+// several hours, so that many crossings are grazing ones.
+kThresholdDeg.twilight = Math.asin(-0.31) * 180 / Math.PI;
+const lastWithinDay = (b, obs, dir, start, threshold) => {
+  let last = null;
+  for (let t = Astronomy.SearchAltitude(b, obs, dir, start, 1, threshold); t && days(start, t) <= 1;
+       t = Astronomy.SearchAltitude(b, obs, dir, t.AddDays(1 / 1440), 1 - days(start, t) - 1 / 1440, threshold))
+    last = t;
+  return last;
+};
+const dayEvents = ['lat,lon,height,start_utc,event,utc'];
+const kEvents = [['sunrise', Astronomy.Body.Sun, +1, 'sun'], ['sunset', Astronomy.Body.Sun, -1, 'sun'],
+                 ['twilight_begin', Astronomy.Body.Sun, +1, 'twilight'], ['twilight_end', Astronomy.Body.Sun, -1, 'twilight'],
+                 ['moonrise', Astronomy.Body.Moon, +1, 'moon'], ['moonset', Astronomy.Body.Moon, -1, 'moon']];
+for (const lat of [55, 58.5, 60.2, 62, 64.1, 66, 67.3, 68.9, 70.4, 72, 74.5, 76, 78]) {
+  for (const sign of [+1, -1]) {
+    const lon = sign > 0 ? 24.94 : -68.3;
+    const obs = new Astronomy.Observer(sign * lat, lon, 0);
+    for (const [month, day, hour] of [[0, 20, 6], [2, 20, 13], [3, 25, 20], [5, 21, 2], [7, 10, 9], [8, 22, 17],
+                                      [10, 5, 22], [11, 21, 4]]) {
+      const start = Astronomy.MakeTime(new Date(Date.UTC(2027, month, day, hour, 17)));
+      for (const [name, b, dir, kind] of kEvents) {
+        const t = lastWithinDay(b, obs, dir, start, kThresholdDeg[kind]);
+        dayEvents.push([sign * lat, lon, 0, iso(start), name, t ? iso(t) : ''].join(','));
+      }
+    }
+  }
+}
+writeFileSync('tests/data/day_events.csv', dayEvents.join('\n') + '\n');
