@@ -216,7 +216,7 @@ std::string Almanac::json() const {
            " \"moment\": {\"local\": " + quoted(iso_time(utc, &zone)) +
            ", \"utc\": " + quoted(iso_time(utc, nullptr)) + "},\n" +
            " \"events\": " + coming_events(c, zone, now) + ",\n" +
-           " \"moon\": {\"age_days\": " + number(planets.moon_age, 2) +
+           " \"moon\": {\"age_days\": " + number(now - astro::previous_new_moon(now, c.delta_t), 3) +
            ", \"lit_fraction\": " + number(astro::lit_fraction(c.moon_phase_angle), 4) +
            ", \"phase_angle_deg\": " + number(c.moon_phase_angle, 2) + "},\n" +
            " \"phases\": " + timed_list(phases, zone) + ",\n" +

@@ -125,8 +125,8 @@ std::string day_and_time(const LocalTime& t, bool twelve_hour) {
 
 // A body without a rise or a set in the coming day: one line for a day with neither ("Sun
 // down all day: rises 15 Jan 11:52"), said at the rise's place in the list, or one for the
-// event it lacks ("No moonset today: 10 Jan 01:12"). Empty for the set when the rise's line
-// says both.
+// event it lacks ("No moonset in the next 24 h: 10 Jan 01:12"; not "today", which may have
+// had one). Empty for the set when the rise's line says both.
 std::string absence_line(const ComingEvent& e, const astro::CalcContext& ctx, const astro::MissingEvents& next,
                          const PlaceClock& clock, bool twelve_hour) {
     const bool sun = e.kind == EventKind::kSunrise || e.kind == EventKind::kSunset;
@@ -153,16 +153,12 @@ std::string absence_line(const ComingEvent& e, const astro::CalcContext& ctx, co
     const char* word = rise ? rise_word : set_word;
     const double jd = sun ? (rise ? next.sunrise : next.sunset) : (rise ? next.moonrise : next.moonset);
     const std::optional<LocalTime> t = place_time_of(jd, clock);
-    return t ? std::string("No ") + word + " today: " + day_and_time(*t, twelve_hour)
+    return t ? std::string("No ") + word + " in the next 24 h: " + day_and_time(*t, twelve_hour)
              : std::string("No ") + word + within;
 }
 
-// "two years", from the search's span.
-std::string eclipse_search_span() {
-    constexpr const char* kSmallNumbers[] = {"zero", "one", "two", "three", "four", "five"};
-    static_assert(astro::kEclipseSearchYears > 1 && astro::kEclipseSearchYears < 6);
-    return std::string(kSmallNumbers[astro::kEclipseSearchYears]) + " years";
-}
+// "25 years", from the search's span.
+std::string eclipse_search_span() { return std::to_string(astro::kEclipseSearchYears) + " years"; }
 
 std::string capitalised(std::string s) {
     if (!s.empty()) s[0] = static_cast<char>(s[0] - 'a' + 'A');

@@ -82,4 +82,13 @@ NextPhases next_principal_phases(double jd_ut, double delta_t_seconds) {
     return next;
 }
 
+// A lunation lasts 29.27 to 29.83 days: one new moon at least, two at most, fall in the
+// month before the moment.
+double previous_new_moon(double jd_ut, double delta_t_seconds) {
+    constexpr double kMonthBeforeDays = 30;
+    const double first = next_principal_phases(jd_ut - kMonthBeforeDays, delta_t_seconds).jd_ut[kNewMoon];
+    const double second = next_principal_phases(first + 1, delta_t_seconds).jd_ut[kNewMoon];  // not `first` again
+    return second <= jd_ut ? second : first;
+}
+
 }  // namespace astro

@@ -41,4 +41,7 @@ struct NextPhases {
 };
 NextPhases next_principal_phases(double jd_ut, double delta_t_seconds);
 
+// The last new moon at or before jd_ut, UT Julian day (the Moon's age is the time since).
+double previous_new_moon(double jd_ut, double delta_t_seconds);
+
 }  // namespace astro

@@ -6,7 +6,8 @@
 
 namespace astro {
 
-inline constexpr int kEclipseSearchYears = 2;
+// Most places see a solar eclipse only every few years, some after more than ten.
+inline constexpr int kEclipseSearchYears = 25;
 inline constexpr double kEclipseSearchDays = kEclipseSearchYears * 365.25;
 
 enum class EclipseKind { kNone, kPenumbral, kPartial, kAnnular, kTotal };

@@ -197,7 +197,7 @@ TEST(Texts, DaysWithoutARiseOrASetAndTheNextEclipses) {
     } const rows[] = {
         {false, false, true, true, false, true, later, "\nSun down all day: rises 15 Jan 12:30\n", nullptr},
         {false, false, true, true, true, true, later, "\nSun up all day: sets 15 Jan 12:30 pm\n", nullptr},
-        {true, false, true, false, true, true, later, "\nNo sunset today: 15 Jan 12:30", "\nNo moonset today: 15 Jan"},
+        {true, false, true, false, true, true, later, "\nNo sunset in the next 24 h: 15 Jan 12:30", "\nNo moonset in the next 24 h: 15 Jan"},
         {true, true, false, false, true, false, later, nullptr, "\nMoon down all day: rises 15 Jan 12:30"},
         {true, true, false, false, true, true, NAN, nullptr, "\nMoon up all day, no moonset within 190 days"},
         {false, true, true, true, false, true, NAN, "\nNo sunrise within 190 days", nullptr},
@@ -239,7 +239,7 @@ TEST(Texts, DaysWithoutARiseOrASetAndTheNextEclipses) {
     o.lunar = astro::LunarEclipse{};
     o.solar->kind = astro::EclipseKind::kNone;
     text = glance_text(ctx, astro::CPlnt_Data{}, c, PhasesAhead{}, false, {}, o);
-    EXPECT_NE(text.find("\nNo lunar eclipse within two years\nNo solar eclipse seen here within two years"),
+    EXPECT_NE(text.find("\nNo lunar eclipse within 25 years\nNo solar eclipse seen here within 25 years"),
               std::string::npos)
         << text;
 }

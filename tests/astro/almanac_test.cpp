@@ -48,12 +48,17 @@ TEST(NextPhases, MatchTheReferenceInstants) {
     ASSERT_EQ(rows.size(), 4008u);
     constexpr int kMoments = 320;
     constexpr double kToleranceDays = 3.0 / 1440;
-    const double first = rows.front().jd_ut, last = rows.back().jd_ut - 30;
+    const double first = rows.front().jd_ut + 30, last = rows.back().jd_ut - 30;  // a new moon before, all four after
     double worst = 0;
     for (int i = 0; i < kMoments; ++i) {
         const double jd = first + (last - first) * (i + 0.3183) / kMoments;
         const int year = static_cast<int>(2000 + (jd - kJ2000) / 365.25);
         const NextPhases found = next_principal_phases(jd, delta_t_seconds(year, 7, 1));
+        // And the last new moon before it, whose distance is the Moon's age.
+        auto last_new = rows.rbegin();
+        while (last_new != rows.rend() && (last_new->kind != kNewMoon || last_new->jd_ut > jd)) ++last_new;
+        ASSERT_NE(last_new, rows.rend());
+        ASSERT_NEAR(previous_new_moon(jd, delta_t_seconds(year, 7, 1)), last_new->jd_ut, kToleranceDays) << jd;
         for (int k = 0; k < kPrincipalPhaseCount; ++k) {
             auto ref = rows.begin();
             while (ref != rows.end() && (ref->kind != k || ref->jd_ut <= jd)) ++ref;

@@ -4,7 +4,7 @@
 import { writeFileSync } from 'node:fs';
 import * as Astronomy from 'astronomy-engine';
 
-const kTwoYearsDays = 2 * 365.25;
+const kSearchDays = 25 * 365.25;  // the clock's eclipse search
 const places = [
   ['tromso', 69.6492, 18.9553, 10], ['reykjavik', 64.1466, -21.9426, 20], ['london', 51.5074, -0.1278, 25],
   ['madrid', 40.4168, -3.7038, 657], ['new-york', 40.7128, -74.006, 10], ['mexico-city', 19.4326, -99.1332, 2240],
@@ -19,7 +19,7 @@ const altitude = (body, t, obs) => {
   return Astronomy.Horizon(t, obs, e.ra, e.dec).altitude;  // no refraction
 };
 
-// The next lunar and local solar eclipse within two years of each start, for each place.
+// The next lunar and local solar eclipse within 25 years of each start, for each place.
 const kMinute = 1 / 1440;
 // The Moon counts as up where its centre is above the moonrise altitude, -0.597 degrees.
 const kMoonriseDeg = Math.asin(-0.01041) * 180 / Math.PI;
@@ -30,10 +30,10 @@ const eclipseRow = (name, lat, lon, h, start, inProgress) => {
   const obs = new Astronomy.Observer(lat, lon, h);
   const lunar = Astronomy.SearchLunarEclipse(start);
   const moonAltitude = altitude(Astronomy.Body.Moon, lunar.peak, obs);
-  const l = days(start, lunar.peak) <= kTwoYearsDays
+  const l = days(start, lunar.peak) <= kSearchDays
     ? [lunar.kind, iso(lunar.peak), moonAltitude.toFixed(2), moonAltitude > kMoonriseDeg ? 1 : 0] : ['none', '', '', ''];
   const solar = inProgress ?? Astronomy.SearchLocalSolarEclipse(start, obs);
-  const s = days(start, solar.partial_begin.time) <= kTwoYearsDays
+  const s = days(start, solar.partial_begin.time) <= kSearchDays
     ? [solar.kind, solar.obscuration.toFixed(4), iso(solar.partial_begin.time), iso(solar.peak.time),
        iso(solar.partial_end.time), solar.peak.altitude.toFixed(2)] : ['none', '', '', '', '', ''];
   eclipses.push([name, lat, lon, h, iso(start), ...l, ...s].join(','));
