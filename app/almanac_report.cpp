@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -231,30 +232,84 @@ Almanac almanac_of(const CInit& settings, const PlaceZone& zone, std::time_t utc
     return a;
 }
 
-std::optional<std::time_t> parse_local_moment(const std::string& text, const PlaceZone& zone) {
-    constexpr const char* kForm = "dddd-dd-dd dd:dd";
-    if (text.size() != std::char_traits<char>::length(kForm)) return std::nullopt;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool digit = std::isdigit(static_cast<unsigned char>(text[i])) != 0;
-        if (kForm[i] == 'd' ? !digit : text[i] != kForm[i]) return std::nullopt;
+namespace {
+
+// The reading's fields, and its offset where the text names one ("Z", "+05:30").
+struct Reading {
+    int year, month, day, hour, minute, second;
+    std::optional<long> offset_s;
+};
+
+// "dddd-dd-dd dd:dd" and the ISO 8601 forms --json prints: a "T" for the blank, seconds,
+// and "Z" or "+hh:mm" / "-hh:mm" after them. Nothing for any other text.
+std::optional<Reading> read_moment(const std::string& text) {
+    const auto digits = [&text](std::size_t at, std::size_t n) -> std::optional<int> {
+        if (at + n > text.size()) return std::nullopt;
+        int v = 0;
+        for (std::size_t i = at; i < at + n; ++i) {
+            if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+            v = v * 10 + (text[i] - '0');
+        }
+        return v;
+    };
+    const auto is = [&text](std::size_t at, const char* any) {
+        return at < text.size() && std::char_traits<char>::find(any, std::strlen(any), text[at]) != nullptr;
+    };
+    const auto y = digits(0, 4), mo = digits(5, 2), d = digits(8, 2), h = digits(11, 2), mi = digits(14, 2);
+    if (!y || !mo || !d || !h || !mi || !is(4, "-") || !is(7, "-") || !is(10, " T") || !is(13, ":")) return std::nullopt;
+    Reading r{*y, *mo, *d, *h, *mi, 0, std::nullopt};
+    std::size_t at = 16;
+    if (is(at, ":")) {
+        const auto sec = digits(at + 1, 2);
+        if (!sec) return std::nullopt;
+        r.second = *sec;
+        at += 3;
     }
-    const auto field = [&text](std::size_t at, std::size_t n) { return std::stoi(text.substr(at, n)); };
-    const int y = field(0, 4), mo = field(5, 2), d = field(8, 2), h = field(11, 2), mi = field(14, 2);
-    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    if (is(at, "Z")) {
+        r.offset_s = 0;
+        ++at;
+    } else if (is(at, "+-")) {
+        const auto oh = digits(at + 1, 2), om = digits(at + 4, 2);
+        if (!oh || !is(at + 3, ":") || !om || *oh > 23 || *om > 59) return std::nullopt;
+        r.offset_s = (text[at] == '-' ? -1 : 1) * (*oh * 3600L + *om * 60L);
+        at += 6;
+    }
+    if (at != text.size()) return std::nullopt;
+    const bool leap = (r.year % 4 == 0 && r.year % 100 != 0) || r.year % 400 == 0;
     constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (y < 1 || mo < 1 || mo > 12 || d < 1 || d > kDays[mo - 1] + (mo == 2 && leap) || h > 23 || mi > 59)
+    if (r.year < 1 || r.month < 1 || r.month > 12 || r.day < 1 || r.day > kDays[r.month - 1] + (r.month == 2 && leap) ||
+        r.hour > 23 || r.minute > 59 || r.second > 59)
         return std::nullopt;
+    return r;
+}
+
+}  // namespace
+
+// A reading on the place's clock is the instant whose offset makes it so. Around a change
+// the zone has two offsets, the one in force a day before and the one a day after: a
+// reading both make (a repeated hour) is its first occurrence; one that neither makes (a
+// skipped hour) is read on the offset before the change, as Python's zoneinfo and
+// java.time read them.
+std::optional<std::time_t> parse_local_moment(const std::string& text, const PlaceZone& zone) {
+    const std::optional<Reading> r = read_moment(text);
+    if (!r) return std::nullopt;
     std::tm t{};
-    t.tm_year = y - 1900;
-    t.tm_mon = mo - 1;
-    t.tm_mday = d;
-    t.tm_hour = h;
-    t.tm_min = mi;
+    t.tm_year = r->year - 1900;
+    t.tm_mon = r->month - 1;
+    t.tm_mday = r->day;
+    t.tm_hour = r->hour;
+    t.tm_min = r->minute;
+    t.tm_sec = r->second;
     const std::time_t as_utc = timegm(&t);
-    // The offset in force at the instant: found from the offset at the reading taken as UTC.
+    if (r->offset_s) return as_utc - *r->offset_s;
     const auto offset_s = [&zone](std::time_t at) { return static_cast<std::time_t>(zone_seconds(zone.offset_hours(at))); };
-    const std::time_t first = as_utc - offset_s(as_utc);
-    return as_utc - offset_s(first);
+    constexpr std::time_t kDay = 86400;
+    const std::time_t before = offset_s(as_utc - kDay), after = offset_s(as_utc + kDay);
+    const std::time_t on_before = as_utc - before, on_after = as_utc - after;
+    const bool before_makes_it = offset_s(on_before) == before, after_makes_it = offset_s(on_after) == after;
+    if (before_makes_it && after_makes_it) return std::min(on_before, on_after);
+    if (after_makes_it) return on_after;
+    return on_before;
 }
 
 int print_almanac(const std::string& settings_file, bool json, const std::optional<std::string>& at, std::FILE* out,
@@ -271,7 +326,9 @@ int print_almanac(const std::string& settings_file, bool json, const std::option
         if (!t) {
             std::string said = *at;  // one line, whatever was passed
             std::replace_if(said.begin(), said.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
-            std::fprintf(err, "orbalis: --at wants a local date and time as \"YYYY-MM-DD HH:MM\", not \"%s\"\n",
+            std::fprintf(err,
+                         "orbalis: --at wants a date and time as \"YYYY-MM-DD HH:MM\" on the place's clock, or in "
+                         "ISO 8601 (\"YYYY-MM-DDTHH:MM[:SS][Z|+HH:MM]\"), not \"%s\"\n",
                          said.c_str());
             return 2;
         }

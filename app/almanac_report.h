@@ -54,9 +54,11 @@ Almanac almanac_of(const CInit& settings, const PlaceZone& zone, std::time_t utc
 // "Times at America/New_York" where the place's times at `utc` are not the computer's; else empty.
 std::string zone_note(const PlaceZone& zone, std::time_t utc);
 
-// "YYYY-MM-DD HH:MM" on the place's clock as an instant; nothing for any other text, a date
-// not on the calendar or a year outside 1 to 9999. A time skipped by a change to summer
-// time counts on the clock before the change.
+// "YYYY-MM-DD HH:MM" on the place's clock as an instant, or the ISO 8601 forms --json
+// prints ("2027-01-15T12:00", with seconds, with "Z" or an offset: then that instant
+// exactly); nothing for any other text, a date not on the calendar or a year outside 1 to
+// 9999. A reading a change to summer time skips is read on the offset before the change
+// (02:30 is 03:30 summer time), a repeated one at its first occurrence.
 std::optional<std::time_t> parse_local_moment(const std::string& text, const PlaceZone& zone);
 
 // The command line's almanac: `settings_file` read (a first start's settings where there is

@@ -244,21 +244,46 @@ TEST(Texts, DaysWithoutARiseOrASetAndTheNextEclipses) {
         << text;
 }
 
-// --at's moment on the place's clock: leap days by the Gregorian rules, and the minutes
-// on both sides of each change of Berlin's clocks.
+// --at's moment: leap days by the Gregorian rules; the minutes on both sides of a change; a
+// skipped reading on the offset before the change and a repeated one at its first
+// occurrence, east and west, north and south (the instants Python's zoneinfo gives); the
+// ISO 8601 forms --json prints, whose offset names the instant.
 TEST(Texts, LocalMomentsOfTheCommandLine) {
-    const PlaceZone berlin = PlaceZone::of_settings(1, "Europe/Berlin");
     const struct {
+        const char* zone;
         const char* text;
         std::optional<std::time_t> want;
     } rows[] = {
-        {"2028-02-29 12:00", utc(2028, 2, 29, 11, 0)}, {"2000-02-29 12:00", utc(2000, 2, 29, 11, 0)},
-        {"2027-02-29 12:00", std::nullopt},            {"2100-02-29 12:00", std::nullopt},
-        {"2027-03-28 01:59", utc(2027, 3, 28, 0, 59)}, {"2027-03-28 03:00", utc(2027, 3, 28, 1, 0)},
-        {"2027-03-28 02:30", utc(2027, 3, 28, 1, 30)},  // skipped: read on the clock before the change
-        {"2027-10-31 01:59", utc(2027, 10, 30, 23, 59)}, {"2027-10-31 03:00", utc(2027, 10, 31, 2, 0)},
+        {"Europe/Berlin", "2028-02-29 12:00", utc(2028, 2, 29, 11, 0)},
+        {"Europe/Berlin", "2000-02-29 12:00", utc(2000, 2, 29, 11, 0)},
+        {"Europe/Berlin", "2027-02-29 12:00", std::nullopt},
+        {"Europe/Berlin", "2100-02-29 12:00", std::nullopt},
+        {"Europe/Berlin", "2027-03-28 01:59", utc(2027, 3, 28, 0, 59)},
+        {"Europe/Berlin", "2027-03-28 03:00", utc(2027, 3, 28, 1, 0)},
+        {"Europe/Berlin", "2027-10-31 01:59", utc(2027, 10, 30, 23, 59)},
+        {"Europe/Berlin", "2027-10-31 03:00", utc(2027, 10, 31, 2, 0)},
+        {"Europe/Berlin", "2027-03-28 02:30", 1806197400},        // skipped
+        {"Europe/Berlin", "2027-10-31 02:30", 1824942600},        // repeated
+        {"America/New_York", "2027-03-14 02:30", 1805009400},     // skipped
+        {"America/New_York", "2027-11-07 01:30", 1825565400},     // repeated
+        {"Australia/Lord_Howe", "2027-04-04 01:45", 1806763500},  // repeated half hour
+        {"Australia/Lord_Howe", "2027-10-03 02:15", 1822491900},  // skipped half hour
+        {"America/Santiago", "2027-04-03 23:30", 1806805800},     // repeated
+        {"America/Santiago", "2027-09-05 00:30", 1820118600},     // skipped
+        {"Pacific/Chatham", "2027-04-04 03:15", 1806759000},      // repeated
+        {"Pacific/Chatham", "2027-09-26 03:15", 1821882600},      // skipped
+        {"Europe/Berlin", "2027-01-15T12:00", utc(2027, 1, 15, 11, 0)},
+        {"Europe/Berlin", "2027-01-15T12:00:30", utc(2027, 1, 15, 11, 0, 30)},
+        {"Europe/Berlin", "2027-01-15T12:00Z", utc(2027, 1, 15, 12, 0)},
+        {"Europe/Berlin", "2027-01-15T12:00:00+05:30", utc(2027, 1, 15, 6, 30)},
+        {"Europe/Berlin", "2027-01-15T12:00-03:00", utc(2027, 1, 15, 15, 0)},
+        {"Europe/Berlin", "2027-01-15T12:00+5:30", std::nullopt},
+        {"Europe/Berlin", "2027-01-15 12:00:60", std::nullopt},
+        {"Europe/Berlin", "2027-01-15T12:00+24:00", std::nullopt},
+        {"Europe/Berlin", "2027-01-15T12:00Z ", std::nullopt},
     };
-    for (const auto& r : rows) EXPECT_EQ(parse_local_moment(r.text, berlin), r.want) << r.text;
+    for (const auto& r : rows)
+        EXPECT_EQ(parse_local_moment(r.text, PlaceZone::of_settings(0, r.zone)), r.want) << r.zone << " " << r.text;
 }
 
 // The window's almanac, advanced minute by minute, says what one started afresh at the same
