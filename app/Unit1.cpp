@@ -68,8 +68,10 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
     settings = std::make_unique<CInit>();
     zone_watch.changed();  // notes the zone the clock starts in
     read_clock();
-    if (const std::string note = load_or_first_start(*settings, settings_path, clock_second); !note.empty())
-        std::fprintf(stderr, "orbalis: %s\n", note.c_str());
+    const LoadedSettings loaded = load_or_first_start(*settings, settings_path, clock_second);
+    if (!loaded.note.empty()) std::fprintf(stderr, "orbalis: %s\n", loaded.note.c_str());
+    // A first start says where it put the user until they choose: kept beside the settings.
+    if (loaded.first_place) choices.set_place(loaded.first_place, true);
     show_choices();
     warn_if_unsaveable();
     place_window();
@@ -326,7 +328,10 @@ void TForm1::K2Click() {
     const std::optional<CInit> edited = dialog.run();
     if (windowHandle() != nullptr) desktop::ask_again_for_gadget_states(*windowHandle());
     if (edited) {
-        choices.set_place(dialog.chosen_place());
+        // A first start's place shown and left as it was stays the time zone's.
+        const std::optional<PlaceChoice> chosen = dialog.chosen_place(), before = choices.place();
+        const bool unchanged = chosen && before && chosen->name == before->name && chosen->zone == before->zone;
+        choices.set_place(chosen, unchanged && choices.place_from_zone());
         accept_settings(*edited);
     }
 }
@@ -429,6 +434,7 @@ void TForm1::update_face() {
 
 void TForm1::apply_settings_to_engine() {
     read_clock();
+    almanac.set_naming(naming_of(choices));
     almanac.start(place_of(*settings), PlaceZone::of_settings(settings->tz_hours, choices.place_zone()), clock_second);
     redraw_from_results();
     update();

@@ -198,22 +198,33 @@ void Almanac::search_ahead() {
     outlook_lacking = lacking_events(ctx);
 }
 
+PlaceNaming naming_of(const Choices& choices) {
+    const std::optional<PlaceChoice> place = choices.place();
+    if (!place) return {};
+    return {place->name, choices.place_from_zone() ? PlaceNaming::By::kZone : PlaceNaming::By::kName};
+}
+
 std::string Almanac::text(bool twelve_hour) const {
     const double now = astro::ut_julian_day(ctx);
-    return glance_text(ctx, planets, clock(), phases_ahead(next, now, zone), twelve_hour, zone_note(zone, utc),
-                       outlook);
+    const std::string glance = glance_text(ctx, planets, clock(), phases_ahead(next, now, zone), twelve_hour,
+                                           zone_note(zone, utc), outlook);
+    if (naming.by != PlaceNaming::By::kZone) return glance;
+    return naming.name + " \u2014 from your time zone; choose yours in Info\u2026\n" + glance;
 }
 
 DisplayTexts Almanac::display_texts() const { return build_display_texts(ctx, planets, clock()); }
 
 std::string Almanac::json() const {
+    constexpr const char* kChosenBy[] = {"by hand", "by name", "time zone"};
     const double now = astro::ut_julian_day(ctx);
     std::vector<Timed> phases;
     constexpr const char* kPhases[] = {"new_moon", "first_quarter", "full_moon", "last_quarter"};
     for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) phases.push_back({next.jd_ut[k], kPhases[k]});
     const astro::CalcContext& c = ctx;
     return "{\"place\": {\"latitude\": " + number(c.latitude, 4) + ", \"longitude\": " + number(c.longitude, 4) +
-           ", \"height\": " + number(c.height, 1) + ", \"zone\": " + quoted(zone.name(utc)) + "},\n" +
+           ", \"height\": " + number(c.height, 1) + ", \"zone\": " + quoted(zone.name(utc)) +
+           ", \"name\": " + (naming.name.empty() ? std::string("null") : quoted(naming.name)) +
+           ", \"chosen\": " + quoted(kChosenBy[static_cast<int>(naming.by)]) + "},\n" +
            " \"moment\": {\"local\": " + quoted(iso_time(utc, &zone)) +
            ", \"utc\": " + quoted(iso_time(utc, nullptr)) + "},\n" +
            " \"events\": " + coming_events(c, zone, now) + ",\n" +
@@ -316,10 +327,12 @@ int print_almanac(const std::string& settings_file, bool json, const std::option
                   std::FILE* err) {
     CInit settings{};
     const std::time_t now = std::time(nullptr);
-    if (const std::string note = load_or_first_start(settings, settings_file, now); !note.empty())
-        std::fprintf(err, "orbalis: %s\n", note.c_str());
+    const LoadedSettings loaded = load_or_first_start(settings, settings_file, now);
+    if (!loaded.note.empty()) std::fprintf(err, "orbalis: %s\n", loaded.note.c_str());
     const Choices choices(settings_file);
-    const PlaceZone zone = PlaceZone::of_settings(settings.tz_hours, choices.place_zone());
+    const std::optional<PlaceChoice> first_place = loaded.first_place;
+    const PlaceZone zone =
+        PlaceZone::of_settings(settings.tz_hours, first_place ? first_place->zone : choices.place_zone());
     std::time_t moment = now;
     if (at) {
         const std::optional<std::time_t> t = parse_local_moment(*at, zone);
@@ -334,7 +347,8 @@ int print_almanac(const std::string& settings_file, bool json, const std::option
         }
         moment = *t;
     }
-    const Almanac a = almanac_of(settings, zone, moment);
+    Almanac a = almanac_of(settings, zone, moment);
+    a.set_naming(first_place ? PlaceNaming{first_place->name, PlaceNaming::By::kZone} : naming_of(choices));
     const std::string text = json ? a.json() : a.text(!choices.twenty_four_hour()) + "\n";
     std::fputs(text.c_str(), out);
     return std::fflush(out) == 0 ? 0 : 1;

@@ -8,11 +8,21 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "almanac.h"
+#include "choices.h"
 #include "place_zone.h"
 #include "settings.h"
 #include "texts.h"
+
+// What the almanac says of where the place came from.
+struct PlaceNaming {
+    enum class By { kHand, kName, kZone };  // typed in, chosen by name, a first start's from the zone
+    std::string name;                       // "Kolkata, India"; empty when set by hand
+    By by = By::kHand;
+};
+PlaceNaming naming_of(const Choices& choices);
 
 class Almanac {
 public:
@@ -23,6 +33,9 @@ public:
     // beyond the coming day once a day, when an eclipse has passed, or when the day gains
     // or loses a rise or a set).
     void advance(std::time_t utc);
+    // The place's name and how it was chosen: a first start's place is said until the user
+    // chooses one.
+    void set_naming(PlaceNaming n) { naming = std::move(n); }
 
     const astro::CalcContext& context() const { return ctx; }
     const astro::CPlnt_Data& planet_data() const { return planets; }
@@ -38,6 +51,7 @@ private:
     astro::CalcContext ctx;
     astro::CPlnt_Data planets;
     PlaceZone zone;
+    PlaceNaming naming;
     std::time_t utc = 0;
     astro::NextPhases next{};
     Outlook outlook;

@@ -13,6 +13,7 @@ constexpr Key kDial{"clock", "dial"};              // "12" or "24"
 constexpr Key kMoonPicture{"face", "moon"};         // "picture" or "sky"
 constexpr Key kPlaceName{"place", "name"};          // as the place list names it
 constexpr Key kPlaceZone{"place", "zone"};          // its IANA zone
+constexpr Key kPlaceFrom{"place", "from"};          // "zone": a first start's, from the computer's zone
 
 }  // namespace
 
@@ -29,6 +30,10 @@ std::optional<PlaceChoice> Choices::place() const {
     return PlaceChoice{std::move(name), place_zone()};
 }
 
+bool Choices::place_from_zone() const {
+    return place().has_value() && companion.get(kPlaceFrom.section, kPlaceFrom.name) == "zone";
+}
+
 std::string Choices::place_zone() const { return companion.get(kPlaceZone.section, kPlaceZone.name); }
 
 void Choices::set_twenty_four_hour(bool on) {
@@ -41,10 +46,11 @@ void Choices::set_moon_in_the_sky(bool on) {
     save();
 }
 
-void Choices::set_place(const std::optional<PlaceChoice>& place) {
+void Choices::set_place(const std::optional<PlaceChoice>& place, bool from_zone) {
     if (place && !(Companion::holds_value(place->name) && Companion::holds_value(place->zone))) return;
     companion.set(kPlaceName.section, kPlaceName.name, place ? place->name : std::string());
     companion.set(kPlaceZone.section, kPlaceZone.name, place ? place->zone : std::string());
+    companion.set(kPlaceFrom.section, kPlaceFrom.name, place && from_zone ? "zone" : "");
     save();
 }
 

@@ -23,13 +23,16 @@ public:
     bool moon_in_the_sky() const;
     // Nothing once the position was set by hand.
     std::optional<PlaceChoice> place() const;
+    // Whether that place is the one a first start took from the computer's time zone, not
+    // yet chosen by the user.
+    bool place_from_zone() const;
     std::string place_zone() const;  // the chosen place's zone, or empty
 
     // Each change is written at once; a failed write is said on the standard error, once for
     // each reason, and the choice still holds for this run.
     void set_twenty_four_hour(bool on);
     void set_moon_in_the_sky(bool on);
-    void set_place(const std::optional<PlaceChoice>& place);
+    void set_place(const std::optional<PlaceChoice>& place, bool from_zone = false);
 
     const std::string& path() const { return file; }
 

@@ -500,20 +500,44 @@ TEST(WindowTime, EventsOnTheirOwnClockInManyZones) {
     }
 }
 
-// No settings file anywhere: the place and zone of the computer's zone, written at exit.
+// No settings file anywhere: the place and zone of the computer's zone, written at exit; the
+// tooltip and the dialog's Place field say which place until the user chooses one.
 TEST(WindowTime, FirstStartFitsTheComputer) {
-    for (const auto& [zone, lat_deg, lat_min, tz] : {std::tuple{"Europe/Berlin", 52, 31, 1.0}, {"UTC", 35, 0, 9.0}}) {
-        ZoneScope scope(zone);
+    const struct {
+        const char* zone;
+        int lat_deg, lat_min;
+        double tz;
+        const char* name;
+    } rows[] = {{"Europe/Berlin", 52, 31, 1.0, "Berlin, Germany"}, {"UTC", 35, 0, 9.0, nullptr}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.zone);
+        ZoneScope scope(r.zone);
         std::filesystem::remove(kSettingsFile);
+        std::filesystem::remove(kCompanionFile);
         {
             TForm1 form(kSettingsFile);
-            EXPECT_EQ(form.settings->lat_deg, lat_deg) << zone;
-            EXPECT_EQ(form.settings->lat_min, lat_min) << zone;
-            EXPECT_EQ(double{form.settings->tz_hours}, tz) << zone;
+            EXPECT_EQ(form.settings->lat_deg, r.lat_deg);
+            EXPECT_EQ(form.settings->lat_min, r.lat_min);
+            EXPECT_EQ(double{form.settings->tz_hours}, r.tz);
+            const std::string said = r.name ? std::string(r.name) + " \u2014 from your time zone; choose yours in Info\u2026\n" : "";
+            EXPECT_EQ(form.toolTip().toStdString().rfind(said, 0), 0u) << form.toolTip().toStdString();
+            if (!r.name) continue;
+            // OK with the place as shown leaves it the time zone's; a place chosen by name is the user's.
+            with_dialog(form, [&r](TForm2& d) {
+                EXPECT_EQ(d.PlaceSearch.text().toStdString(), r.name);
+                d.BitBtn1.click();
+            });
+            EXPECT_EQ(form.toolTip().toStdString().rfind(said, 0), 0u);
+            with_dialog(form, [](TForm2& d) {
+                d.choose_place(places::find_places("Hamburg", 1).at(0));
+                d.BitBtn1.click();
+            });
+            EXPECT_EQ(form.toolTip().toStdString().find("from your time zone"), std::string::npos);
+            EXPECT_EQ(Choices(kSettingsFile).place()->name, "Hamburg, Germany");
         }
         CInit s{};
         load_settings(s, kSettingsFile);
-        EXPECT_EQ(s.lat_deg, lat_deg) << zone;
+        EXPECT_EQ(s.lat_deg, r.name ? 53 : r.lat_deg);  // Hamburg's, or the defaults kept
     }
 }
 

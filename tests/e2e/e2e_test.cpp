@@ -650,6 +650,50 @@ TEST(CommandLine, AlmanacAsTextAndJson) {
     }
 }
 
+// A first start (no settings file) computes for the place of the computer's zone, the one it
+// names: the coming events are those of a settings file made for that place by hand.
+TEST(CommandLine, AFirstStartComputesWhereItSays) {
+    const struct {
+        const char* computer_zone;
+        double lat, lon, height;
+        const char* name;  // null: no place, the defaults
+    } rows[] = {
+        {"UTC", 35, 135, 0, nullptr},
+        {"Etc/GMT-3", 35, 135, 0, nullptr},
+        {"Asia/Kolkata", 22 + 34 / 60.0, 88 + 22 / 60.0, 11, "Kolkata, India"},
+        {"America/New_York", 40 + 43 / 60.0, -74, 10, "New York City, United States"},
+    };
+    const auto events = [](const std::string& json) {
+        std::vector<std::string> out;
+        const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
+        for (const QJsonValue e : o["events"].toArray())
+            out.push_back(e["kind"].toString().toStdString() + " " + e["utc"].toString().toStdString());
+        return std::pair(o["place"].toObject(), out);
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.computer_zone);
+        const Almanac by_hand(r.lat, r.lon, r.height, "", r.computer_zone);
+        const fs::path none = by_hand.dir / "first" / "orbalis.ini";
+        const auto [rc, first] = run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY TZ=" + std::string(r.computer_zone) +
+                                                 " HOME=" + by_hand.dir.string() + " " + ORBALIS_BINARY +
+                                                 " --json --at 2027-01-15T12:00Z --settings " + none.string());
+        ASSERT_EQ(rc, 0);
+        EXPECT_FALSE(fs::exists(none));  // nothing written
+        const auto [place, first_events] = events(first);
+        EXPECT_NEAR(place["latitude"].toDouble(), r.lat, 1e-4);  // printed to four decimals
+        EXPECT_NEAR(place["longitude"].toDouble(), r.lon, 1e-4);
+        EXPECT_EQ(place["name"].toString().toStdString(), r.name ? r.name : "");
+        EXPECT_EQ(place["chosen"].toString().toStdString(), r.name ? "time zone" : "by hand");
+        ASSERT_FALSE(first_events.empty()) << first;
+        EXPECT_EQ(first_events, events(by_hand.run("--json --at 2027-01-15T12:00Z").second).second);
+        const auto [text_rc, text] = run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY TZ=" + std::string(r.computer_zone) +
+                                                     " HOME=" + by_hand.dir.string() + " " + ORBALIS_BINARY +
+                                                     " --print --settings " + none.string());
+        EXPECT_EQ(text.rfind(std::string(r.name ? r.name : "") + " \u2014 from your time zone", 0) == 0, r.name != nullptr)
+            << text;
+    }
+}
+
 TEST(CommandLine, AMomentThatIsNotOneIsRefused) {
     const Almanac here(52.52, 13.4, 34, "Europe/Berlin", "Europe/Berlin");
     for (const char* at : {"2027-02-29 12:00", "2027-13-01 00:00", "2027-01-01 24:00", "tomorrow", "2027-1-1 1:00",
