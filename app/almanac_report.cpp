@@ -102,9 +102,12 @@ std::string coming_events(const astro::CalcContext& c, const PlaceZone& zone, do
     constexpr const char* kKinds[astro::kDayEventCount] = {"sunrise",      "sunset",   "twilight_begin",
                                                            "twilight_end", "moonrise", "moonset"};
     std::vector<Timed> found;
-    for (int i = 0; i < astro::kDayEventCount; ++i)
-        if (const astro::EventTime e = astro::day_event(c, static_cast<astro::DayEvent>(i)); e.found)
-            found.push_back({now + e.hours / 24, kKinds[i]});
+    for (int i = 0; i < astro::kDayEventCount; ++i) {
+        const astro::EventTime e = astro::day_event(c, static_cast<astro::DayEvent>(i));
+        if (!e.found) continue;
+        found.push_back({now + e.hours / 24, kKinds[i]});
+        if (std::isfinite(e.first_hours)) found.push_back({now + e.first_hours / 24, kKinds[i]});  // twice
+    }
     return timed_list(found, zone);
 }
 

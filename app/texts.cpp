@@ -60,6 +60,7 @@ struct ComingEvent {
     double offset;  // hours after now
     bool found;
     EventKind kind;
+    bool twice = false;  // one of two the same kind in the coming day
 };
 
 // The place's clock now, to the second.
@@ -116,11 +117,16 @@ std::optional<LocalTime> place_time_of(double jd_ut, const PlaceClock& clock) {
     return at ? local_time_of(jd_ut, clock.zone(*at)) : std::nullopt;
 }
 
-// "15 Jan 11:52" (or "15 Jan 11:52 am").
-std::string day_and_time(const LocalTime& t, bool twelve_hour) {
+// "15 Jan".
+std::string day_and_month(const LocalTime& t) {
     constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return std::to_string(t.day) + " " + kMonths[(t.month - 1) % 12] + " " + clock_time(t.hour, t.minute, twelve_hour);
+    return std::to_string(t.day) + " " + kMonths[(t.month - 1) % 12];
+}
+
+// "15 Jan 11:52" (or "15 Jan 11:52 am").
+std::string day_and_time(const LocalTime& t, bool twelve_hour) {
+    return day_and_month(t) + " " + clock_time(t.hour, t.minute, twelve_hour);
 }
 
 // A body without a rise or a set in the coming day: one line for a day with neither ("Sun
@@ -201,13 +207,17 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
     const int second = here.second;
     constexpr const char* kNames[astro::kDayEventCount] = {"Sunrise",       "Sunset",   "Twilight begins",
                                                            "Twilight ends", "Moonrise", "Moonset"};
-    ComingEvent events[astro::kDayEventCount];
+    // An event that comes twice in the coming day is listed twice (a sunrise today and one
+    // tomorrow a little earlier), each with its date when it is not today's.
+    std::vector<ComingEvent> events;
     for (int i = 0; i < astro::kDayEventCount; ++i) {
         const auto kind = static_cast<astro::DayEvent>(i);
         const astro::EventTime e = astro::day_event(ctx, kind);
-        events[i] = {kNames[i], e.hours, e.found, kind};
+        const bool twice = e.found && std::isfinite(e.first_hours);
+        if (twice) events.push_back({kNames[i], e.first_hours, true, kind, true});
+        events.push_back({kNames[i], e.hours, e.found, kind, twice});
     }
-    std::stable_sort(std::begin(events), std::end(events), [](const ComingEvent& a, const ComingEvent& b) {
+    std::stable_sort(events.begin(), events.end(), [](const ComingEvent& a, const ComingEvent& b) {
         if (a.found != b.found) return a.found;
         return a.found && a.offset < b.offset;
     });
@@ -222,7 +232,15 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
         const double on_clock = clock_offset(e.offset, e.found, clock, here.zone);
         const int m = e.found ? minutes_of_day(on_clock, now.hour, now.minute, second) : kNoMinute;
         out.append("\n").append(e.name).append(" ");
-        out += m != kNoMinute ? clock_time(m / 60, m % 60, twelve_hour) : kNone;
+        if (m == kNoMinute) {
+            out += kNone;
+            continue;
+        }
+        const std::optional<LocalTime> day = e.twice ? place_time_of(astro::ut_julian_day(ctx) + e.offset / 24, clock)
+                                                     : std::nullopt;
+        if (day && (day->year != now.year || day->month != now.month || day->day != now.day))
+            out += day_and_month(*day) + " ";
+        out += clock_time(m / 60, m % 60, twelve_hour);
     }
     const double lit = astro::lit_fraction(ctx.moon_phase_angle) * 100;
     char moon[64];

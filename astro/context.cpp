@@ -93,12 +93,12 @@ double compute_jd(CalcContext& ctx) {
 
 EventTime day_event(const CalcContext& ctx, DayEvent e) {
     switch (e) {
-        case DayEvent::kSunrise: return {ctx.sunrise, ctx.sunrise_found};
-        case DayEvent::kSunset: return {ctx.sunset, ctx.sunset_found};
-        case DayEvent::kTwilightBegin: return {ctx.twilight_begin, ctx.twilight_begin_found};
-        case DayEvent::kTwilightEnd: return {ctx.twilight_end, ctx.twilight_end_found};
-        case DayEvent::kMoonrise: return {ctx.moonrise, ctx.moonrise != kNoMoonEvent};
-        case DayEvent::kMoonset: return {ctx.moonset, ctx.moonset != kNoMoonEvent};
+        case DayEvent::kSunrise: return {ctx.sunrise, ctx.sunrise_found, ctx.sunrise_first};
+        case DayEvent::kSunset: return {ctx.sunset, ctx.sunset_found, ctx.sunset_first};
+        case DayEvent::kTwilightBegin: return {ctx.twilight_begin, ctx.twilight_begin_found, ctx.twilight_begin_first};
+        case DayEvent::kTwilightEnd: return {ctx.twilight_end, ctx.twilight_end_found, ctx.twilight_end_first};
+        case DayEvent::kMoonrise: return {ctx.moonrise, ctx.moonrise != kNoMoonEvent, ctx.moonrise_first};
+        case DayEvent::kMoonset: return {ctx.moonset, ctx.moonset != kNoMoonEvent, ctx.moonset_first};
     }
     return {0, false};
 }

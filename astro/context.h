@@ -2,6 +2,7 @@
 // time scales (calendar date to Julian Day, Delta T, the time argument T).
 #pragma once
 
+#include <cmath>
 #include <ctime>
 #include <optional>
 
@@ -87,6 +88,12 @@ struct CalcContext {
     bool twilight_begin_found = false;
     bool twilight_end_found = false;
     Vec3 sun_horizon_vector = {};
+
+    // Where a threshold is crossed twice the same way in the coming day (a sunrise today and
+    // one tomorrow a little earlier), the first of the two, hours; the fields above hold the
+    // last. NaN where it is crossed once or not at all.
+    double sunrise_first = NAN, sunset_first = NAN, twilight_begin_first = NAN, twilight_end_first = NAN;
+    double moonrise_first = NAN, moonset_first = NAN;
 };
 
 // The day's six events in the order the clock lists them, and each one's time with whether
@@ -96,6 +103,7 @@ inline constexpr int kDayEventCount = 6;
 struct EventTime {
     double hours;  // after the moment of computation
     bool found;
+    double first_hours = NAN;  // the first of two in the coming day, else NaN
 };
 EventTime day_event(const CalcContext& ctx, DayEvent e);
 

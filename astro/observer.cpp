@@ -112,9 +112,14 @@ struct EventSlot {
     double* set;
     bool* rise_found;
     bool* set_found;
+    double* rise_first;  // the first of two crossings the same way
+    double* set_first;
 };
 
-void record(double hour, double* time, bool* found) {
+// A crossing in time order: the last is kept, and the first where there are two.
+void record(double hour, double* time, bool* found, double* first) {
+    const bool had = found != nullptr ? *found : *time != kNoMoonEvent;
+    if (had && std::isnan(*first)) *first = *time;
     *time = hour;
     if (found != nullptr) *found = true;
 }
@@ -147,11 +152,11 @@ void look_into_turn(const AboveThreshold& f, int i, double before, double prev, 
     const double turn = lowest_between([&f, dip](double h) { return dip ? f(h) : -f(h); }, i - 2, i, kOneSecondInHours);
     const double at_turn = f(turn);
     if (peak && at_turn >= 0) {
-        record(crossing_between(f, i - 2, turn), s.rise, s.rise_found);
-        record(crossing_between(f, turn, i), s.set, s.set_found);
+        record(crossing_between(f, i - 2, turn), s.rise, s.rise_found, s.rise_first);
+        record(crossing_between(f, turn, i), s.set, s.set_found, s.set_first);
     } else if (dip && at_turn < 0) {
-        record(crossing_between(f, i - 2, turn), s.set, s.set_found);
-        record(crossing_between(f, turn, i), s.rise, s.rise_found);
+        record(crossing_between(f, i - 2, turn), s.set, s.set_found, s.set_first);
+        record(crossing_between(f, turn, i), s.rise, s.rise_found, s.rise_first);
     }
 }
 
@@ -171,8 +176,10 @@ void search_events(const CalcContext& ctx, const StepFrames& frames, const Mat3 
         const double z = hor[2];
         for (const EventSlot& s : slots) {
             const AboveThreshold f{ctx, body, s.threshold};
-            if (rises_through(z_prev, z, s.threshold)) record(crossing_between(f, i - 1, i), s.rise, s.rise_found);
-            if (sets_through(z_prev, z, s.threshold)) record(crossing_between(f, i - 1, i), s.set, s.set_found);
+            if (rises_through(z_prev, z, s.threshold))
+                record(crossing_between(f, i - 1, i), s.rise, s.rise_found, s.rise_first);
+            if (sets_through(z_prev, z, s.threshold))
+                record(crossing_between(f, i - 1, i), s.set, s.set_found, s.set_first);
             if (i >= 2) look_into_turn(f, i, z_before - s.threshold, z_prev - s.threshold, z - s.threshold, s);
         }
         z_before = z_prev;
@@ -185,6 +192,8 @@ void reset_events(CalcContext& ctx) {
     ctx.moonrise = ctx.moonset = kNoMoonEvent;
     ctx.sunrise_found = ctx.sunset_found = false;
     ctx.twilight_begin_found = ctx.twilight_end_found = false;
+    ctx.sunrise_first = ctx.sunset_first = ctx.twilight_begin_first = ctx.twilight_end_first = NAN;
+    ctx.moonrise_first = ctx.moonset_first = NAN;
 }
 
 }  // namespace
@@ -245,12 +254,15 @@ void compute_sun_and_moon(CalcContext& ctx) {
     StepFrames frames;
     step_frames(ctx, frames);
     const EventSlot sun_slots[] = {
-        {kSunriseSine, &ctx.sunrise, &ctx.sunset, &ctx.sunrise_found, &ctx.sunset_found},
-        {kTwilightSine, &ctx.twilight_begin, &ctx.twilight_end, &ctx.twilight_begin_found, &ctx.twilight_end_found},
+        {kSunriseSine, &ctx.sunrise, &ctx.sunset, &ctx.sunrise_found, &ctx.sunset_found, &ctx.sunrise_first,
+         &ctx.sunset_first},
+        {kTwilightSine, &ctx.twilight_begin, &ctx.twilight_end, &ctx.twilight_begin_found, &ctx.twilight_end_found,
+         &ctx.twilight_begin_first, &ctx.twilight_end_first},
     };
     search_events(ctx, frames, ecl_to_equ, Luminary::kSun, sun_place, ctx.sun_horizon_vector[2], sun_slots);
     // The Moon is searched over the same 24 hourly steps, so its coming day is complete too.
-    const EventSlot moon_slots[] = {{kMoonriseSine, &ctx.moonrise, &ctx.moonset, nullptr, nullptr}};
+    const EventSlot moon_slots[] = {
+        {kMoonriseSine, &ctx.moonrise, &ctx.moonset, nullptr, nullptr, &ctx.moonrise_first, &ctx.moonset_first}};
     search_events(ctx, frames, ecl_to_equ, Luminary::kMoon, moon_place, moon_hor[2], moon_slots);
 }
 

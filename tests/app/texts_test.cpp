@@ -303,3 +303,20 @@ TEST(Texts, AnAdvancedAlmanacSaysWhatAFreshOneSays) {
         EXPECT_NEAR(astro::ut_julian_day(running.context()), kUnixEpochJd + (kStart + later) / 86400.0, 1e-7);
     }
 }
+
+// A sunrise today and another tomorrow a little earlier are both listed, in time order, the
+// one not today's with its date; the memo keeps the design's one, the last.
+TEST(Texts, AnEventThatComesTwiceIsListedTwice) {
+    const PlaceClock c = clock_at(2027, 3, 20, 6, 8, 1.0);
+    astro::CalcContext ctx;
+    astro::CPlnt_Data planets;
+    ctx.tz_hours = 0;
+    astro::set_observer(ctx, 52.52, 13.4, 34);
+    astro::set_time_and_orient(ctx, 2027, 3, 20, 5, 8, 0);
+    ASSERT_TRUE(std::isfinite(ctx.sunrise_first)) << "the sunrise comes twice";
+    const std::string text = glance_text(ctx, planets, c, PhasesAhead{}, false);
+    EXPECT_EQ(text.find("\nSunrise 06:09\n"), text.find("\nSunrise")) << text;
+    EXPECT_GT(text.find("\nSunrise 21 Mar 06:07\n"), text.find("\nSunrise 06:09\n")) << text;
+    EXPECT_NE(text.find("\nSunrise 21 Mar 06:07\n"), std::string::npos) << text;
+    EXPECT_EQ(build_display_texts(ctx, planets, c).sunrise_text, "6h7m");
+}
