@@ -29,6 +29,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "computer_zone.h"
 #include "settings.h"
 #include "single_clock.h"
 
@@ -696,6 +697,27 @@ TEST(CommandLine, AFirstStartComputesWhereItSays) {
                                                      " --print --settings " + none.string());
         EXPECT_EQ(text.rfind(std::string(r.name ? r.name : "") + " \u2014 from your time zone", 0) == 0, r.name != nullptr)
             << text;
+    }
+    // With TZ unset the computer's own zone (/etc/localtime) is the one named.
+    const fs::path dir = fs::temp_directory_path() / ("orbalis-unset-" + std::to_string(getpid()));
+    const std::string machine = [] {
+        const char* tz = std::getenv("TZ");
+        const std::string kept = tz != nullptr ? tz : "";
+        unsetenv("TZ");
+        const std::string name = computer_zone_name();
+        if (tz != nullptr) setenv("TZ", kept.c_str(), 1);
+        return name;
+    }();
+    const auto first_start = [&dir](const std::string& tz) {
+        return run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY " + tz + " HOME=" + dir.string() + " " + ORBALIS_BINARY +
+                               " --json --at 2027-01-15T12:00Z --settings " + (dir / "none.ini").string()).second;
+    };
+    const std::string unset = first_start("-u TZ");
+    EXPECT_NE(unset.find("\"events\""), std::string::npos) << unset;
+    if (!machine.empty()) {
+        EXPECT_EQ(unset, first_start("TZ=" + machine)) << machine;
+    } else {
+        EXPECT_NE(unset.find("\"latitude\": 35.0000, \"longitude\": 135.0000"), std::string::npos) << unset;
     }
 }
 
