@@ -60,6 +60,18 @@ astro::CalcContext context_at(const Row& r) {
     return ctx;
 }
 
+// The engine started at the row's place and start, zone 0, with the day's events.
+astro::CalcContext started_at(const Row& r) {
+    int y, mo, d, h, mi, s;
+    std::sscanf(r.at("start_utc").c_str(), "%d-%d-%dT%d:%d:%dZ", &y, &mo, &d, &h, &mi, &s);
+    astro::CalcContext ctx;
+    astro::CPlnt_Data planets;
+    ctx.tz_hours = 0;
+    astro::start_at(ctx, planets, {std::stod(r.at("lat")), std::stod(r.at("lon")), std::stod(r.at("height"))},
+                    {y, mo, d, h, mi, s});
+    return ctx;
+}
+
 // Minutes from a reference instant to a UT Julian day.
 double minutes_off(double jd_ut, const std::string& iso) { return (jd_ut - jd_of(iso)) * 24 * 60; }
 
@@ -146,14 +158,7 @@ TEST(NextCrossing, MissingEventsOfTheDay) {
     int lacking = 0;
     for (const auto& [key, rows] : starts) {
         SCOPED_TRACE(key);
-        const Row& r = rows.front();
-        int y, mo, d, h, mi, s;
-        std::sscanf(r.at("start_utc").c_str(), "%d-%d-%dT%d:%d:%dZ", &y, &mo, &d, &h, &mi, &s);
-        astro::CalcContext ctx;
-        astro::CPlnt_Data planets;
-        ctx.tz_hours = 0;
-        astro::start_at(ctx, planets, {std::stod(r.at("lat")), std::stod(r.at("lon")), std::stod(r.at("height"))},
-                        {y, mo, d, h, mi, s});
+        const astro::CalcContext ctx = started_at(rows.front());
         const astro::MissingEvents missing = astro::missing_events(ctx);
         const double now = astro::ut_julian_day(ctx);
         for (const Row& e : rows) {
@@ -187,14 +192,7 @@ TEST(DayEvents, ToTheMinuteAtHighLatitudes) {
     int compared = 0;
     for (const auto& [key, rows] : starts) {
         SCOPED_TRACE(key);
-        const Row& r = rows.front();
-        int y, mo, d, h, mi, s;
-        std::sscanf(r.at("start_utc").c_str(), "%d-%d-%dT%d:%d:%dZ", &y, &mo, &d, &h, &mi, &s);
-        astro::CalcContext ctx;
-        astro::CPlnt_Data planets;
-        ctx.tz_hours = 0;
-        astro::start_at(ctx, planets, {std::stod(r.at("lat")), std::stod(r.at("lon")), std::stod(r.at("height"))},
-                        {y, mo, d, h, mi, s});
+        const astro::CalcContext ctx = started_at(rows.front());
         const double now = astro::ut_julian_day(ctx);
         for (const Row& e : rows) {
             const int k = static_cast<int>(std::find(std::begin(kNames), std::end(kNames), e.at("event")) - std::begin(kNames));
