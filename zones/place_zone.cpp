@@ -83,7 +83,11 @@ double PlaceZone::standard_hours(std::time_t t) const {
 }
 
 bool PlaceZone::computers(std::time_t t) const {
-    if (rules) return zone_name == computer_zone_name();
+    if (rules) {
+        // A link ("US/Eastern", "Asia/Calcutta") is the zone it names.
+        const std::string computer = computer_zone_name();
+        return zone_name == computer || (!computer.empty() && canonical_zone_name(computer) == zone_name);
+    }
     return follows_computer && zone_seconds(computer_standard_offset_hours(t)) == zone_seconds(fixed_hours);
 }
 

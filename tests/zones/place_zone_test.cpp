@@ -83,6 +83,8 @@ TEST(PlaceZone, StoredOffsetsAndTheComputersZone) {
         EXPECT_EQ(r.zone.computers(r.at), r.computers);
         EXPECT_EQ(r.zone.name(r.at), r.name);
     }
+    const ZoneScope linked("US/Eastern");  // a link names the same zone
+    EXPECT_TRUE(PlaceZone::of_settings(-5, "America/New_York").computers(july));
 }
 
 TEST(PlaceZone, OffsetNames) {
