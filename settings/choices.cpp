@@ -1,6 +1,8 @@
 #include "choices.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -18,7 +20,16 @@ constexpr Key kPlaceFrom{"place", "from"};          // "zone": a first start's, 
 }  // namespace
 
 Choices::Choices(const std::string& settings_path)
-    : file(Companion::path_beside(settings_path)), companion(Companion::load(file)) {}
+    : file(Companion::path_beside(settings_path)), companion(Companion::load(file)) {
+    // Earlier versions kept one orbalis.conf for every settings file of a folder: a clock
+    // of another name takes its dial and face from it until it has a file of its own.
+    const auto slash = file.rfind('/');
+    const std::string shared = (slash == std::string::npos ? std::string() : file.substr(0, slash + 1)) + kCompanionFile;
+    if (companion.exists() || shared == file) return;
+    const Companion old = Companion::load(shared);
+    for (const Key k : {kDial, kMoonPicture})
+        if (const std::string v = old.get(k.section, k.name); !v.empty()) set(k.section, k.name, v);
+}
 
 bool Choices::twenty_four_hour() const { return companion.get(kDial.section, kDial.name) == "24"; }
 
@@ -37,25 +48,37 @@ bool Choices::place_from_zone() const {
 std::string Choices::place_zone() const { return companion.get(kPlaceZone.section, kPlaceZone.name); }
 
 void Choices::set_twenty_four_hour(bool on) {
-    companion.set(kDial.section, kDial.name, on ? "24" : "12");
+    set(kDial.section, kDial.name, on ? "24" : "12");
     save();
 }
 
 void Choices::set_moon_in_the_sky(bool on) {
-    companion.set(kMoonPicture.section, kMoonPicture.name, on ? "sky" : "picture");
+    set(kMoonPicture.section, kMoonPicture.name, on ? "sky" : "picture");
     save();
 }
 
 void Choices::set_place(const std::optional<PlaceChoice>& place, bool from_zone) {
     if (place && !(Companion::holds_value(place->name) && Companion::holds_value(place->zone))) return;
-    companion.set(kPlaceName.section, kPlaceName.name, place ? place->name : std::string());
-    companion.set(kPlaceZone.section, kPlaceZone.name, place ? place->zone : std::string());
-    companion.set(kPlaceFrom.section, kPlaceFrom.name, place && from_zone ? "zone" : "");
+    set(kPlaceName.section, kPlaceName.name, place ? place->name : std::string());
+    set(kPlaceZone.section, kPlaceZone.name, place ? place->zone : std::string());
+    set(kPlaceFrom.section, kPlaceFrom.name, place && from_zone ? "zone" : "");
     save();
 }
 
+void Choices::set(const char* section, const char* key, const std::string& value) {
+    companion.set(section, key, value);
+    const auto same = [&](const Change& c) { return std::string_view(c.section) == section && std::string_view(c.key) == key; };
+    if (const auto c = std::find_if(changes.begin(), changes.end(), same); c != changes.end()) c->value = value;
+    else changes.push_back({section, key, value});
+}
+
+// Another clock, or the user, may have changed the file since: it is read again and only
+// this clock's keys are set over it.
 void Choices::save() {
-    const SaveOutcome saved = companion.save(file);
+    Companion fresh = Companion::load(file);
+    for (const Change& c : changes) fresh.set(c.section, c.key, c.value);
+    const SaveOutcome saved = fresh.save(file);
+    if (saved) companion = fresh;
     if (saved || saved.error == last_failure) return;
     last_failure = saved.error;
     std::fprintf(stderr, "orbalis: could not save %s (%s)\n", file.c_str(), saved.error.c_str());

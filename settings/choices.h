@@ -1,9 +1,10 @@
-// The choices kept for one settings file in its companion file: the dial, the Moon's
+// The choices kept for one settings file in its own companion file: the dial, the Moon's
 // picture and the place chosen by name, each under its own key. Standard library only.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "companion.h"
 
@@ -15,8 +16,9 @@ struct PlaceChoice {
 
 class Choices {
 public:
-    // The choices in the companion file beside `settings_path` (each its default where the
-    // file is missing or odd).
+    // The choices in the companion file of `settings_path` (each its default where the file
+    // is missing or odd). A settings file without a companion of its own yet takes the dial
+    // and the Moon's picture from the folder's orbalis.conf, never its place.
     explicit Choices(const std::string& settings_path);
 
     bool twenty_four_hour() const;
@@ -28,8 +30,9 @@ public:
     bool place_from_zone() const;
     std::string place_zone() const;  // the chosen place's zone, or empty
 
-    // Each change is written at once; a failed write is said on the standard error, once for
-    // each reason, and the choice still holds for this run.
+    // Each change is written at once: the file is read again and only this clock's keys
+    // change. A failed write is said on the standard error, once for each reason, and the
+    // choice still holds for this run.
     void set_twenty_four_hour(bool on);
     void set_moon_in_the_sky(bool on);
     void set_place(const std::optional<PlaceChoice>& place, bool from_zone = false);
@@ -37,9 +40,16 @@ public:
     const std::string& path() const { return file; }
 
 private:
+    void set(const char* section, const char* key, const std::string& value);
     void save();
 
     std::string file;
     Companion companion;
+    struct Change {
+        const char* section;
+        const char* key;
+        std::string value;
+    };
+    std::vector<Change> changes;  // this clock's, applied again over the file at each save
     std::string last_failure;
 };
