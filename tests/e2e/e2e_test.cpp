@@ -721,6 +721,22 @@ TEST(CommandLine, AFirstStartComputesWhereItSays) {
     }
 }
 
+// A settings path that cannot be checked (a link that loops, a name too long) gives the
+// defaults with a one-line note, and the almanac is printed: never an abort.
+TEST(CommandLine, APathThatCannotBeCheckedIsSaidNotFatal) {
+    const fs::path dir = fs::temp_directory_path() / ("orbalis-paths-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    fs::create_symlink(dir / "loop.ini", dir / "loop.ini");
+    for (const std::string& path : {(dir / "loop.ini").string(), (dir / std::string(300, 'n')).string() + ".ini"}) {
+        const auto [rc, out] = run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY HOME=" + dir.string() + " " +
+                                               ORBALIS_BINARY + " --print --settings " + path + " 2>&1");
+        EXPECT_EQ(rc, 0) << out;
+        EXPECT_EQ(out.rfind("orbalis: " + path + ": ", 0), 0u) << out;
+        EXPECT_NE(out.find("\nMoon "), std::string::npos) << out;
+    }
+    fs::remove_all(dir);
+}
+
 TEST(CommandLine, AMomentThatIsNotOneIsRefused) {
     const Almanac here(52.52, 13.4, 34, "Europe/Berlin", "Europe/Berlin");
     for (const char* at : {"2027-02-29 12:00", "2027-13-01 00:00", "2027-01-01 24:00", "tomorrow", "2027-1-1 1:00",
