@@ -74,6 +74,10 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
     if (loaded.first_place) choices.set_place(loaded.first_place, true);
     show_choices();
     warn_if_unsaveable();
+    position_in_file = QPoint(settings->left, settings->top);
+    PositionSave.setSingleShot(true);
+    PositionSave.setInterval(kPositionRestMs);
+    connect(&PositionSave, &QTimer::timeout, this, &TForm1::save_moved_position);
     place_window();
     watch_screens();
 
@@ -281,6 +285,7 @@ void TForm1::FormDestroy() {
     if (destroyed) return;
     destroyed = true;
     Timer1.stop();
+    PositionSave.stop();
     tick.stop();
     store_position();
     face_bitmap = QPixmap();
@@ -342,6 +347,7 @@ void TForm1::accept_settings(const CInit& edited) {
     *settings = edited;
     store_position();
     const SaveOutcome saved = save_settings(*settings, settings_path);
+    if (saved) position_in_file = QPoint(settings->left, settings->top);
     apply_settings_to_engine();
     if (!saved)
         QMessageBox::warning(this, QStringLiteral("Orbalis"),
@@ -364,6 +370,20 @@ void TForm1::note_position() {
     const std::optional<QPoint> at =
         windowHandle() != nullptr ? desktop::reported_position(*windowHandle()) : std::optional<QPoint>(pos());
     if (at) last_seen = at;
+    if (at && *at != position_in_file && !destroyed) PositionSave.start();  // again at each move: once it rests
+}
+
+// The record as it stands, with the position the window rests at. A failure is said once on
+// the standard error; the exit's save says it again where it also fails.
+void TForm1::save_moved_position() {
+    if (destroyed || !last_seen) return;
+    settings->left = last_seen->x();
+    settings->top = last_seen->y();
+    const SaveOutcome saved = save_settings(*settings, settings_path);
+    if (saved) position_in_file = *last_seen;
+    if (saved || position_save_failed) return;
+    position_save_failed = true;
+    std::fprintf(stderr, "orbalis: could not save %s (%s)\n", settings_path.c_str(), saved.error.c_str());
 }
 
 // Asked when the window system may have moved the window: a move it reports, the map

@@ -88,6 +88,10 @@ public:
     QAction* K1;
     QAction* OpenMenu;  // the menu key and Shift+F10
     QTimer Timer1;
+    // A moved clock's position is written once it has rested this long, so that a session
+    // that ends without closing it (the display gone) loses nothing.
+    static constexpr int kPositionRestMs = 1000;
+    QTimer PositionSave;
     WallClock clock;
     SecondTick tick;
 
@@ -116,6 +120,7 @@ private:
     void store_position();
     void repaint_second();
     void note_position();  // where the window system has the shown window
+    void save_moved_position();
     void warn_if_unsaveable();
     void make_face_bitmap();
     void match_pixel_ratio();
@@ -133,5 +138,7 @@ private:
     std::time_t clock_second = -1;  // the reading the calendar fields and the zone come from
     Choices choices;
     std::optional<QPoint> last_seen;  // the window's last reported place while shown
+    QPoint position_in_file;          // the position the settings file holds
+    bool position_save_failed = false;  // said once
     ZoneWatch zone_watch;
 };

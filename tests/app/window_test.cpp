@@ -180,6 +180,21 @@ TEST(Window, ExitWritesPositionAndOffScreenIsBroughtBack) {
     EXPECT_EQ(s.top, 50);
 }
 
+// A moved clock's position is in the file once it has rested, before any exit: a session
+// that ends without closing the clock loses nothing.
+TEST(Window, AMovedClockIsSavedOnceItRests) {
+    std::filesystem::remove(kSettingsFile);
+    TForm1 form(kSettingsFile);
+    form.show();
+    form.move(123, 77);
+    QElapsedTimer rest;
+    for (rest.start(); rest.elapsed() < TForm1::kPositionRestMs + 500;)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    CInit s{};
+    ASSERT_EQ(load_settings(s, kSettingsFile), "");
+    EXPECT_EQ(std::pair(s.left, s.top), std::pair(123, 77));
+}
+
 // Where a saved position puts the clock on the offscreen platform's one 800 x 600 screen:
 // the middle of the face must be on it, and no position may overflow on the way.
 TEST(Window, SavedPositionsOffTheScreenAreBroughtBack) {
