@@ -69,7 +69,7 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
     zone_watch.changed();  // notes the zone the clock starts in
     read_clock();
     const LoadedSettings loaded = load_or_first_start(*settings, settings_path, clock_second);
-    if (!loaded.note.empty()) std::fprintf(stderr, "orbalis: %s\n", loaded.note.c_str());
+    if (!loaded.note.empty()) std::fprintf(stderr, "orbalis: %s\n", one_line(loaded.note).c_str());
     // A first start says where it put the user until they choose: kept beside the settings.
     if (loaded.first_place) choices.set_place(loaded.first_place, true);
     show_choices();

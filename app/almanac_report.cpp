@@ -331,7 +331,7 @@ int print_almanac(const std::string& settings_file, bool json, const std::option
     CInit settings{};
     const std::time_t now = std::time(nullptr);
     const LoadedSettings loaded = load_or_first_start(settings, settings_file, now);
-    if (!loaded.note.empty()) std::fprintf(err, "orbalis: %s\n", loaded.note.c_str());
+    if (!loaded.note.empty()) std::fprintf(err, "orbalis: %s\n", one_line(loaded.note).c_str());
     const Choices choices(settings_file);
     const std::optional<PlaceChoice> first_place = loaded.first_place;
     const PlaceZone zone =
@@ -340,8 +340,7 @@ int print_almanac(const std::string& settings_file, bool json, const std::option
     if (at) {
         const std::optional<std::time_t> t = parse_local_moment(*at, zone);
         if (!t) {
-            std::string said = *at;  // one line, whatever was passed
-            std::replace_if(said.begin(), said.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
+            const std::string said = one_line(*at);
             std::fprintf(err,
                          "orbalis: --at wants a date and time as \"YYYY-MM-DD HH:MM\" on the place's clock, or in "
                          "ISO 8601 (\"YYYY-MM-DDTHH:MM[:SS][Z|+HH:MM]\"), not \"%s\"\n",

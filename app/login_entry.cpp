@@ -42,8 +42,12 @@ bool has_control_character(const std::string& s) {
 std::optional<std::string> autostart_entry(const std::string& binary, const std::string& settings_file,
                                            std::string& why) {
     for (const std::string* path : {&binary, &settings_file}) {
+        // GLib looks for the program before it turns "%%" back into "%": it never starts one
+        // whose path holds a "%".
+        const bool percent = path == &binary && path->find('%') != std::string::npos;
         const char* fault = has_control_character(*path) ? " holds a control character"
                             : !places::is_utf8(*path)     ? " is not UTF-8"
+                            : percent                     ? " holds a %, which a login start cannot run"
                                                           : nullptr;
         if (fault != nullptr) {
             why = "the path " + *path + fault;

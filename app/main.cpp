@@ -119,7 +119,7 @@ Options parse_options(int argc, char* argv[]) {
             o.action = Options::kError;
             o.error = arg == "--settings"  ? "--settings needs a FILE"
                       : arg == "--at"      ? "--at needs \"YYYY-MM-DD HH:MM\""
-                                           : "unknown option " + arg;
+                                           : "unknown option " + one_line(arg);
         }
     }
     if (o.action != Options::kRun) return o;
@@ -182,7 +182,7 @@ int main(int argc, char* argv[]) {
             ? options.settings_file
             : default_settings_location(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), passed_over);
     if (!passed_over.empty() && options.action != Options::kError)
-        std::fprintf(stderr, "orbalis: %s\n", passed_over.c_str());
+        std::fprintf(stderr, "orbalis: %s\n", one_line(passed_over).c_str());
     switch (options.action) {
         case Options::kHelp: print_help(settings_file); return EXIT_SUCCESS;
         case Options::kVersion: std::printf("orbalis %s\n", ORBALIS_VERSION); return EXIT_SUCCESS;
@@ -214,11 +214,11 @@ int main(int argc, char* argv[]) {
         case SingleClock::Role::kSecond:
             if (!guard.raise_running_clock()) {
                 std::fprintf(stderr, "orbalis: a clock already runs with %s but does not answer\n",
-                             settings_file.c_str());
+                             one_line(settings_file).c_str());
                 return EXIT_FAILURE;
             }
             std::fprintf(stderr, "orbalis: already running with %s; brought that clock to the front\n",
-                         settings_file.c_str());
+                         one_line(settings_file).c_str());
             return EXIT_SUCCESS;
         case SingleClock::Role::kUnguarded:
             std::fprintf(stderr, "orbalis: no private folder for the one-clock guard (%s); a second clock "

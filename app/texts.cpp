@@ -320,3 +320,8 @@ std::string spoken_text(const DisplayTexts& t) {
     }
     return out;
 }
+
+std::string one_line(std::string text) {
+    std::replace_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
+    return text;
+}

@@ -47,6 +47,9 @@ struct PlaceClock {
     PlaceZone zone;
 };
 
+// A text said on one line of a message, whatever it holds: control characters as '?'.
+std::string one_line(std::string text);
+
 // What a screen reader says of the clock: the memo's lines that say something, joined.
 std::string spoken_text(const DisplayTexts& t);
 

@@ -109,9 +109,10 @@ TEST(LoginEntry, EveryFolderNameComesBackExactly) {
         const std::string settings = "/home/u/" + folder + "/orbalis.ini";
         std::string why;
         const std::optional<std::string> entry = autostart_entry(binary, settings, why);
-        if (folder.find_first_of("\n\t") != std::string::npos) {
+        if (folder.find_first_of("\n\t%") != std::string::npos) {
             EXPECT_FALSE(entry.has_value());
-            EXPECT_NE(why.find("control character"), std::string::npos) << why;
+            EXPECT_NE(why.find(folder.find('%') != std::string::npos ? "holds a %" : "control character"),
+                      std::string::npos) << why;
             continue;
         }
         ASSERT_TRUE(entry.has_value()) << why;
@@ -120,8 +121,6 @@ TEST(LoginEntry, EveryFolderNameComesBackExactly) {
         const fs::path file = case_root / "orbalis.desktop";
         std::ofstream(file) << *entry;
         EXPECT_EQ(std::system(("desktop-file-validate '" + file.string() + "'").c_str()), 0);
-        // GLib looks for the program before it turns "%%" into "%": such a folder it cannot start.
-        if (folder.find('%') != std::string::npos) continue;
         plant_recorder(binary);
         ASSERT_EQ(std::system(("gio launch '" + file.string() + "' >/dev/null 2>&1").c_str()), 0);
         EXPECT_EQ(recorded(case_root / folder / ".." / "argv"),
