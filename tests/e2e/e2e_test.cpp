@@ -531,6 +531,9 @@ TEST(CommandLine, WorksWithoutADisplay) {
     std::tie(rc, out) = run_without_display("--frobnicate");
     EXPECT_EQ(rc, 2);
     EXPECT_NE(out.find("--frobnicate"), std::string::npos) << out;
+    std::tie(rc, out) = run_without_display("'--x\x1b[2J\ny'");  // control bytes are not passed to the terminal
+    EXPECT_EQ(rc, 2);
+    EXPECT_NE(out.find("unknown option --x?[2J?y"), std::string::npos) << out;
     std::tie(rc, out) = run_without_display("--settings");
     EXPECT_EQ(rc, 2);
 }
