@@ -187,11 +187,15 @@ TEST(Window, AMovedClockIsSavedOnceItRests) {
     TForm1 form(kSettingsFile);
     form.show();
     form.move(123, 77);
-    QElapsedTimer rest;
-    for (rest.start(); rest.elapsed() < TForm1::kPositionRestMs + 500;)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    // The window system may report the move late: the file is looked at until it holds the
+    // position, or for five rests.
     CInit s{};
-    ASSERT_EQ(load_settings(s, kSettingsFile), "");
+    QElapsedTimer rest;
+    for (rest.start(); rest.elapsed() < 5 * TForm1::kPositionRestMs;) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        if (load_settings(s, kSettingsFile).empty() && s.left == 123 && s.top == 77) break;
+    }
+    EXPECT_GE(rest.elapsed(), TForm1::kPositionRestMs);  // written once it rested, not at once
     EXPECT_EQ(std::pair(s.left, s.top), std::pair(123, 77));
 }
 
