@@ -71,7 +71,7 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
     const LoadedSettings loaded = load_or_first_start(*settings, settings_path, clock_second);
     if (!loaded.note.empty()) std::fprintf(stderr, "orbalis: %s\n", one_line(loaded.note).c_str());
     // A first start says where it put the user until they choose: kept beside the settings.
-    if (loaded.first_place) choices.set_place(loaded.first_place, true);
+    if (loaded.first_place) say_not_kept(choices.set_place(loaded.first_place, true));
     show_choices();
     warn_if_unsaveable();
     position_in_file = QPoint(settings->left, settings->top);
@@ -190,7 +190,7 @@ void TForm1::show_choices() {
 void TForm1::choose_dial(bool twenty_four) {
     Clock12h->setChecked(!twenty_four);
     Clock24h->setChecked(twenty_four);
-    choices.set_twenty_four_hour(twenty_four);
+    say_not_kept(choices.set_twenty_four_hour(twenty_four));
     update_face();
     update();
 }
@@ -318,7 +318,7 @@ void TForm1::FormMouseUp(Qt::MouseButton, int, int) { dragging = false; }
 
 // The choice is kept with the dial in the companion file; the face is drawn anew at once.
 void TForm1::MoonInTheSkyClick() {
-    choices.set_moon_in_the_sky(MoonInTheSky->isChecked());
+    say_not_kept(choices.set_moon_in_the_sky(MoonInTheSky->isChecked()));
     draw_face_bitmap();
     update();
 }
@@ -336,7 +336,7 @@ void TForm1::K2Click() {
         // A first start's place shown and left as it was stays the time zone's.
         const std::optional<PlaceChoice> chosen = dialog.chosen_place(), before = choices.place();
         const bool unchanged = chosen && before && chosen->name == before->name && chosen->zone == before->zone;
-        choices.set_place(chosen, unchanged && choices.place_from_zone());
+        say_not_kept(choices.set_place(chosen, unchanged && choices.place_from_zone()));
         accept_settings(*edited);
     }
 }
@@ -386,6 +386,10 @@ void TForm1::save_moved_position() {
     std::fprintf(stderr, "orbalis: could not save %s (%s)\n", settings_path.c_str(), saved.error.c_str());
 }
 
+void TForm1::save_before_exit() {
+    if (!destroyed && last_seen && *last_seen != position_in_file) save_moved_position();
+}
+
 // Asked when the window system may have moved the window: a move it reports, the map
 // settling after the show, the pointer leaving after a compositor's drag, each minute.
 void TForm1::moveEvent(QMoveEvent*) {
@@ -419,15 +423,35 @@ void TForm1::Timer1Timer() {
 // Settings that cannot be kept are said once, at the start, and not only at exit when
 // the position and the place are lost.
 void TForm1::warn_if_unsaveable() {
-    const SaveOutcome can = can_save(settings_path);
-    if (can) return;
-    const QString text = QStringLiteral("The settings cannot be saved to %1 (%2). Changes to the place and the "
-                                        "position will be lost when the clock is closed.")
-                             .arg(QString::fromStdString(settings_path), QString::fromStdString(can.error));
+    if (const SaveOutcome can = can_save(settings_path); !can)
+        show_warning(QStringLiteral("The settings cannot be saved to %1 (%2). Changes to the place and the "
+                                    "position will be lost when the clock is closed.")
+                         .arg(QString::fromStdString(one_line(settings_path)), QString::fromStdString(can.error)));
+    if (!choices.note().empty())
+        show_warning(QStringLiteral("%1. The dial, the Moon's picture and the place chosen by name will not be "
+                                    "kept.").arg(QString::fromStdString(one_line(choices.note()))));
+}
+
+// A choice that could not be written is shown as a record that cannot be: the user would
+// otherwise believe it kept.
+void TForm1::say_not_kept(const Choices::Failure& failure) {
+    if (failure)
+        show_warning(QStringLiteral("The choice is not kept: %1. It applies until the clock is closed.")
+                         .arg(QString::fromStdString(one_line(*failure))));
+}
+
+// Said on the standard error and in a box that does not stop the clock; a later warning
+// takes the place of an earlier one still open.
+void TForm1::show_warning(const QString& text) {
     std::fprintf(stderr, "orbalis: %s\n", text.toLocal8Bit().constData());
-    save_warning = std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Orbalis"), text,
-                                                 QMessageBox::Ok, this);
-    save_warning->setModal(false);
+    warnings_shown << text;
+    if (save_warning == nullptr) {
+        save_warning = std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Orbalis"), QString(),
+                                                     QMessageBox::Ok, this);
+        save_warning->setModal(false);
+        connect(save_warning.get(), &QDialog::finished, this, [this] { warnings_shown.clear(); });
+    }
+    save_warning->setText(warnings_shown.join(QStringLiteral("\n\n")));
     QTimer::singleShot(0, save_warning.get(), &QWidget::show);
 }
 

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QRegion>
 #include <QString>
+#include <QStringList>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
@@ -60,6 +61,9 @@ public:
     // What OK in the dialog leads to: the edited record kept with the window's current
     // position, written, and applied to the engine.
     void accept_settings(const CInit& edited);
+    // The process ends without closing the window (the display gone): a moved position not
+    // yet written is written now. Touches no window-system object.
+    void save_before_exit();
 
     bool twelve_hour() const { return Clock12h->isChecked(); }
     SlowLayerInput slow_layer_input() const;
@@ -98,7 +102,8 @@ public:
     std::string settings_path;
     std::unique_ptr<CInit> settings;
     Almanac almanac;
-    std::unique_ptr<QMessageBox> save_warning;  // settings that cannot be kept, said at the start
+    std::unique_ptr<QMessageBox> save_warning;  // settings or choices that cannot be kept
+    QStringList warnings_shown;                 // in the box until it is answered
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -122,6 +127,8 @@ private:
     void note_position();  // where the window system has the shown window
     void save_moved_position();
     void warn_if_unsaveable();
+    void say_not_kept(const Choices::Failure& failure);
+    void show_warning(const QString& text);
     void make_face_bitmap();
     void match_pixel_ratio();
     QRegion face_shape() const;

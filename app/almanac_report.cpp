@@ -12,6 +12,7 @@
 #include "eclipses.h"
 #include "first_start.h"
 #include "next_crossing.h"
+#include "places.h"
 #include "series.h"
 
 std::string zone_note(const PlaceZone& zone, std::time_t utc) {
@@ -48,16 +49,26 @@ std::string iso_time(std::time_t utc, const PlaceZone* zone) {
     return out + (offset_s < 0 ? "-" : "+") + two(static_cast<int>(a / 60)) + ":" + two(static_cast<int>(a % 60));
 }
 
+// A JSON string; a byte that is not UTF-8 (a zone name from an odd TZ) is U+FFFD, so the
+// document stays valid.
 std::string quoted(const std::string& s) {
+    constexpr const char* kReplacement = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
     std::string out = "\"";
-    for (const char c : s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t start = i;
+        if (!places::decode_code_point(s, i)) {
+            out += kReplacement;
+            ++i;
+            continue;
+        }
+        const char c = s[start];
         const auto u = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') out += std::string("\\") + c;
         else if (u < 0x20) {
             char buf[8];
             std::snprintf(buf, sizeof buf, "\\u%04x", u);
             out += buf;
-        } else out += c;
+        } else out.append(s, start, i - start);
     }
     return out + "\"";
 }

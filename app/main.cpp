@@ -47,6 +47,15 @@ extern "C" void on_quit_signal(int sig) {
     errno = saved_errno;
 }
 
+// Qt ends the process with exit() when the display connection breaks (a logout that does
+// not close its X clients), from inside the event loop and past every destructor: the
+// running clock, set while the loop runs, is asked there to write a position not yet kept.
+TForm1* clock_at_exit = nullptr;
+
+extern "C" void save_at_exit() {
+    if (clock_at_exit != nullptr) clock_at_exit->save_before_exit();
+}
+
 // An open dialog runs a loop of its own: it is cancelled first, and the window closes once
 // that loop has returned (a session that ends while "Info..." is open).
 void close_with_its_dialogs(QWidget& window) {
@@ -206,10 +215,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(ORBALIS_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orbalis-32.png")));
 
-    std::string no_guard;
-    SingleClock guard(guard_folder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("XDG_CACHE_HOME"),
-                                   std::getenv("HOME"), no_guard),
-                      settings_file);
+    SingleClock guard(guard_folders(::getuid(), account_home(::getuid())), settings_file);
     switch (guard.role()) {
         case SingleClock::Role::kSecond:
             if (!guard.raise_running_clock()) {
@@ -222,7 +228,7 @@ int main(int argc, char* argv[]) {
             return EXIT_SUCCESS;
         case SingleClock::Role::kUnguarded:
             std::fprintf(stderr, "orbalis: no private folder for the one-clock guard (%s); a second clock "
-                                 "on this file is not stopped\n", no_guard.c_str());
+                                 "on this file is not stopped\n", one_line(guard.why_unguarded()).c_str());
             break;
         case SingleClock::Role::kOnly: guard.serve(); break;
     }
@@ -234,5 +240,9 @@ int main(int argc, char* argv[]) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &Form1,
                      [&Form1](QSessionManager&) { close_with_its_dialogs(Form1); });
     Form1.show();
-    return QApplication::exec();
+    clock_at_exit = &Form1;
+    std::atexit(save_at_exit);
+    const int status = QApplication::exec();
+    clock_at_exit = nullptr;
+    return status;
 }

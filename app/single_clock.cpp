@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -93,24 +94,22 @@ std::string private_folder_fault(const std::string& folder, uid_t uid) {
     return {};
 }
 
-std::optional<std::string> guard_folder(const char* xdg_runtime_dir, const char* xdg_cache_home, const char* home,
-                                        std::string& why) {
-    const uid_t uid = ::getuid();
-    const auto usable = [&](const std::string& folder) {
-        const std::string fault = private_folder_fault(folder, uid);
-        if (!fault.empty()) why += (why.empty() ? "" : "; ") + fault;
-        return fault.empty();
-    };
-    if (xdg_runtime_dir != nullptr && xdg_runtime_dir[0] == '/' && usable(xdg_runtime_dir)) return xdg_runtime_dir;
-    const std::string in_tmp = "/tmp/orbalis-" + std::to_string(uid);
-    if (const std::string fault = made_private(in_tmp); !fault.empty()) why += (why.empty() ? "" : "; ") + fault;
-    else if (usable(in_tmp)) return in_tmp;
-    const std::string cache = xdg_folder(xdg_cache_home, home, ".cache");
-    const std::string in_cache = cache + "/orbalis";
-    if (cache[0] != '/') return std::nullopt;
-    if (const std::string fault = made_private(in_cache); !fault.empty()) why += (why.empty() ? "" : "; ") + fault;
-    else if (usable(in_cache)) return in_cache;
-    return std::nullopt;
+std::vector<GuardFolder> guard_folders(uid_t uid, const std::string& account_home, const std::string& run_root,
+                                       const std::string& tmp_root) {
+    std::vector<GuardFolder> folders = {{run_root + "/" + std::to_string(uid), false},
+                                        {tmp_root + "/orbalis-" + std::to_string(uid), true}};
+    if (!account_home.empty() && account_home[0] == '/') folders.push_back({account_home + "/.cache/orbalis", true});
+    return folders;
+}
+
+std::string account_home(uid_t uid) {
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr ||
+        found->pw_dir == nullptr)
+        return {};
+    return found->pw_dir;
 }
 
 std::string guard_name(const std::string& settings_file) {
@@ -128,25 +127,42 @@ std::string guard_name(const std::string& settings_file) {
     return kNamePrefix + digest.toStdString();
 }
 
+SingleClock::SingleClock(const std::vector<GuardFolder>& folders, const std::string& settings_file) {
+    const std::string name = guard_name(settings_file);
+    for (const GuardFolder& folder : folders) {
+        const std::string fault = lock_in(folder, name);
+        if (fault.empty()) return;
+        why += (why.empty() ? "" : "; ") + fault;
+    }
+}
+
 // The folder is checked again through the descriptor the guard then works in, so it
 // cannot be swapped between the check and the use.
-SingleClock::SingleClock(const std::optional<std::string>& folder, const std::string& settings_file) {
-    if (!folder) return;
-    const std::string name = guard_name(settings_file);
-    socket_path = *folder + "/" + name + kSocketSuffix;
-    folder_fd = Fd(::open(folder->c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+std::string SingleClock::lock_in(const GuardFolder& folder, const std::string& name) {
+    if (folder.make_when_missing) {
+        if (const std::string fault = made_private(folder.path); !fault.empty()) return fault;
+    }
+    if (std::string fault = private_folder_fault(folder.path, ::getuid()); !fault.empty()) return fault;
+    Fd at(::open(folder.path.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat st {};
-    if (!folder_fd || ::fstat(folder_fd.get(), &st) != 0 || st.st_uid != ::getuid() || (st.st_mode & 077) != 0)
-        return;
-    Fd fd(::openat(folder_fd.get(), (name + ".lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
-                   kPrivateFileMode));
-    if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid()) return;
+    if (!at || ::fstat(at.get(), &st) != 0 || st.st_uid != ::getuid() || (st.st_mode & 077) != 0)
+        return folder.path + " changed while it was checked";
+    const std::string lock_name = name + ".lock";
+    Fd fd(::openat(at.get(), lock_name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, kPrivateFileMode));
+    if (!fd) return folder.path + "/" + lock_name + ": " + errno_text(errno);
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid())
+        return folder.path + "/" + lock_name + " is not the user's own file";
     if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
         role_ = Role::kOnly;
         lock = std::move(fd);
     } else if (errno == EWOULDBLOCK) {
         role_ = Role::kSecond;
+    } else {
+        return folder.path + "/" + lock_name + ": " + errno_text(errno);
     }
+    socket_path = folder.path + "/" + name + kSocketSuffix;
+    folder_fd = std::move(at);
+    return {};
 }
 
 SingleClock::~SingleClock() {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 #include <sys/types.h>
 
 // A descriptor closed with its owner.
@@ -33,11 +34,21 @@ private:
 // owned by `uid`, with no access for group or others.
 std::string private_folder_fault(const std::string& folder, uid_t uid);
 
-// The folder for the guard: $XDG_RUNTIME_DIR when it is private to the user, else
-// /tmp/orbalis-<uid>, else orbalis in the user's cache folder (each made private when
-// missing and checked). Nothing when none will do; `why` then says what was wrong.
-std::optional<std::string> guard_folder(const char* xdg_runtime_dir, const char* xdg_cache_home, const char* home,
-                                        std::string& why);
+// A folder that may hold the guard; one made by the clock is made private when missing.
+struct GuardFolder {
+    std::string path;
+    bool make_when_missing = false;
+};
+
+// The folders tried for the guard, in order, from the user's id alone, so that every start
+// of the user's (a session's, su's, cron's, a script's) meets the same lock: the runtime
+// folder the system makes for the user (`run_root`/<uid>), then `tmp_root`/orbalis-<uid>,
+// then .cache/orbalis in the account's home folder (none when it has no absolute one).
+std::vector<GuardFolder> guard_folders(uid_t uid, const std::string& account_home,
+                                       const std::string& run_root = "/run/user", const std::string& tmp_root = "/tmp");
+
+// The home folder of the account `uid` as the password database has it, or empty.
+std::string account_home(uid_t uid);
 
 // The guard's name for a settings file: from its canonical path as bytes, so a file
 // reached through a linked folder has one name, and two names that differ only in bytes
@@ -54,11 +65,14 @@ public:
         kUnguarded,  // no private folder: the clock runs without the guard
     };
 
-    // Takes the lock for `settings_file` in `folder` (no folder: unguarded).
-    SingleClock(const std::optional<std::string>& folder, const std::string& settings_file);
+    // Takes the lock for `settings_file` in the first of `folders` that is private to the
+    // user and where the lock can be made; unguarded when none is (why_unguarded() says
+    // what was wrong with each).
+    SingleClock(const std::vector<GuardFolder>& folders, const std::string& settings_file);
     ~SingleClock() override;
 
     Role role() const { return role_; }
+    const std::string& why_unguarded() const { return why; }
 
     // For kSecond: asks the running clock to come to the front. False when it does not
     // answer within a few seconds, or the socket is not its user's.
@@ -72,8 +86,11 @@ signals:
     void raise_requested();
 
 private:
+    // Why the guard cannot be in `folder` (empty when the lock was tried there).
+    std::string lock_in(const GuardFolder& folder, const std::string& name);
     void answer();
 
+    std::string why;
     Role role_ = Role::kUnguarded;
     std::string socket_path;
     Fd folder_fd;  // reaches a socket path too long for an address

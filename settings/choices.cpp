@@ -1,7 +1,6 @@
 #include "choices.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string_view>
 
 namespace {
@@ -47,22 +46,22 @@ bool Choices::place_from_zone() const {
 
 std::string Choices::place_zone() const { return companion.get(kPlaceZone.section, kPlaceZone.name); }
 
-void Choices::set_twenty_four_hour(bool on) {
+Choices::Failure Choices::set_twenty_four_hour(bool on) {
     set(kDial.section, kDial.name, on ? "24" : "12");
-    save();
+    return save();
 }
 
-void Choices::set_moon_in_the_sky(bool on) {
+Choices::Failure Choices::set_moon_in_the_sky(bool on) {
     set(kMoonPicture.section, kMoonPicture.name, on ? "sky" : "picture");
-    save();
+    return save();
 }
 
-void Choices::set_place(const std::optional<PlaceChoice>& place, bool from_zone) {
-    if (place && !(Companion::holds_value(place->name) && Companion::holds_value(place->zone))) return;
+Choices::Failure Choices::set_place(const std::optional<PlaceChoice>& place, bool from_zone) {
+    if (place && !(Companion::holds_value(place->name) && Companion::holds_value(place->zone))) return {};
     set(kPlaceName.section, kPlaceName.name, place ? place->name : std::string());
     set(kPlaceZone.section, kPlaceZone.name, place ? place->zone : std::string());
     set(kPlaceFrom.section, kPlaceFrom.name, place && from_zone ? "zone" : "");
-    save();
+    return save();
 }
 
 void Choices::set(const char* section, const char* key, const std::string& value) {
@@ -74,12 +73,12 @@ void Choices::set(const char* section, const char* key, const std::string& value
 
 // Another clock, or the user, may have changed the file since: it is read again and only
 // this clock's keys are set over it.
-void Choices::save() {
+Choices::Failure Choices::save() {
     Companion fresh = Companion::load(file);
     for (const Change& c : changes) fresh.set(c.section, c.key, c.value);
     const SaveOutcome saved = fresh.save(file);
     if (saved) companion = fresh;
-    if (saved || saved.error == last_failure) return;
+    if (saved || saved.error == last_failure) return {};
     last_failure = saved.error;
-    std::fprintf(stderr, "orbalis: could not save %s (%s)\n", file.c_str(), saved.error.c_str());
+    return "could not save " + file + " (" + saved.error + ")";
 }

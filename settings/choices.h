@@ -31,17 +31,21 @@ public:
     std::string place_zone() const;  // the chosen place's zone, or empty
 
     // Each change is written at once: the file is read again and only this clock's keys
-    // change. A failed write is said on the standard error, once for each reason, and the
-    // choice still holds for this run.
-    void set_twenty_four_hour(bool on);
-    void set_moon_in_the_sky(bool on);
-    void set_place(const std::optional<PlaceChoice>& place, bool from_zone = false);
+    // change. A failed write returns what to tell the user ("could not save …"), once for
+    // each reason, else nothing; the choice still holds for this run.
+    using Failure = std::optional<std::string>;
+    [[nodiscard]] Failure set_twenty_four_hour(bool on);
+    [[nodiscard]] Failure set_moon_in_the_sky(bool on);
+    [[nodiscard]] Failure set_place(const std::optional<PlaceChoice>& place, bool from_zone = false);
 
     const std::string& path() const { return file; }
+    // Why the companion file is neither read nor written (another user's, too big, not
+    // text); empty when it is this clock's.
+    const std::string& note() const { return companion.note(); }
 
 private:
     void set(const char* section, const char* key, const std::string& value);
-    void save();
+    Failure save();
 
     std::string file;
     Companion companion;

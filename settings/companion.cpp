@@ -21,17 +21,24 @@ std::string trimmed(const std::string& s) {
 struct FileBytes {
     bool there = false;
     bool too_big = false;
+    std::string not_ours;  // why a file that is there is another user's
     std::string bytes;
 };
 
-// The file's bytes, when it is a regular file of a sensible size (never a FIFO waited on).
+// The file's bytes, when it is a regular file of the user's of a sensible size (never a FIFO
+// waited on, never another user's file or link).
 FileBytes read_small_file(const std::string& path) {
     FileBytes out;
+    out.not_ours = not_the_users(path);
+    out.there = !out.not_ours.empty();
+    if (out.there) return out;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return out;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        out.there = true;
+    out.there = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (out.there && st.st_uid != ::getuid()) {
+        out.not_ours = path + " belongs to another user";  // swapped in since the check
+    } else if (out.there) {
         char buf[4096];
         for (ssize_t n; !out.too_big && (n = ::read(fd, buf, sizeof buf)) > 0;) {
             out.bytes.append(buf, static_cast<std::size_t>(n));
@@ -76,6 +83,10 @@ Companion Companion::load(const std::string& path) {
     Companion c;
     const FileBytes file = read_small_file(path);
     c.found = file.there;
+    if (!file.not_ours.empty()) {
+        c.why_kept = file.not_ours + "; it is neither read nor written";
+        return c;
+    }
     if (file.too_big || !is_text(file.bytes)) {
         c.why_kept = path + (file.too_big ? " is larger than a companion file" : " is not text") +
                      "; it is left as it is and choices are not kept in it";

@@ -53,10 +53,12 @@ std::string folder_of(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The file's mode when it is there and a regular file, else the private mode.
+// The read and write permissions of the user's own file, else the private mode: a mode is
+// never taken from another user's file, nor made wider than it was.
 mode_t mode_to_keep(const std::string& path) {
+    constexpr mode_t kReadWrite = 0666;
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid()) return st.st_mode & kReadWrite;
     return kPrivateMode;
 }
 
@@ -104,6 +106,10 @@ void flush_folder(const std::string& path) {
 // device, a folder) reads as nothing, without waiting for a writer. `note` says why
 // something that is there was not read.
 bool read_record(const std::string& path, unsigned char (&block)[kSettingsSize], std::string& note) {
+    if (const std::string why = not_the_users(path); !why.empty()) {
+        note = why + "; using the default settings";
+        return false;
+    }
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         // A file that is not there is no fault; one that is there but cannot be read is said.
@@ -111,8 +117,9 @@ bool read_record(const std::string& path, unsigned char (&block)[kSettingsSize],
         return false;
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        note = path + " is not a regular file; using the default settings";
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid()) {
+        note = path + (S_ISREG(st.st_mode) ? " belongs to another user" : " is not a regular file") +
+               "; using the default settings";
         ::close(fd);
         return false;
     }
@@ -167,8 +174,7 @@ std::string config_home(const char* xdg_config_home, const char* home) {
 std::string default_settings_location(const char* xdg_config_home, const char* home, std::string& note) {
     struct stat link {}, target {};
     if (::lstat(kSettingsFile, &link) == 0) {
-        const bool users = ::stat(kSettingsFile, &target) == 0 && link.st_uid == ::getuid() && target.st_uid == ::getuid();
-        if (users) return kSettingsFile;
+        if (::stat(kSettingsFile, &target) == 0 && not_the_users(kSettingsFile).empty()) return kSettingsFile;
         note = std::string(kSettingsFile) + " in the working directory belongs to another user; not using it";
     }
     return usual_settings_path(xdg_config_home, home);
@@ -218,15 +224,26 @@ std::string load_settings(CInit& s, const std::string& path) {
 
 SaveOutcome save_settings(const CInit& s, const std::string& path) { return save_file(path, &s, kSettingsSize); }
 
+std::string not_the_users(const std::string& path) {
+    const uid_t me = ::getuid();
+    struct stat link {}, target {};
+    if (::lstat(path.c_str(), &link) != 0) return {};  // nothing there; a path that cannot be checked fails later
+    if (!S_ISLNK(link.st_mode)) return link.st_uid == me ? std::string() : path + " belongs to another user";
+    if (link.st_uid != me) return path + " is a link made by another user";
+    if (::stat(path.c_str(), &target) != 0) return {};
+    return target.st_uid == me ? std::string() : path + " links to another user's file";
+}
+
 std::string save_target(const std::string& path) {
     struct stat link {}, target {};
-    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode) || link.st_uid != ::getuid()) return path;
     if (::stat(path.c_str(), &target) != 0 || !S_ISREG(target.st_mode) || target.st_uid != ::getuid()) return path;
     std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
     return resolved != nullptr ? std::string(resolved.get()) : path;
 }
 
 SaveOutcome can_save(const std::string& path) {
+    if (std::string why = not_the_users(path); !why.empty()) return {false, why};
     const std::string target = save_target(path);
     if (const int e = make_private_folders(folder_of(target)); e != 0) return failure("folder", e);
     struct stat st {};
@@ -244,6 +261,7 @@ SaveOutcome can_save(const std::string& path) {
 // The temporary stays private until it holds the whole record; only then does it take
 // the mode the file had.
 SaveOutcome save_file(const std::string& link_or_path, const void* data, std::size_t size) {
+    if (std::string why = not_the_users(link_or_path); !why.empty()) return {false, why + "; not replaced"};
     const std::string path = save_target(link_or_path);
     if (const int e = make_private_folders(folder_of(path)); e != 0) return failure("folder", e);
     const mode_t mode = mode_to_keep(path);

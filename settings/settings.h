@@ -76,8 +76,8 @@ std::string default_settings_location(const char* xdg_config_home, const char* h
 // Writes the defaults; the padding and the derived doubles are left as they are.
 void default_settings(CInit& s);
 
-// Reads one whole record from `path`; a missing or short file, or one that is not a
-// regular file (a FIFO, a device: never waited on), gives the defaults,
+// Reads one whole record from `path`; a missing or short file, one that is not a regular
+// file (a FIFO, a device: never waited on) or one that is not the user's gives the defaults,
 // and each field out of its valid range takes its default. The derived latitude and
 // longitude are recomputed. Returns why a file that is there was not read (empty when
 // it was, or when there is none).
@@ -92,15 +92,21 @@ struct SaveOutcome {
 
 // Writes the record to a new private file of a unique name beside `path` (never following
 // a link; a missing folder is created, private to the user), flushes it, gives it the old
-// file's permissions (0600 when there was none), renames it over `path` and flushes the
-// folder. A `path` that links to a regular file of the user's is saved at the link's
-// target and the link is kept. On failure the temporary file is removed, the old file is
+// file's read and write permissions (0600 when there was none), renames it over `path` and
+// flushes the folder. A link of the user's to a regular file of the user's is saved at the
+// link's target and the link is kept; what is not the user's (not_the_users) is not
+// replaced, and the outcome says so. On failure the temporary file is removed, the old file is
 // kept and the outcome says why; the caller tells the user.
 SaveOutcome save_settings(const CInit& s, const std::string& path);
 
-// Where a save of `path` writes: the target of a link to a regular file of the user's,
-// else `path` itself.
+// Where a save of `path` writes: the target of a link of the user's to a regular file of
+// the user's, else `path` itself.
 std::string save_target(const std::string& path);
+
+// Why the file at `path` is not the user's to read or to replace (empty when it is): a link
+// that another user made, a link to another user's file, or another user's file (planted in
+// a shared folder). Nothing there, or the user's own link to nothing, is the user's.
+std::string not_the_users(const std::string& path);
 
 // Whether a save of `path` could be made now (its folder made, a file created there),
 // without touching the file itself.

@@ -4,8 +4,11 @@
 #include <array>
 #include <cmath>
 #include <cctype>
-#include <fstream>
 #include <iterator>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -202,14 +205,21 @@ std::optional<ZoneRules> parse_tzif(const std::string& b) {
     return z;
 }
 
+// A regular file is read; anything else under a zone's name (a FIFO, a device) is never
+// waited on.
 std::optional<ZoneRules> load_zone_rules(const std::string& name, const std::string& zoneinfo_dir) {
     if (!usable_name(name)) return std::nullopt;
-    std::ifstream f(zoneinfo_dir + "/" + name, std::ios::binary);
-    if (!f) return std::nullopt;
+    const int fd = ::open((zoneinfo_dir + "/" + name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
     std::string bytes;
-    bytes.resize(kMaxZoneFile);
-    f.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(f.gcount()));
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        char buf[4096];
+        for (ssize_t n; bytes.size() <= kMaxZoneFile && (n = ::read(fd, buf, sizeof buf)) > 0;)
+            bytes.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (bytes.empty() || bytes.size() > kMaxZoneFile) return std::nullopt;
     return parse_tzif(bytes);
 }
 

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include <QCoreApplication>
@@ -48,14 +49,40 @@ TEST(SingleClock, OnlyAPrivateFolderHoldsTheGuard) {
     std::ofstream(s.root / "file") << "x";
     EXPECT_NE(private_folder_fault((s.root / "file").string(), me).find("not a folder"), std::string::npos);
 
-    // $XDG_RUNTIME_DIR when it is private; else a private folder of the clock's own.
-    std::string why;
-    EXPECT_EQ(guard_folder(folder("own", 0700).c_str(), nullptr, s.root.c_str(), why), (s.root / "own").string());
-    why.clear();
-    const std::optional<std::string> fallback = guard_folder(folder("open", 0755).c_str(), nullptr, s.root.c_str(), why);
-    ASSERT_TRUE(fallback.has_value());
-    EXPECT_EQ(private_folder_fault(*fallback, me), "");
-    EXPECT_NE(why.find("open to other users"), std::string::npos) << why;
+}
+
+// The folders come from the user's id alone, whatever the environment says; each one that
+// will not do is passed over with its reason, and the lock is made in the next.
+TEST(SingleClock, TheGuardFolderComesFromTheUserAlone) {
+    Scratch s;
+    const uid_t me = ::getuid();
+    const std::string id = std::to_string(me);
+    const auto folders = guard_folders(me, "/home/u", (s.root / "run").string(), (s.root / "tmp").string());
+    ASSERT_EQ(folders.size(), 3u);
+    EXPECT_EQ(folders[0].path, (s.root / "run" / id).string());
+    EXPECT_FALSE(folders[0].make_when_missing);  // the system's to make
+    EXPECT_EQ(folders[1].path, (s.root / "tmp" / ("orbalis-" + id)).string());
+    EXPECT_EQ(folders[2].path, "/home/u/.cache/orbalis");
+    EXPECT_EQ(guard_folders(me, "").size(), 2u);
+    EXPECT_EQ(guard_folders(me, "relative").size(), 2u);
+    EXPECT_FALSE(account_home(me).empty());
+
+    const std::string file = (s.root / "orbalis.ini").string();
+    fs::create_directories(s.root / "tmp");
+    const SingleClock no_runtime(guard_folders(me, "", (s.root / "run").string(), (s.root / "tmp").string()), file);
+    EXPECT_EQ(no_runtime.role(), SingleClock::Role::kOnly);
+    EXPECT_NE(no_runtime.why_unguarded().find((s.root / "run" / id).string()), std::string::npos);
+    EXPECT_EQ(private_folder_fault(folders[1].path, me), "");  // made, private
+
+    // A private folder where the lock cannot be made (a folder in the way) is passed over.
+    fs::create_directories(s.root / "blocked" / (guard_name(file) + ".lock"));
+    ::chmod((s.root / "blocked").c_str(), 0700);
+    const SingleClock next({{(s.root / "blocked").string()}, {(s.root / "ok").string(), true}}, file);
+    EXPECT_EQ(next.role(), SingleClock::Role::kOnly);
+    EXPECT_NE(next.why_unguarded().find("Is a directory"), std::string::npos) << next.why_unguarded();
+    const SingleClock none({{(s.root / "missing").string()}}, file);
+    EXPECT_EQ(none.role(), SingleClock::Role::kUnguarded);
+    EXPECT_NE(none.why_unguarded().find("No such file"), std::string::npos) << none.why_unguarded();
 }
 
 TEST(SingleClock, NameFollowsTheFileItself) {
@@ -78,7 +105,7 @@ TEST(SingleClock, SecondFindsTheFirstAndAsksItToTheFront) {
     Scratch s;
     fs::create_directories(s.root / "run");
     fs::permissions(s.root / "run", fs::perms::owner_all);
-    const std::string run = (s.root / "run").string();
+    const std::vector<GuardFolder> run = {{(s.root / "run").string()}};
     const std::string file = (s.root / "orbalis.ini").string();
     SingleClock first(run, file);
     ASSERT_EQ(first.role(), SingleClock::Role::kOnly);
@@ -91,7 +118,7 @@ TEST(SingleClock, SecondFindsTheFirstAndAsksItToTheFront) {
     QCoreApplication::processEvents();
     EXPECT_EQ(raised, 1);
     EXPECT_EQ(SingleClock(run, (s.root / "other.ini").string()).role(), SingleClock::Role::kOnly);
-    EXPECT_EQ(SingleClock(std::nullopt, file).role(), SingleClock::Role::kUnguarded);
+    EXPECT_EQ(SingleClock({}, file).role(), SingleClock::Role::kUnguarded);
 }
 
 // A socket at the guard's name that another account listens on is not the first clock:
@@ -104,8 +131,8 @@ TEST(SingleClock, AListenerOfAnotherAccountIsNotTheFirstClock) {
     fs::permissions(s.root / "run", fs::perms::owner_all);
     const std::string run = (s.root / "run").string();
     const std::string file = (s.root / "orbalis.ini").string();
-    const SingleClock first(run, file);  // holds the lock, does not answer
-    const SingleClock second(run, file);
+    const SingleClock first({{run}}, file);  // holds the lock, does not answer
+    const SingleClock second({{run}}, file);
     ASSERT_EQ(second.role(), SingleClock::Role::kSecond);
     const std::string path = run + "/" + guard_name(file) + ".sock";
     sockaddr_un address{};

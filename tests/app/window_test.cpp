@@ -346,6 +346,18 @@ TEST(Window, UnsaveableSettingsAreSaidAtTheStart) {
     EXPECT_TRUE(form.save_warning->text().contains("Not a directory"));
     std::filesystem::remove(kSettingsFile);
     EXPECT_EQ(TForm1(kSettingsFile).save_warning, nullptr);
+
+    // A choice that cannot be written is shown too, once for its reason.
+    std::filesystem::create_directory(kCompanionFile);
+    TForm1 choosing(kSettingsFile);
+    choosing.Clock24h->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_NE(choosing.save_warning, nullptr);
+    EXPECT_TRUE(choosing.save_warning->isVisible());
+    EXPECT_TRUE(choosing.save_warning->text().contains(kCompanionFile)) << choosing.save_warning->text().toStdString();
+    choosing.MoonInTheSky->trigger();
+    EXPECT_EQ(choosing.save_warning->text().count(kCompanionFile), 1);
+    std::filesystem::remove(kCompanionFile);
 }
 
 TEST(Window, DialogCancelChangesNothing) {

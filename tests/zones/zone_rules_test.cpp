@@ -2,7 +2,10 @@
 // century and a half of instants (the transitions, then the rule after 2037).
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <ctime>
 #include <string>
 
@@ -63,4 +66,10 @@ TEST(ZoneRules, CraftedAndUnusableFiles) {
         EXPECT_FALSE(load_zone_rules(bad).has_value()) << bad;
     EXPECT_FALSE(parse_tzif("TZif2").has_value());
     EXPECT_FALSE(parse_tzif(std::string(44, 'x')).has_value());
+    // A FIFO under a zone's name is not waited on (the test would hang).
+    const std::string folder = testing::TempDir() + "zoneinfo_fifo";
+    std::filesystem::create_directories(folder + "/Europe");
+    ::mkfifo((folder + "/Europe/Fifo").c_str(), 0600);
+    EXPECT_FALSE(load_zone_rules("Europe/Fifo", folder).has_value());
+    std::filesystem::remove_all(folder);
 }
