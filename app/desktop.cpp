@@ -1,11 +1,9 @@
 #include "desktop.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRect>
-#include <QSaveFile>
 #include <QScreen>
 #include <xcb/xcb.h>
 
@@ -184,10 +182,10 @@ std::optional<QString> set_autostart(bool wanted, const std::string& binary, con
     std::string why;
     const std::optional<std::string> text = autostart_entry(binary, named, why);
     if (!text) return QString::fromStdString(why);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile entry(path);
-    if (entry.open(QIODevice::WriteOnly) && entry.write(text->c_str()) >= 0 && entry.commit()) return std::nullopt;
-    return entry.errorString();
+    // Written as the settings are: whole or not at all, never through another user's link.
+    const SaveOutcome saved = save_file(autostart_entry_path(), text->data(), text->size());
+    if (saved) return std::nullopt;
+    return QString::fromStdString(saved.error);
 }
 
 }  // namespace desktop
