@@ -29,6 +29,8 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       PopupMenu1(this),
       DialGroup(this),
+      TwilightMenu(QStringLiteral("&Twilight")),
+      TwilightGroup(this),
       clock(std::move(wall_clock)),
       tick(
           clock,
@@ -109,6 +111,7 @@ void TForm1::build_menu() {
     Clock12h = PopupMenu1.addAction(QStringLiteral("1&2h"));
     Clock24h = PopupMenu1.addAction(QStringLiteral("2&4h"));
     MoonInTheSky = PopupMenu1.addAction(QStringLiteral("Moon as in the &sky"));
+    PopupMenu1.addMenu(&TwilightMenu);
     PopupMenu1.addSeparator()->setObjectName(QStringLiteral("N1"));
     K2 = PopupMenu1.addAction(QStringLiteral("&Info..."));
     StartAtLogin = PopupMenu1.addAction(QStringLiteral("Start at &login"));
@@ -143,6 +146,18 @@ void TForm1::build_menu() {
     MoonInTheSky->setObjectName(QStringLiteral("MoonInTheSky"));
     MoonInTheSky->setCheckable(true);
     connect(MoonInTheSky, &QAction::triggered, this, &TForm1::MoonInTheSkyClick);
+    TwilightMenu.setObjectName(QStringLiteral("TwilightMenu"));
+    TwilightMenu.setStyle(&menu_style);
+    const QString kinds[astro::kTwilightKinds] = {QStringLiteral("&Civil (Sun 6\u00b0 below)"),
+                                                  QStringLiteral("&Nautical (12\u00b0 below)"),
+                                                  QStringLiteral("&Astronomical (18\u00b0 below)")};
+    for (int k = 0; k < astro::kTwilightKinds; ++k) {
+        TwilightKind[k] = TwilightMenu.addAction(kinds[k]);
+        TwilightKind[k]->setCheckable(true);
+        TwilightGroup.addAction(TwilightKind[k]);
+        connect(TwilightKind[k], &QAction::triggered, this, [this, k] { TwilightClick(static_cast<astro::Twilight>(k)); });
+    }
+    TwilightGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     // The dialog runs its own modal loop: open it once the menu has closed.
     connect(K2, &QAction::triggered, this, &TForm1::K2Click, Qt::QueuedConnection);
     connect(K1, &QAction::triggered, this, &TForm1::K1Click);
@@ -183,6 +198,7 @@ void TForm1::watch_screens() {
 // The choices kept in the companion file, shown by the menu's marks.
 void TForm1::show_choices() {
     MoonInTheSky->setChecked(choices.moon_in_the_sky());
+    TwilightKind[static_cast<int>(chosen_twilight())]->setChecked(true);
     Clock12h->setChecked(!choices.twenty_four_hour());
     Clock24h->setChecked(choices.twenty_four_hour());
 }
@@ -322,6 +338,15 @@ void TForm1::MoonInTheSkyClick() {
     draw_face_bitmap();
     update();
 }
+
+// The choice is kept in the companion file; the events, the tooltip and the arcs follow it.
+void TForm1::TwilightClick(astro::Twilight kind) {
+    TwilightKind[static_cast<int>(kind)]->setChecked(true);
+    say_not_kept(choices.set_twilight(twilight_name(kind)));
+    apply_settings_to_engine();
+}
+
+astro::Twilight TForm1::chosen_twilight() const { return twilight_of(choices); }
 
 void TForm1::Clock12hClick() { choose_dial(false); }
 void TForm1::Clock24hClick() { choose_dial(true); }
@@ -479,6 +504,7 @@ void TForm1::update_face() {
 void TForm1::apply_settings_to_engine() {
     read_clock();
     almanac.set_naming(naming_of(choices));
+    almanac.set_twilight(chosen_twilight());
     almanac.start(place_of(*settings), PlaceZone::of_settings(settings->tz_hours, choices.place_zone()), clock_second);
     redraw_from_results();
     update();
@@ -525,6 +551,7 @@ SlowLayerInput TForm1::slow_layer_input() const {
     in.moon_up_flag = ctx.moon_up_flag;
     in.moon_phase_angle = ctx.moon_phase_angle;
     in.sun_altitude_sine = ctx.sun_horizon_vector[2];
+    in.twilight_sine = ctx.twilight_sine;
     in.southern_view = settings->latitude < 0;  // the S flag with a latitude other than 0
     if (MoonInTheSky->isChecked()) in.moon_limb_from_zenith = astro::bright_limb_from_zenith(ctx);
     return in;

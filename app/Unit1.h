@@ -87,6 +87,11 @@ public:
     QAction* Clock24h;
     QAction* MoonInTheSky;  // the Moon's picture turned as it stands in the sky
     QActionGroup DialGroup;  // 12h and 24h: one choice
+    // Which twilight the events and the face's light-blue arcs tell: civil, nautical or
+    // astronomical, one choice, in the order of astro::Twilight.
+    QMenu TwilightMenu;
+    QActionGroup TwilightGroup;
+    QAction* TwilightKind[astro::kTwilightKinds] = {};
     QAction* K2;
     QAction* StartAtLogin;
     QAction* K1;
@@ -122,6 +127,8 @@ private:
     void show_choices();
     void choose_dial(bool twenty_four);
     void MoonInTheSkyClick();
+    void TwilightClick(astro::Twilight kind);
+    astro::Twilight chosen_twilight() const;
     void store_position();
     void repaint_second();
     void note_position();  // where the window system has the shown window

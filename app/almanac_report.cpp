@@ -13,6 +13,7 @@
 #include "first_start.h"
 #include "next_crossing.h"
 #include "places.h"
+#include "sun_bands.h"
 #include "series.h"
 
 std::string zone_note(const PlaceZone& zone, std::time_t utc) {
@@ -99,25 +100,31 @@ std::string list(const std::vector<std::string>& items) {
 struct Timed {
     double jd;
     const char* kind;
+    std::string more = {};  // further members, ", "-led
 };
 
 std::string timed_list(std::vector<Timed> items, const PlaceZone& zone) {
     std::stable_sort(items.begin(), items.end(), [](const Timed& a, const Timed& b) { return a.jd < b.jd; });
     std::vector<std::string> out;
     for (const Timed& t : items)
-        if (const auto w = when(t.jd, zone)) out.push_back("{\"kind\": " + quoted(t.kind) + ", " + *w + "}");
+        if (const auto w = when(t.jd, zone)) out.push_back("{\"kind\": " + quoted(t.kind) + ", " + *w + t.more + "}");
     return list(out);
 }
 
-std::string coming_events(const astro::CalcContext& c, const PlaceZone& zone, double now) {
+std::string coming_events(const astro::CalcContext& c, astro::Twilight twilight, const PlaceZone& zone, double now) {
     constexpr const char* kKinds[astro::kDayEventCount] = {"sunrise",      "sunset",   "twilight_begin",
                                                            "twilight_end", "moonrise", "moonset"};
     std::vector<Timed> found;
     for (int i = 0; i < astro::kDayEventCount; ++i) {
         const astro::EventTime e = astro::day_event(c, static_cast<astro::DayEvent>(i));
         if (!e.found) continue;
-        found.push_back({now + e.hours / 24, kKinds[i]});
-        if (std::isfinite(e.first_hours)) found.push_back({now + e.first_hours / 24, kKinds[i]});  // twice
+        const auto kind = static_cast<astro::DayEvent>(i);
+        const bool twilight_event = kind == astro::DayEvent::kTwilightBegin || kind == astro::DayEvent::kTwilightEnd;
+        const std::string more = twilight_event ? ", \"twilight\": " + quoted(twilight_name(twilight)) +
+                                                      ", \"depression_deg\": " + number(astro::twilight_depression_deg(twilight), 0)
+                                                : std::string();
+        found.push_back({now + e.hours / 24, kKinds[i], more});
+        if (std::isfinite(e.first_hours)) found.push_back({now + e.first_hours / 24, kKinds[i], more});  // twice
     }
     return timed_list(found, zone);
 }
@@ -165,6 +172,54 @@ std::string solar_eclipse(const Outlook& outlook, const PlaceZone& zone) {
            "}";
 }
 
+// Golden or blue hours: [{"period", "begin_local", "begin_utc", "end_local", "end_utc"}], an
+// end beyond the search null.
+std::string spans(const std::vector<LightSpan>& list_of, const PlaceZone& zone) {
+    std::vector<std::string> out;
+    for (const LightSpan& s : list_of) {
+        const auto begin = when(s.begin, zone, "begin_local", "begin_utc");
+        const auto end = when(s.end, zone, "end_local", "end_utc");
+        out.push_back(std::string("{\"period\": ") + (s.morning ? "\"morning\"" : "\"evening\"") + ", " +
+                      begin.value_or("\"begin_local\": null, \"begin_utc\": null") + ", " +
+                      end.value_or("\"end_local\": null, \"end_utc\": null") + "}");
+    }
+    return list(out);
+}
+
+std::string day_length(const DayLight& light) {
+    return "{\"seconds\": " + number(light.today_s, 0) +
+           ", \"change_seconds\": " + number(light.today_s - light.yesterday_s, 0) + "}";
+}
+
+std::string seasons(const YearAndMonth& c, const PlaceZone& zone) {
+    constexpr const char* kKinds[] = {"march_equinox", "june_solstice", "september_equinox", "december_solstice"};
+    std::vector<Timed> items;
+    for (const astro::Season& s : c.seasons) items.push_back({s.jd_ut, kKinds[static_cast<int>(s.kind)]});
+    return timed_list(items, zone);
+}
+
+// The next perigee and apogee; a perigee that makes a new or full moon a supermoon says so.
+std::string apsides(const YearAndMonth& c, const astro::NextPhases& next, const PlaceZone& zone) {
+    if (!c.apsides) return "[]";
+    bool super = false;
+    for (int k = 0; k < astro::kPrincipalPhaseCount; ++k)
+        super = super || (std::isfinite(c.supermoon_km[k]) &&
+                          std::fabs(next.jd_ut[k] - c.apsides->perigee.jd_ut) <= astro::kSupermoonWithinDays);
+    const auto more = [](const astro::Apsis& a, bool supermoon) {
+        return ", \"distance_km\": " + number(a.distance_km, 0) + ", \"supermoon\": " + (supermoon ? "true" : "false");
+    };
+    return timed_list({{c.apsides->perigee.jd_ut, "perigee", more(c.apsides->perigee, super)},
+                       {c.apsides->apogee.jd_ut, "apogee", more(c.apsides->apogee, false)}},
+                      zone);
+}
+
+std::string phase_key(const std::optional<astro::PhaseName>& p) {
+    if (!p) return "null";
+    std::string name = phase_name_text(*p);
+    std::replace(name.begin(), name.end(), ' ', '_');
+    return quoted(name);
+}
+
 // Whether the eclipses found are out of date at now_jd_ut: one of them has passed (an
 // eclipse in progress stays until it ends).
 bool eclipses_passed(const Outlook& o, double now_jd_ut) {
@@ -189,8 +244,14 @@ void Almanac::start(const astro::Place& place, const PlaceZone& place_zone, std:
     utc = at;
     ctx.tz_hours = 0;
     astro::start_at(ctx, planets, place, utc_moment(utc));
-    next = astro::next_principal_phases(astro::ut_julian_day(ctx), ctx.delta_t);
+    search_phases();
     search_ahead();
+    search_light();
+}
+
+void Almanac::set_twilight(astro::Twilight kind) {
+    ctx.twilight_sine = astro::twilight_sine(kind);
+    outlook.twilight = kind;
 }
 
 void Almanac::advance(std::time_t at) {
@@ -199,17 +260,101 @@ void Almanac::advance(std::time_t at) {
     astro::minute_pass(ctx, planets, utc_moment(utc));
     const double now = astro::ut_julian_day(ctx);
     if (!(*std::min_element(std::begin(next.jd_ut), std::end(next.jd_ut)) > now))  // NaN counts as passed
-        next = astro::next_principal_phases(now, ctx.delta_t);
+        search_phases();
     if (outlook_day != static_cast<int>(std::floor(now)) || outlook_lacking != lacking_events(ctx) ||
-        eclipses_passed(outlook, now))
+        eclipses_passed(outlook, now) || cycles_out_of_date(now))
         search_ahead();
+    if (light_out_of_date(now)) search_light();
+    outlook.cycles.phase = astro::phase_name(now, ctx.moon_phase_angle, around);
+}
+
+// The next principal phases, those around now for the phase's name, and which of the new
+// and full moons are supermoons.
+void Almanac::search_phases() {
+    const double now = astro::ut_julian_day(ctx);
+    next = astro::next_principal_phases(now, ctx.delta_t);
+    around = astro::next_principal_phases(now - astro::kPhaseAroundDays, ctx.delta_t);
+    outlook.cycles.phase = astro::phase_name(now, ctx.moon_phase_angle, around);
+    for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) {
+        outlook.cycles.supermoon_km[k] = NAN;
+        if (k != astro::kNewMoon && k != astro::kFullMoon) continue;
+        const astro::Apsis p = astro::next_apsides(next.jd_ut[k] - astro::kSupermoonWithinDays, ctx.delta_t).perigee;
+        if (std::fabs(p.jd_ut - next.jd_ut[k]) <= astro::kSupermoonWithinDays && p.distance_km < astro::kSupermoonKm)
+            outlook.cycles.supermoon_km[k] = p.distance_km;
+    }
 }
 
 void Almanac::search_ahead() {
     const double now = astro::ut_julian_day(ctx);
-    outlook = {astro::missing_events(ctx), astro::next_lunar_eclipse(ctx), astro::next_solar_eclipse(ctx)};
+    outlook.missing = astro::missing_events(ctx);
+    outlook.lunar = astro::next_lunar_eclipse(ctx);
+    outlook.solar = astro::next_solar_eclipse(ctx);
+    outlook.cycles.apsides = astro::next_apsides(now, ctx.delta_t);
+    outlook.cycles.seasons.clear();
+    for (double from = now; outlook.cycles.seasons.size() < astro::kSeasonStarts;) {
+        outlook.cycles.seasons.push_back(astro::next_season(from));
+        from = outlook.cycles.seasons.back().jd_ut;
+    }
     outlook_day = static_cast<int>(std::floor(now));
     outlook_lacking = lacking_events(ctx);
+}
+
+namespace {
+
+constexpr double kLightBeforeHours = 3;  // a golden hour that began a little before now is told whole
+constexpr long kSecondsPerDay = 86400;
+
+// The place's day now, counted from 1970, and the seconds since its midnight.
+std::pair<long, long> place_day(std::time_t utc, const PlaceZone& zone) {
+    const double offset = zone.offset_hours(utc);
+    const long local = static_cast<long>(utc) + (usable_zone_hours(offset) ? std::lround(offset * 3600) : 0);
+    const long day = local >= 0 ? local / kSecondsPerDay : -((-local - 1) / kSecondsPerDay) - 1;
+    return {day, local - day * kSecondsPerDay};
+}
+
+std::vector<LightSpan> light_spans(const astro::CalcContext& c, double low_deg, double high_deg) {
+    const double now = astro::ut_julian_day(c);
+    std::vector<LightSpan> out;
+    for (const astro::SunSpan& s : astro::sun_spans(c, low_deg, high_deg, -kLightBeforeHours, astro::kEventSteps))
+        if (!s.ends || s.end_hours > 0)  // not one that has ended
+            out.push_back({s.begins ? now + s.begin_hours / 24 : NAN, s.ends ? now + s.end_hours / 24 : NAN, s.morning});
+    return out;
+}
+
+}  // namespace
+
+// Golden and blue hours from a little before now to a day ahead; the daylight of the place's
+// today and yesterday, midnight to midnight.
+void Almanac::search_light() {
+    const auto [day, since_midnight] = place_day(utc, zone);
+    const double midnight = -since_midnight / 3600.0;
+    outlook.light = {light_spans(ctx, astro::kGoldenHourLowDeg, astro::geometric_altitude_deg(astro::kGoldenHourHighDeg)),
+                     light_spans(ctx, astro::kBlueHourLowDeg, astro::kGoldenHourLowDeg),
+                     astro::daylight_seconds(ctx, midnight, midnight + 24),
+                     astro::daylight_seconds(ctx, midnight - 24, midnight)};
+    light_day = day;
+}
+
+// Out of date on a new day on the place's calendar, or once a span told has ended.
+bool Almanac::light_out_of_date(double now) const {
+    if (place_day(utc, zone).first != light_day) return true;
+    for (const auto* spans : {&outlook.light.golden, &outlook.light.blue})
+        for (const LightSpan& s : *spans)
+            if (s.end < now) return true;
+    return false;
+}
+
+// Once the perigee, the apogee or the equinox or solstice found has passed.
+bool Almanac::cycles_out_of_date(double now) const {
+    const YearAndMonth& c = outlook.cycles;
+    const bool apsis_passed = c.apsides && !(std::min(c.apsides->perigee.jd_ut, c.apsides->apogee.jd_ut) > now);
+    return apsis_passed || c.seasons.empty() || !(c.seasons.front().jd_ut > now);
+}
+
+astro::Twilight twilight_of(const Choices& choices) {
+    for (int k = 0; k < astro::kTwilightKinds; ++k)
+        if (choices.twilight() == twilight_name(static_cast<astro::Twilight>(k))) return static_cast<astro::Twilight>(k);
+    return astro::Twilight::kAstronomical;
 }
 
 PlaceNaming naming_of(const Choices& choices) {
@@ -235,17 +380,26 @@ std::string Almanac::json() const {
     constexpr const char* kPhases[] = {"new_moon", "first_quarter", "full_moon", "last_quarter"};
     for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) phases.push_back({next.jd_ut[k], kPhases[k]});
     const astro::CalcContext& c = ctx;
+    const astro::MoonNow moon = astro::moon_now(c);
     return "{\"place\": {\"latitude\": " + number(c.latitude, 4) + ", \"longitude\": " + number(c.longitude, 4) +
            ", \"height\": " + number(c.height, 1) + ", \"zone\": " + quoted(zone.name(utc)) +
            ", \"name\": " + (naming.name.empty() ? std::string("null") : quoted(naming.name)) +
            ", \"chosen\": " + quoted(kChosenBy[static_cast<int>(naming.by)]) + "},\n" +
            " \"moment\": {\"local\": " + quoted(iso_time(utc, &zone)) +
            ", \"utc\": " + quoted(iso_time(utc, nullptr)) + "},\n" +
-           " \"events\": " + coming_events(c, zone, now) + ",\n" +
+           " \"events\": " + coming_events(c, outlook.twilight, zone, now) + ",\n" +
+           " \"golden_hour\": " + spans(outlook.light.golden, zone) + ",\n" +
+           " \"blue_hour\": " + spans(outlook.light.blue, zone) + ",\n" +
+           " \"day_length\": " + day_length(outlook.light) + ",\n" +
            " \"moon\": {\"age_days\": " + number(now - astro::previous_new_moon(now, c.delta_t), 3) +
            ", \"lit_fraction\": " + number(astro::lit_fraction(c.moon_phase_angle), 4) +
-           ", \"phase_angle_deg\": " + number(c.moon_phase_angle, 2) + "},\n" +
+           ", \"phase_angle_deg\": " + number(c.moon_phase_angle, 2) +
+           ", \"phase_name\": " + phase_key(outlook.cycles.phase) +
+           ", \"altitude_deg\": " + number(moon.altitude_deg, 2) + ", \"azimuth_deg\": " + number(moon.azimuth_deg, 2) +
+           ", \"distance_km\": " + number(moon.distance_km, 0) + "},\n" +
            " \"phases\": " + timed_list(phases, zone) + ",\n" +
+           " \"seasons\": " + seasons(outlook.cycles, zone) + ",\n" +
+           " \"apsides\": " + apsides(outlook.cycles, next, zone) + ",\n" +
            " \"polar\": " + polar(c, outlook, zone) + ",\n" +
            " \"lunar_eclipse\": " + lunar_eclipse(outlook, zone) + ",\n" +
            " \"solar_eclipse\": " + solar_eclipse(outlook, zone) + "}\n";
@@ -360,7 +514,9 @@ int print_almanac(const std::string& settings_file, bool json, const std::option
         }
         moment = *t;
     }
-    Almanac a = almanac_of(settings, zone, moment);
+    Almanac a;
+    a.set_twilight(twilight_of(choices));
+    a.start(place_of(settings), zone, moment);
     a.set_naming(first_place ? PlaceNaming{first_place->name, PlaceNaming::By::kZone} : naming_of(choices));
     const std::string text = json ? a.json() : a.text(!choices.twenty_four_hour()) + "\n";
     std::fputs(text.c_str(), out);

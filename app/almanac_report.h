@@ -24,6 +24,9 @@ struct PlaceNaming {
 };
 PlaceNaming naming_of(const Choices& choices);
 
+// The twilight chosen in the companion file; astronomical where none (or an odd one) is.
+astro::Twilight twilight_of(const Choices& choices);
+
 class Almanac {
 public:
     // A new place or zone: the engine started at `utc` and every search made.
@@ -36,6 +39,8 @@ public:
     // The place's name and how it was chosen: a first start's place is said until the user
     // chooses one.
     void set_naming(PlaceNaming n) { naming = std::move(n); }
+    // The twilight the day's events name and the face shows; start() again to apply it.
+    void set_twilight(astro::Twilight kind);
 
     const astro::CalcContext& context() const { return ctx; }
     const astro::CPlnt_Data& planet_data() const { return planets; }
@@ -47,6 +52,10 @@ public:
 
 private:
     void search_ahead();
+    void search_phases();
+    void search_light();
+    bool light_out_of_date(double now) const;
+    bool cycles_out_of_date(double now) const;
 
     astro::CalcContext ctx;
     astro::CPlnt_Data planets;
@@ -54,9 +63,11 @@ private:
     PlaceNaming naming;
     std::time_t utc = 0;
     astro::NextPhases next{};
+    astro::NextPhases around{};  // the principal phases after a week before, for the phase's name
     Outlook outlook;
     int outlook_day = 0;      // the Julian day number it was searched on
     int outlook_lacking = 0;  // and the events the day lacked then, one bit each
+    long light_day = 0;       // the place's day (days since 1970) the light was searched for
 };
 
 // Where the settings record puts the observer.

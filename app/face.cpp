@@ -123,7 +123,7 @@ void draw_day_and_twilight(QPainter& p, const DialGeometry& dial, const SlowLaye
     p.setBrush(kLightBlue);
     draw_stretch(p, inner, cx, cy, r, now_deg,
                  stretch(in.twilight_begin_found, in.twilight_begin, in.twilight_end_found,
-                         in.twilight_end, in.sun_altitude_sine >= astro::kTwilightSine));
+                         in.twilight_end, in.sun_altitude_sine >= in.twilight_sine));
     p.setBrush(kAqua);
     draw_stretch(p, inner, cx, cy, r, now_deg,
                  stretch(in.sunrise_found, in.sunrise, in.sunset_found, in.sunset,

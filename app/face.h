@@ -37,6 +37,7 @@ struct SlowLayerInput {
     bool sunrise_found = true, sunset_found = true;
     bool twilight_begin_found = true, twilight_end_found = true;
     double sun_altitude_sine = 0;  // of the Sun now, topocentric
+    double twilight_sine = astro::kTwilightSine;  // where the chosen twilight begins and ends
     bool southern_view = false;    // the Moon picture as seen south of the equator
     // The Moon as it stands in the sky: its lit side turned to this direction, degrees from
     // up through left (the zenith through east); the southern mirror is then not applied.

@@ -56,7 +56,7 @@ int minutes_of_day(double offset, int hour, int minute, int second) {
 using EventKind = astro::DayEvent;
 
 struct ComingEvent {
-    const char* name;
+    std::string name;
     double offset;  // hours after now
     bool found;
     EventKind kind;
@@ -167,7 +167,7 @@ std::string absence_line(const ComingEvent& e, const astro::CalcContext& ctx, co
 std::string eclipse_search_span() { return std::to_string(astro::kEclipseSearchYears) + " years"; }
 
 std::string capitalised(std::string s) {
-    if (!s.empty()) s[0] = static_cast<char>(s[0] - 'a' + 'A');
+    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z') s[0] = static_cast<char>(s[0] - 'a' + 'A');
     return s;
 }
 
@@ -192,7 +192,123 @@ std::string solar_line(const astro::SolarEclipse& e, const PlaceClock& clock, bo
            clock_time(begin->hour, begin->minute, twelve_hour) + " to " + clock_time(end->hour, end->minute, twelve_hour);
 }
 
+// "7 h 42 min", "12 min 5 s", "45 s".
+std::string duration_text(double seconds) {
+    const long s = std::lround(std::fabs(seconds));
+    if (s >= 3600) return std::to_string(s / 3600) + " h " + std::to_string(s % 3600 / 60) + " min";
+    if (s >= 60) return std::to_string(s / 60) + " min " + std::to_string(s % 60) + " s";
+    return std::to_string(s) + " s";
+}
+
+// "Day 7 h 42 min, 1 min 12 s shorter than yesterday"; a polar day or night said as such.
+std::string day_length_line(const DayLight& light) {
+    constexpr double kWholeDay = 86400, kSecond = 1;
+    if (!std::isfinite(light.today_s)) return {};
+    if (light.today_s >= kWholeDay - kSecond) return "\nPolar day: the Sun does not set today";
+    if (light.today_s < kSecond) return "\nPolar night: the Sun does not rise today";
+    std::string line = "\nDay " + duration_text(light.today_s);
+    const double change = light.today_s - light.yesterday_s;
+    if (!std::isfinite(change)) return line;
+    if (std::fabs(change) < 0.5) return line + ", as long as yesterday";
+    return line + ", " + duration_text(change) + (change < 0 ? " shorter" : " longer") + " than yesterday";
+}
+
+// "Golden hour 15:02–16:10", "Blue hour 16:10–16:31", in time order; "until"/"from" where an
+// end lies beyond the search. Only those that end after now and begin within 24 hours.
+std::string light_lines(const DayLight& light, const astro::CalcContext& ctx, const PlaceClock& clock,
+                        bool twelve_hour) {
+    const double now = astro::ut_julian_day(ctx);
+    struct Line {
+        double at;
+        std::string text;
+    };
+    std::vector<Line> lines;
+    const auto time_of = [&](double jd) {
+        const std::optional<LocalTime> t = place_time_of(jd, clock);
+        return t ? clock_time(t->hour, t->minute, twelve_hour) : std::string("?");
+    };
+    for (const auto& [spans, name] : {std::pair{&light.golden, "Golden hour"}, std::pair{&light.blue, "Blue hour"}}) {
+        for (const LightSpan& s : *spans) {
+            if (s.end < now || s.begin > now + 1) continue;
+            std::string text = name;
+            if (std::isnan(s.begin)) text += " until " + time_of(s.end);
+            else if (std::isnan(s.end)) text += " from " + time_of(s.begin);
+            else text += " " + time_of(s.begin) + "\u2013" + time_of(s.end);
+            lines.push_back({std::isnan(s.begin) ? now : s.begin, text});
+        }
+    }
+    std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.at < b.at; });
+    std::string out;
+    for (const Line& l : lines) out += "\n" + l.text;
+    return out;
+}
+
+// "357,100 km": to the hundred, as the distance is known.
+std::string kilometres(double km) {
+    constexpr long kRound = 100;
+    const std::string digits = std::to_string(std::lround(km / kRound) * kRound);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out + " km";
+}
+
+// "Moon 23° up in the SE (131°), 372,400 km away"; "Moon below the horizon, …".
+std::string moon_now_line(const astro::MoonNow& m) {
+    constexpr const char* kPoints[] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
+                                       "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
+    constexpr double kPointDeg = 360.0 / 16;
+    const std::string away = kilometres(m.distance_km) + " away";
+    if (!(m.altitude_deg >= 0)) return "Moon below the horizon, " + away;
+    const int point = static_cast<int>(std::lround(m.azimuth_deg / kPointDeg)) % 16;
+    return "Moon " + std::to_string(std::lround(m.altitude_deg)) + "\u00b0 up in the " + kPoints[point] + " (" +
+           std::to_string(std::lround(m.azimuth_deg) % 360) + "\u00b0), " + away;
+}
+
+// "December solstice 2026-12-21 21:50, in 12.1 days", "Perigee 2026-12-12 14:20, 364,500 km".
+std::string cycle_lines(const YearAndMonth& c, double now, const PlaceClock& clock, bool twelve_hour) {
+    const auto dated = [&](const std::string& name, double jd) -> std::string {
+        const std::optional<LocalTime> t = place_time_of(jd, clock);
+        if (!t) return {};
+        return "\n" + name + " " + date_of(*t) + " " + clock_time(t->hour, t->minute, twelve_hour);
+    };
+    std::string out;
+    if (!c.seasons.empty()) {
+        const astro::Season& s = c.seasons.front();
+        char days[32];
+        const auto end = std::to_chars(days, days + sizeof days, std::clamp(s.jd_ut - now, 0.0, 999.0),
+                                       std::chars_format::fixed, 1);
+        const std::string line = dated(capitalised(season_name(s.kind)), s.jd_ut);
+        if (!line.empty()) out += line + ", in " + std::string(days, end.ptr) + " days";
+    }
+    if (c.apsides) {
+        for (const auto& [a, name] : {std::pair{c.apsides->perigee, "Perigee"}, std::pair{c.apsides->apogee, "Apogee"}}) {
+            const std::string line = dated(name, a.jd_ut);
+            if (!line.empty()) out += line + ", " + kilometres(a.distance_km);
+        }
+    }
+    return out;
+}
+
 }  // namespace
+
+const char* twilight_name(astro::Twilight kind) {
+    constexpr const char* kNames[astro::kTwilightKinds] = {"civil", "nautical", "astronomical"};
+    return kNames[static_cast<int>(kind)];
+}
+
+const char* season_name(astro::SeasonStart kind) {
+    constexpr const char* kNames[] = {"March equinox", "June solstice", "September equinox", "December solstice"};
+    return kNames[static_cast<int>(kind)];
+}
+
+const char* phase_name_text(astro::PhaseName name) {
+    constexpr const char* kNames[] = {"new moon", "waxing crescent", "first quarter", "waxing gibbous",
+                                      "full moon", "waning gibbous", "last quarter", "waning crescent"};
+    return kNames[static_cast<int>(name)];
+}
 
 const char* eclipse_kind_name(astro::EclipseKind kind) {
     constexpr const char* kNames[] = {"none", "penumbral", "partial", "annular", "total"};
@@ -205,8 +321,9 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
     const LocalNow here = local_now(clock);
     const LocalTime& now = here.t;
     const int second = here.second;
-    constexpr const char* kNames[astro::kDayEventCount] = {"Sunrise",       "Sunset",   "Twilight begins",
-                                                           "Twilight ends", "Moonrise", "Moonset"};
+    const std::string twilight = capitalised(twilight_name(outlook.twilight)) + " twilight";
+    const std::string kNames[astro::kDayEventCount] = {"Sunrise", "Sunset", twilight + " begins", twilight + " ends",
+                                                       "Moonrise", "Moonset"};
     // An event that comes twice in the coming day is listed twice (a sunrise today and one
     // tomorrow a little earlier), each with its date when it is not today's.
     std::vector<ComingEvent> events;
@@ -242,11 +359,15 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
             out += day_and_month(*day) + " ";
         out += clock_time(m / 60, m % 60, twelve_hour);
     }
+    out += day_length_line(outlook.light);
+    out += light_lines(outlook.light, ctx, clock, twelve_hour);
     const double lit = astro::lit_fraction(ctx.moon_phase_angle) * 100;
     char moon[64];
     std::snprintf(moon, sizeof moon, "\nMoon %s days old, %d%% lit", shortest_decimal(planets.moon_age).c_str(),
                   static_cast<int>(std::lround(std::clamp(lit, 0.0, 100.0))));
     out += moon;
+    if (outlook.cycles.phase) out += std::string(", ") + phase_name_text(*outlook.cycles.phase);
+    out += "\n" + moon_now_line(astro::moon_now(ctx));
     for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) {
         out.append("\n").append(kPhaseNames[k]).append(" ");
         const std::optional<LocalTime>& t = phases.when[k];
@@ -259,7 +380,10 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
                                        std::chars_format::fixed, 1);
         out += date_of(*t) + " " + clock_time(t->hour, t->minute, twelve_hour) + ", in " +
                std::string(days, end.ptr) + " days";
+        if (std::isfinite(outlook.cycles.supermoon_km[k]))
+            out += " \u2014 supermoon, " + kilometres(outlook.cycles.supermoon_km[k]);
     }
+    out += cycle_lines(outlook.cycles, astro::ut_julian_day(ctx), clock, twelve_hour);
     if (outlook.lunar) out.append("\n").append(lunar_line(*outlook.lunar, clock, twelve_hour));
     if (outlook.solar) out.append("\n").append(solar_line(*outlook.solar, clock, twelve_hour));
     if (!zone_note.empty()) out += "\n" + zone_note;

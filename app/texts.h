@@ -2,17 +2,21 @@
 // Standard library only, independent of the user's locale.
 #pragma once
 
+#include <cmath>
 #include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "almanac.h"
+#include "apsides.h"
 #include "context.h"
 #include "eclipses.h"
 #include "next_crossing.h"
+#include "observer.h"
 #include "place_zone.h"
 #include "planets.h"
+#include "seasons.h"
 #include "settings.h"
 
 struct DisplayTexts {
@@ -70,12 +74,39 @@ struct PhasesAhead {
 };
 PhasesAhead phases_ahead(const astro::NextPhases& next, double now_jd_ut, const PlaceZone& zone);
 
+// A stretch of the Sun between two altitudes (golden or blue hour), UT Julian days; NaN at
+// an end that lies beyond the stretch searched.
+struct LightSpan {
+    double begin, end;
+    bool morning;
+};
+
+// The day's light: golden and blue hours around the coming day, and the length of today and
+// of yesterday on the place's calendar (seconds of the Sun up; NaN where not searched).
+struct DayLight {
+    std::vector<LightSpan> golden, blue;
+    double today_s = NAN, yesterday_s = NAN;
+};
+
+// The Moon's month and the Sun's year beyond the coming day: the next perigee and apogee, and
+// for each of the next principal phases the perigee within a day that makes it a supermoon
+// (its distance, km; NaN for none); the next four equinoxes and solstices.
+struct YearAndMonth {
+    std::optional<astro::NextApsides> apsides;
+    double supermoon_km[astro::kPrincipalPhaseCount] = {NAN, NAN, NAN, NAN};
+    std::vector<astro::Season> seasons;
+    std::optional<astro::PhaseName> phase;  // the phase by name now
+};
+
 // Beyond the coming day, where it was searched: the next rise and set of those the day
 // lacks, and the next eclipses.
 struct Outlook {
     std::optional<astro::MissingEvents> missing;
     std::optional<astro::LunarEclipse> lunar;
     std::optional<astro::SolarEclipse> solar;
+    DayLight light;
+    YearAndMonth cycles;
+    astro::Twilight twilight = astro::Twilight::kAstronomical;  // the kind the day's events use
 };
 
 // The day at a glance, shown when the pointer rests on the clock: the date, the coming
@@ -88,6 +119,13 @@ struct Outlook {
 std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const PlaceClock& clock,
                         const PhasesAhead& phases, bool twelve_hour, const std::string& zone_note = {},
                         const Outlook& outlook = {});
+
+// "civil", "nautical", "astronomical".
+const char* twilight_name(astro::Twilight kind);
+// "March equinox", "June solstice", ...
+const char* season_name(astro::SeasonStart kind);
+// "new moon", "waxing crescent", ... "waning crescent".
+const char* phase_name_text(astro::PhaseName name);
 
 // "Total", "Partial", ... of an eclipse kind; "none" for kNone.
 const char* eclipse_kind_name(astro::EclipseKind kind);

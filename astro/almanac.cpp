@@ -91,4 +91,12 @@ double previous_new_moon(double jd_ut, double delta_t_seconds) {
     return second <= jd_ut ? second : first;
 }
 
+PhaseName phase_name(double jd_ut, double phase_angle_deg, const NextPhases& around) {
+    constexpr double kWithinDays = 1;
+    for (int k = 0; k < kPrincipalPhaseCount; ++k)
+        if (std::fabs(around.jd_ut[k] - jd_ut) <= kWithinDays) return static_cast<PhaseName>(2 * k);
+    const int quarter = static_cast<int>(floor_mod(phase_angle_deg, 360.0) / 90) % kPrincipalPhaseCount;
+    return static_cast<PhaseName>(2 * quarter + 1);
+}
+
 }  // namespace astro

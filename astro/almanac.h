@@ -41,6 +41,15 @@ struct NextPhases {
 };
 NextPhases next_principal_phases(double jd_ut, double delta_t_seconds);
 
+// The Moon's phase by name: a principal phase within a day of its instant, else the quarter
+// of the cycle its phase angle (degrees) lies in. `around` holds the principal phases after
+// a moment between 1 and 8 days before jd_ut (next_principal_phases(jd_ut - 8, ...) does).
+enum class PhaseName {
+    kNewMoon, kWaxingCrescent, kFirstQuarter, kWaxingGibbous, kFullMoon, kWaningGibbous, kLastQuarter, kWaningCrescent
+};
+inline constexpr double kPhaseAroundDays = 8;
+PhaseName phase_name(double jd_ut, double phase_angle_deg, const NextPhases& around);
+
 // The last new moon at or before jd_ut, UT Julian day (the Moon's age is the time since).
 double previous_new_moon(double jd_ut, double delta_t_seconds);
 

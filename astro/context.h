@@ -11,6 +11,7 @@
 namespace astro {
 
 inline constexpr double kNoMoonEvent = -1;  // moonrise or moonset when the coming day has none
+inline constexpr double kTwilightSine = -0.31;  // altitude -18.06 deg: astronomical twilight
 
 struct CalcContext {
     // Local civil time of the moment; doubles, as the time formulas take them.
@@ -65,6 +66,10 @@ struct CalcContext {
     Mat3 hor_to_equ_matrix = {};
     Vec3 observer_vector = {};     // km, equatorial frame of date
     double local_solar_hour = 0;   // h, not wrapped
+
+    // The twilight the day's events and the face use: the sine of the Sun's altitude at its
+    // beginning and end (astronomical unless another kind is chosen).
+    double twilight_sine = kTwilightSine;
 
     // The day's events, hours after the moment of computation.
     double sunrise = 0;            // h

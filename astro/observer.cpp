@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "apsides.h"
 #include "extremum.h"
 #include "frames.h"
 #include "series.h"
@@ -198,6 +199,18 @@ void reset_events(CalcContext& ctx) {
 
 }  // namespace
 
+double twilight_sine(Twilight kind) {
+    constexpr double kSines[kTwilightKinds] = {-0.10452846326765347,  // sin(-6 deg)
+                                               -0.20791169081775934,  // sin(-12 deg)
+                                               kTwilightSine};
+    return kSines[static_cast<int>(kind)];
+}
+
+double twilight_depression_deg(Twilight kind) {
+    constexpr double kDegrees[kTwilightKinds] = {6, 12, 18};
+    return kDegrees[static_cast<int>(kind)];
+}
+
 double moon_distance_km(double parallax_deg) { return kEarthRadiusKm / std::sin(parallax_deg * kDegToRad); }
 
 void set_observer(CalcContext& ctx, double latitude, double longitude, double height) {
@@ -256,7 +269,7 @@ void compute_sun_and_moon(CalcContext& ctx) {
     const EventSlot sun_slots[] = {
         {kSunriseSine, &ctx.sunrise, &ctx.sunset, &ctx.sunrise_found, &ctx.sunset_found, &ctx.sunrise_first,
          &ctx.sunset_first},
-        {kTwilightSine, &ctx.twilight_begin, &ctx.twilight_end, &ctx.twilight_begin_found, &ctx.twilight_end_found,
+        {ctx.twilight_sine, &ctx.twilight_begin, &ctx.twilight_end, &ctx.twilight_begin_found, &ctx.twilight_end_found,
          &ctx.twilight_begin_first, &ctx.twilight_end_first},
     };
     search_events(ctx, frames, ecl_to_equ, Luminary::kSun, sun_place, ctx.sun_horizon_vector[2], sun_slots);
@@ -287,6 +300,13 @@ SkyPlace sky_place(const CalcContext& ctx, Luminary body, double hours, bool app
     SkyPlace out;
     out.distance_km = topocentric(place.unit, place.distance_km, ecl_to_equ, observer, equ_to_hor, out.horizon);
     return out;
+}
+
+MoonNow moon_now(const CalcContext& ctx) {
+    const SkyPlace p = sky_place(ctx, Luminary::kMoon, 0, true);
+    const double altitude = std::asin(std::clamp(p.horizon[2], -1.0, 1.0)) / kDegToRad;
+    const double azimuth = floor_mod(std::atan2(p.horizon[1], -p.horizon[0]) / kDegToRad, 360.0);  // x points south
+    return {altitude, azimuth, moon_geocentric_km(ctx.t2000)};
 }
 
 void set_time_and_orient(CalcContext& ctx, double year, double month, double day, double hour,

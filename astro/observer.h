@@ -7,12 +7,18 @@
 namespace astro {
 
 inline constexpr double kSunriseSine = -0.01478;   // altitude -0.847 deg
-inline constexpr double kTwilightSine = -0.31;     // altitude -18.06 deg
 inline constexpr double kMoonriseSine = -0.01041;  // altitude -0.597 deg
 inline constexpr int kEventSteps = 24;             // hourly samples of the coming day
 // A turn of the altitude sine this close short of a threshold between hourly samples is
 // looked into: the body may cross it and back within the hour.
 inline constexpr double kGrazingSine = 0.02;
+// Twilight by the Sun's depression below the horizon: civil 6 deg, nautical 12 deg,
+// astronomical 18 deg (the clock's own threshold, kTwilightSine, from the first versions).
+enum class Twilight { kCivil, kNautical, kAstronomical };
+inline constexpr int kTwilightKinds = 3;
+double twilight_sine(Twilight kind);
+double twilight_depression_deg(Twilight kind);
+
 // The Earth's polar radius: the ellipsoid is built on it and the Moon's parallax refers to it.
 inline constexpr double kEarthRadiusKm = 6356.755;
 
@@ -41,6 +47,14 @@ struct SkyPlace {
     double distance_km;
 };
 SkyPlace sky_place(const CalcContext& ctx, Luminary body, double hours, bool apparent = false);
+
+// Where the Moon stands now for the observer: its topocentric centre's altitude (no
+// refraction), its azimuth from north through east, degrees, and its distance from the
+// Earth's centre, km.
+struct MoonNow {
+    double altitude_deg, azimuth_deg, distance_km;
+};
+MoonNow moon_now(const CalcContext& ctx);
 
 // set_time, orient_observer and compute_sun_and_moon for a local civil moment.
 void set_time_and_orient(CalcContext& ctx, double year, double month, double day, double hour,

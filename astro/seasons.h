@@ -2,9 +2,12 @@
 // 270 degrees.
 #pragma once
 
+#include <cstddef>
+
 namespace astro {
 
 enum class SeasonStart { kMarchEquinox, kJuneSolstice, kSeptemberEquinox, kDecemberSolstice };
+inline constexpr std::size_t kSeasonStarts = 4;
 
 // The Sun's apparent geocentric ecliptic longitude of date, degrees in [0, 360), at T
 // (Julian centuries of TT): the Earth's VSOP87 position precessed to the date, with the

@@ -15,6 +15,7 @@ constexpr Key kMoonPicture{"face", "moon"};         // "picture" or "sky"
 constexpr Key kPlaceName{"place", "name"};          // as the place list names it
 constexpr Key kPlaceZone{"place", "zone"};          // its IANA zone
 constexpr Key kPlaceFrom{"place", "from"};          // "zone": a first start's, from the computer's zone
+constexpr Key kTwilight{"sky", "twilight"};         // "civil", "nautical" or "astronomical"
 
 }  // namespace
 
@@ -42,6 +43,13 @@ std::optional<PlaceChoice> Choices::place() const {
 
 bool Choices::place_from_zone() const {
     return place().has_value() && companion.get(kPlaceFrom.section, kPlaceFrom.name) == "zone";
+}
+
+std::string Choices::twilight() const { return companion.get(kTwilight.section, kTwilight.name); }
+
+Choices::Failure Choices::set_twilight(const std::string& kind) {
+    set(kTwilight.section, kTwilight.name, kind);
+    return save();
 }
 
 std::string Choices::place_zone() const { return companion.get(kPlaceZone.section, kPlaceZone.name); }

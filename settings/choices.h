@@ -29,6 +29,7 @@ public:
     // yet chosen by the user.
     bool place_from_zone() const;
     std::string place_zone() const;  // the chosen place's zone, or empty
+    std::string twilight() const;    // "civil", "nautical", "astronomical" as kept, or empty
 
     // Each change is written at once: the file is read again and only this clock's keys
     // change. A failed write returns what to tell the user ("could not save …"), once for
@@ -36,6 +37,7 @@ public:
     using Failure = std::optional<std::string>;
     [[nodiscard]] Failure set_twenty_four_hour(bool on);
     [[nodiscard]] Failure set_moon_in_the_sky(bool on);
+    [[nodiscard]] Failure set_twilight(const std::string& kind);
     [[nodiscard]] Failure set_place(const std::optional<PlaceChoice>& place, bool from_zone = false);
 
     const std::string& path() const { return file; }
