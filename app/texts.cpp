@@ -111,10 +111,12 @@ std::optional<LocalTime> local_time_of(double jd_ut, double tz_hours) {
 
 namespace {
 
-// The place's local time of a UT Julian day, on the zone's offset at that instant.
+// The place's local time of a UT Julian day, on the zone's offset at that instant: to the
+// nearest second, then to the minute, as --json gives the instant to the second.
 std::optional<LocalTime> place_time_of(double jd_ut, const PlaceClock& clock) {
-    const std::optional<std::time_t> at = astro::unix_time_of(jd_ut);
-    return at ? local_time_of(jd_ut, clock.zone(*at)) : std::nullopt;
+    const double rounded = jd_ut + 0.5 / astro::kSecondsPerDay;
+    const std::optional<std::time_t> at = astro::unix_time_of(rounded);
+    return at ? local_time_of(rounded, clock.zone(*at)) : std::nullopt;
 }
 
 // "15 Jan".
@@ -192,6 +194,9 @@ std::string solar_line(const astro::SolarEclipse& e, const PlaceClock& clock, bo
            clock_time(begin->hour, begin->minute, twelve_hour) + " to " + clock_time(end->hour, end->minute, twelve_hour);
 }
 
+// The clock's instant as a UT Julian day.
+double jd_of(const PlaceClock& clock) { return astro::kUnixEpochJd + static_cast<double>(clock.utc) / astro::kSecondsPerDay; }
+
 // "7 h 42 min", "12 min 5 s", "45 s".
 std::string duration_text(double seconds) {
     const long s = std::lround(std::fabs(seconds));
@@ -215,9 +220,8 @@ std::string day_length_line(const DayLight& light) {
 
 // "Golden hour 15:02–16:10", "Blue hour 16:10–16:31", in time order; "until"/"from" where an
 // end lies beyond the search. Only those that end after now and begin within 24 hours.
-std::string light_lines(const DayLight& light, const astro::CalcContext& ctx, const PlaceClock& clock,
-                        bool twelve_hour) {
-    const double now = astro::ut_julian_day(ctx);
+std::string light_lines(const DayLight& light, const PlaceClock& clock, bool twelve_hour) {
+    const double now = jd_of(clock);
     struct Line {
         double at;
         std::string text;
@@ -268,7 +272,8 @@ std::string moon_now_line(const astro::MoonNow& m) {
 }
 
 // "December solstice 2026-12-21 21:50, in 12.1 days", "Perigee 2026-12-12 14:20, 364,500 km".
-std::string cycle_lines(const YearAndMonth& c, double now, const PlaceClock& clock, bool twelve_hour) {
+std::string cycle_lines(const YearAndMonth& c, const PlaceClock& clock, bool twelve_hour) {
+    const double now = jd_of(clock);
     const auto dated = [&](const std::string& name, double jd) -> std::string {
         const std::optional<LocalTime> t = place_time_of(jd, clock);
         if (!t) return {};
@@ -360,7 +365,7 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
         out += clock_time(m / 60, m % 60, twelve_hour);
     }
     out += day_length_line(outlook.light);
-    out += light_lines(outlook.light, ctx, clock, twelve_hour);
+    out += light_lines(outlook.light, clock, twelve_hour);
     const double lit = astro::lit_fraction(ctx.moon_phase_angle) * 100;
     char moon[64];
     std::snprintf(moon, sizeof moon, "\nMoon %s days old, %d%% lit", shortest_decimal(planets.moon_age).c_str(),
@@ -383,7 +388,7 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
         if (std::isfinite(outlook.cycles.supermoon_km[k]))
             out += " \u2014 supermoon, " + kilometres(outlook.cycles.supermoon_km[k]);
     }
-    out += cycle_lines(outlook.cycles, astro::ut_julian_day(ctx), clock, twelve_hour);
+    out += cycle_lines(outlook.cycles, clock, twelve_hour);
     if (outlook.lunar) out.append("\n").append(lunar_line(*outlook.lunar, clock, twelve_hour));
     if (outlook.solar) out.append("\n").append(solar_line(*outlook.solar, clock, twelve_hour));
     if (!zone_note.empty()) out += "\n" + zone_note;

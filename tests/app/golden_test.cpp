@@ -8,6 +8,7 @@
 #include <string>
 
 #include "face.h"
+#include "observer.h"
 
 namespace {
 
@@ -59,6 +60,13 @@ std::vector<GoldenCase> cases() {
     polar.moonrise_found = polar.moonset_found = false;
     polar.moon_up_flag = 4;
     polar.sunrise_found = polar.sunset_found = polar.twilight_begin_found = polar.twilight_end_found = false;
+    // A white night under civil twilight: the Sun 8.6 deg down all night lies outside civil
+    // twilight (no light-blue ring), though inside the astronomical one.
+    GoldenCase civil = {"civil_24h_0200", slow_input(2, 0, false, 120, false), fast_input(2, 0, 0, false)};
+    civil.slow.twilight_begin_found = civil.slow.twilight_end_found = false;
+    civil.slow.sun_altitude_sine = -0.15;
+    civil.slow.twilight_sine = astro::twilight_sine(astro::Twilight::kCivil);
+    all.push_back(civil);
     return all;
 }
 

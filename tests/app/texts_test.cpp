@@ -121,17 +121,43 @@ TEST(Texts, DayAtAGlance) {
     }
     EXPECT_EQ(glance_text(ctx, planets, clock_at(2026, 12, 9, 4, 30, 9.0), phases, false),
               "2026-12-09\n"
-              "Twilight begins 05:30\nSunrise 07:00\nSunset 16:45\nMoonrise 00:30\n"
-              "Twilight ends none within 24 h\nMoonset none within 24 h\n"
-              "Moon 12.3 days old, 50% lit\n"
+              "Astronomical twilight begins 05:30\nSunrise 07:00\nSunset 16:45\nMoonrise 00:30\n"
+              "Astronomical twilight ends none within 24 h\nMoonset none within 24 h\n"
+              "Moon 12.3 days old, 50% lit\nMoon below the horizon, 402,500 km away\n"
               "New moon 2026-12-24 10:30, in 15.2 days\nFirst quarter 2026-12-31 16:30, in 22.5 days\n"
               "Full moon 2026-12-09 22:30, in 0.8 days\nLast quarter 2026-12-16 06:54, in 7.1 days");
+    // What the searches add: the twilight's kind, the day's light, the phase's name, a
+    // supermoon, the season and the apsides, each where it belongs.
+    Outlook o;
+    o.twilight = astro::Twilight::kCivil;
+    const double half_second = 0.5 / 86400;  // off the minute's edge
+    o.light = {{{now_jd + 2.5 / 24 + half_second, now_jd + 3.5 / 24 + half_second, true}},
+               {{now_jd + 2.25 / 24 + half_second, now_jd + 2.5 / 24 + half_second, true}}, 35100, 35172};
+    o.cycles.phase = astro::PhaseName::kWaxingGibbous;
+    o.cycles.supermoon_km[astro::kFullMoon] = 357149;
+    o.cycles.seasons = {{astro::SeasonStart::kDecemberSolstice, now_jd + 12.84}};
+    o.cycles.apsides = astro::NextApsides{{now_jd + 1, 357149}, {now_jd + 14, 406351}};
+    const std::string more = glance_text(ctx, planets, clock_at(2026, 12, 9, 4, 30, 9.0), phases, false, {}, o);
+    for (const char* line : {"\nCivil twilight begins 05:30\n", "\nCivil twilight ends none within 24 h\n",
+                             "\nMoonset none within 24 h\nDay 9 h 45 min, 1 min 12 s shorter than yesterday\n"
+                             "Blue hour 06:45\u201307:00\nGolden hour 07:00\u201308:00\nMoon 12.3 days old, 50% lit, waxing gibbous\n",
+                             "\nFull moon 2026-12-09 22:30, in 0.8 days \u2014 supermoon, 357,100 km\n",
+                             "\nDecember solstice 2026-12-22 00:39, in 12.8 days\nPerigee 2026-12-10 04:30, 357,100 km\n"
+                             "Apogee 2026-12-23 04:30, 406,400 km"})
+        EXPECT_NE(more.find(line), std::string::npos) << line << "\n--\n" << more;
+    for (const auto& [today, said] : {std::pair{86400.0, "\nPolar day: the Sun does not set today\n"},
+                                      std::pair{0.0, "\nPolar night: the Sun does not rise today\n"},
+                                      std::pair{35100.0, "\nDay 9 h 45 min, as long as yesterday\n"}}) {
+        o.light = {{}, {}, today, today};
+        EXPECT_NE(glance_text(ctx, planets, clock_at(2026, 12, 9, 4, 30, 9.0), phases, false, {}, o).find(said),
+                  std::string::npos) << said;
+    }
     const char* old = std::setlocale(LC_ALL, nullptr);
     const std::string saved = old ? old : "C";
     if (!use_decimal_comma_locale()) GTEST_SKIP() << "no locale with a decimal comma";
     const std::string twelve = glance_text(ctx, planets, clock_at(2026, 12, 9, 4, 30, 9.0), phases, true);
     std::setlocale(LC_ALL, saved.c_str());
-    EXPECT_NE(twelve.find("\nTwilight begins 5:30 am\nSunrise 7:00 am\nSunset 4:45 pm\nMoonrise 12:30 am\n"),
+    EXPECT_NE(twelve.find("\nAstronomical twilight begins 5:30 am\nSunrise 7:00 am\nSunset 4:45 pm\nMoonrise 12:30 am\n"),
               std::string::npos)
         << twelve;
     EXPECT_NE(twelve.find("\nFull moon 2026-12-09 10:30 pm, in 0.8 days\n"), std::string::npos) << twelve;
@@ -151,7 +177,7 @@ TEST(Texts, TwelveHourNoonMinuteEdgeAndMemoLines) {
     ctx.moonrise = 5 + 35 / 60.0 - 1e-10;  // 17:04.99999999 counts as 17:05
     ctx.moonset = astro::kNoMoonEvent;
     const std::string text = glance_text(ctx, planets, clock_at(2026, 12, 9, 11, 30, 9.0), PhasesAhead{}, true);
-    EXPECT_NE(text.find("\nTwilight begins 11:59 am\nSunrise 12:05 pm\nMoonrise 5:05 pm\nSunset 12:10 am\n"),
+    EXPECT_NE(text.find("\nAstronomical twilight begins 11:59 am\nSunrise 12:05 pm\nMoonrise 5:05 pm\nSunset 12:10 am\n"),
               std::string::npos)
         << text;
     const DisplayTexts t = build_display_texts(ctx, planets, clock_at(2026, 12, 9, 11, 30, 9.0));
@@ -179,7 +205,7 @@ TEST(Texts, EventsOnTheClockOfTheirOwnInstant) {
     EXPECT_EQ(t.sunrise_text, "7h0m");
     EXPECT_EQ(t.moonrise_text, "1h15m");
     const std::string text = glance_text(ctx, planets, c, PhasesAhead{}, false, "Times at " + utc_offset_name(1));
-    EXPECT_NE(text.find("\nTwilight begins 01:30\nSunrise 07:00\nMoonrise 01:15\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nAstronomical twilight begins 01:30\nSunrise 07:00\nMoonrise 01:15\n"), std::string::npos) << text;
     EXPECT_EQ(text.substr(text.rfind('\n') + 1), "Times at UTC+1");
 }
 

@@ -334,6 +334,31 @@ TEST(Window, MoonInTheSkyIsKept) {
     EXPECT_EQ(Choices(kSettingsFile).moon_in_the_sky(), false);
 }
 
+// The twilight is one choice of three, kept in the companion file; the events and the face
+// follow it at once and after a restart.
+TEST(Window, TwilightChoiceIsKept) {
+    std::filesystem::remove(kCompanionFile);
+    {
+        TForm1 form(kSettingsFile);
+        const auto kind = [&form] { return form.almanac.context().twilight_sine; };
+        EXPECT_TRUE(form.TwilightKind[static_cast<int>(astro::Twilight::kAstronomical)]->isChecked());
+        EXPECT_EQ(kind(), astro::kTwilightSine);
+        const double astronomical_begin = form.almanac.context().twilight_begin;
+        form.TwilightKind[static_cast<int>(astro::Twilight::kCivil)]->trigger();
+        EXPECT_EQ(kind(), astro::twilight_sine(astro::Twilight::kCivil));
+        EXPECT_NE(form.almanac.context().twilight_begin, astronomical_begin);
+        EXPECT_TRUE(form.toolTip().contains("Civil twilight")) << form.toolTip().toStdString();
+        EXPECT_FALSE(form.TwilightKind[static_cast<int>(astro::Twilight::kAstronomical)]->isChecked());
+    }
+    EXPECT_EQ(Choices(kSettingsFile).twilight(), "civil");
+    TForm1 again(kSettingsFile);
+    EXPECT_TRUE(again.TwilightKind[static_cast<int>(astro::Twilight::kCivil)]->isChecked());
+    EXPECT_EQ(again.almanac.context().twilight_sine, astro::twilight_sine(astro::Twilight::kCivil));
+    again.TwilightKind[static_cast<int>(astro::Twilight::kNautical)]->trigger();
+    EXPECT_EQ(Choices(kSettingsFile).twilight(), "nautical");
+    std::filesystem::remove(kCompanionFile);
+}
+
 // Settings that cannot be kept are said at the start, naming the file and the reason.
 TEST(Window, UnsaveableSettingsAreSaidAtTheStart) {
     { std::ofstream in_the_way("in-the-way"); }

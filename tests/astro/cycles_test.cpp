@@ -98,3 +98,76 @@ TEST(Cycles, SunThroughTwilightAndGoldenHourAltitudes) {
     std::printf("sun altitudes: worst %.2f min\n", worst);
     EXPECT_NEAR(astro::geometric_altitude_deg(6), 5.858, 0.001);  // Bennett: 8.5' at 6 degrees
 }
+
+// The day's twilight events follow the chosen kind: civil and nautical twilight where the Sun
+// crosses 6 and 12 degrees below, as the reference finds them (the first of the day's).
+TEST(Cycles, ChosenTwilightInTheDaysEvents) {
+    const std::pair<const char*, astro::Twilight> kinds[] = {{"-6.0000", astro::Twilight::kCivil},
+                                                             {"-12.0000", astro::Twilight::kNautical}};
+    int compared = 0;
+    for (const Row& r : read_csv("sun_altitudes.csv")) {
+        for (const auto& [altitude, kind] : kinds) {
+            if (r.at("altitude_deg") != altitude) continue;
+            SCOPED_TRACE(r.at("place") + " " + r.at("start_utc") + " " + altitude);
+            int y, mo, d, h, mi, s;
+            std::sscanf(r.at("start_utc").c_str(), "%d-%d-%dT%d:%d:%dZ", &y, &mo, &d, &h, &mi, &s);
+            astro::CalcContext ctx;
+            astro::CPlnt_Data planets;
+            ctx.tz_hours = 0;
+            ctx.twilight_sine = astro::twilight_sine(kind);
+            astro::start_at(ctx, planets, {std::stod(r.at("lat")), std::stod(r.at("lon")), std::stod(r.at("height"))},
+                            {y, mo, d, h, mi, s});
+            const double now = astro::ut_julian_day(ctx);
+            for (const auto& [event, key] : {std::pair{astro::DayEvent::kTwilightBegin, "rise_utc"},
+                                             std::pair{astro::DayEvent::kTwilightEnd, "set_utc"}}) {
+                const astro::EventTime e = astro::day_event(ctx, event);
+                ASSERT_EQ(e.found, !r.at(key).empty()) << key;
+                if (!e.found) continue;
+                const double first = std::isfinite(e.first_hours) ? e.first_hours : e.hours;
+                EXPECT_NEAR(minutes_off(now + first / 24, r.at(key)), 0, kAltitudeMinutes) << key;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 60);
+}
+
+// Where the Moon stands now: altitude and azimuth of its topocentric centre, and its
+// distance from the Earth's centre.
+TEST(Cycles, MoonNow) {
+    constexpr double kDegrees = 0.1, kKm = 100;
+    for (const Row& r : read_csv("moon_now.csv")) {
+        SCOPED_TRACE(r.at("place") + " " + r.at("start_utc"));
+        const astro::MoonNow m = astro::moon_now(context_at(r));
+        EXPECT_NEAR(m.altitude_deg, std::stod(r.at("altitude_deg")), kDegrees);
+        EXPECT_NEAR(std::remainder(m.azimuth_deg - std::stod(r.at("azimuth_deg")), 360.0) *
+                        std::cos(m.altitude_deg * astro::kDegToRad),
+                    0, kDegrees);
+        EXPECT_NEAR(m.distance_km, std::stod(r.at("distance_km")), kKm);
+    }
+}
+
+// The phase by name: the principal phase from a day before its instant to a day after, the
+// quarter between two of them outside that (every phase of 2020 to 2030).
+TEST(Cycles, PhaseByName) {
+    constexpr const char* kPrincipal[] = {"new", "first_quarter", "full", "last_quarter"};
+    const double dt = astro::delta_t_seconds(2025, 1, 1);
+    const auto name_at = [dt](double jd) {
+        const double angle = astro::moon_phase_angle_at((jd + dt / astro::kSecondsPerDay - astro::kJ2000) / astro::kDaysPerCentury);
+        return astro::phase_name(jd, angle, astro::next_principal_phases(jd - astro::kPhaseAroundDays, dt));
+    };
+    int checked = 0;
+    for (const Row& r : read_csv("moon_phases.csv")) {
+        if (r.at("utc") < "2020" || r.at("utc") > "2030") continue;
+        const int k = static_cast<int>(std::find(std::begin(kPrincipal), std::end(kPrincipal), r.at("phase")) - kPrincipal);
+        ASSERT_LT(k, 4) << r.at("phase");
+        const double jd = std::stod(r.at("jd_ut"));
+        SCOPED_TRACE(r.at("utc"));
+        EXPECT_EQ(name_at(jd - 0.95), static_cast<astro::PhaseName>(2 * k));
+        EXPECT_EQ(name_at(jd + 0.95), static_cast<astro::PhaseName>(2 * k));
+        EXPECT_EQ(name_at(jd - 1.05), static_cast<astro::PhaseName>((2 * k + 7) % 8));
+        EXPECT_EQ(name_at(jd + 1.05), static_cast<astro::PhaseName>(2 * k + 1));
+        ++checked;
+    }
+    EXPECT_GT(checked, 480);
+}

@@ -645,8 +645,8 @@ TEST(CommandLine, AlmanacAsTextAndJson) {
         EXPECT_EQ(o["polar"]["sun"].toString().toStdString(), r.sun ? r.sun : "");
         EXPECT_NE(text.find("\nTimes at " + std::string(r.zone) + "\n"), std::string::npos) << text;
         constexpr std::pair<const char*, const char*> kEvents[] = {
-            {"sunrise", "Sunrise"}, {"sunset", "Sunset"}, {"twilight_begin", "Twilight begins"},
-            {"twilight_end", "Twilight ends"}, {"moonrise", "Moonrise"}, {"moonset", "Moonset"}};
+            {"sunrise", "Sunrise"}, {"sunset", "Sunset"}, {"twilight_begin", "Astronomical twilight begins"},
+            {"twilight_end", "Astronomical twilight ends"}, {"moonrise", "Moonrise"}, {"moonset", "Moonset"}};
         for (const QJsonValue e : o["events"].toArray()) {
             for (const auto& [kind, name] : kEvents)
                 if (e["kind"].toString() == kind) {  // its time, or its date and time when not today's
@@ -665,6 +665,26 @@ TEST(CommandLine, AlmanacAsTextAndJson) {
             }
         }
         for (const QJsonValue p : o["phases"].toArray()) EXPECT_NE(text.find(told(p["local"])), std::string::npos);
+        // The searches beyond the day: each said in the text as in the JSON.
+        for (const QJsonValue e : o["events"].toArray()) {
+            if (e["kind"].toString().startsWith(QLatin1String("twilight"))) {
+                EXPECT_EQ(e["depression_deg"].toInt(), 18);
+            }
+        }
+        for (const char* band : {"golden_hour", "blue_hour"}) {
+            for (const QJsonValue b : o[band].toArray()) {
+                if (!b["begin_local"].isString() || !b["end_local"].isString()) continue;
+                EXPECT_NE(text.find(told(b["begin_local"]).substr(11) + "\u2013" + told(b["end_local"]).substr(11)),
+                          std::string::npos) << band << "\n" << text;
+            }
+        }
+        const QJsonValue season = o["seasons"].toArray().first();
+        EXPECT_NE(text.find(told(season["local"])), std::string::npos) << text;
+        for (const QJsonValue a : o["apsides"].toArray())
+            EXPECT_NE(text.find(told(a["local"])), std::string::npos) << text;
+        EXPECT_TRUE(o["day_length"]["seconds"].isDouble() || (r.sun != nullptr)) << json;
+        EXPECT_TRUE(o["moon"]["phase_name"].isString());
+        EXPECT_NEAR(o["moon"]["distance_km"].toDouble(), 385000, 30000);
         // The text gives the age in tenths of a day; the JSON the age itself.
         double shown_age = NAN;
         int lit = -1;

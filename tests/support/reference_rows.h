@@ -25,7 +25,8 @@ std::vector<Row> read_csv(const std::string& name) {
         return cells;
     };
     std::string line;
-    std::getline(file, line);
+    while (std::getline(file, line) && line.starts_with("#")) {
+    }  // a comment above the header
     const std::vector<std::string> header = split(line);
     std::vector<Row> rows;
     while (std::getline(file, line)) {

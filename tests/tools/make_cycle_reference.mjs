@@ -1,4 +1,4 @@
-// Writes tests/data/apsides.csv and sun_altitudes.csv from Astronomy Engine
+// Writes tests/data/apsides.csv, sun_altitudes.csv and moon_now.csv from Astronomy Engine
 // 2.1.19 (npm "astronomy-engine", MIT licence), an ephemeris independent of the clock's:
 //   npm install astronomy-engine@2.1.19 && node tests/tools/make_cycle_reference.mjs
 import { writeFileSync } from 'node:fs';
@@ -39,3 +39,18 @@ for (const [name, lat, lon, h] of places) {
   }
 }
 writeFileSync('tests/data/sun_altitudes.csv', crossings.join('\n') + '\n');
+
+// Where the Moon stands at each of those starts: its topocentric centre's unrefracted
+// altitude and azimuth, and its distance from the Earth's centre.
+const moon = ['place,lat,lon,height,start_utc,altitude_deg,azimuth_deg,distance_km'];
+for (const [name, lat, lon, h] of places) {
+  const obs = new Astronomy.Observer(lat, lon, h);
+  for (const [m, d] of dates) {
+    const start = at(2027, m, d, (12 - lon / 15 + 24 + 6) % 24 | 0);
+    const e = Astronomy.Equator(Astronomy.Body.Moon, start, obs, true, true);
+    const hor = Astronomy.Horizon(start, obs, e.ra, e.dec);
+    const km = Astronomy.GeoMoon(start).Length() * Astronomy.KM_PER_AU;
+    moon.push([name, lat, lon, h, iso(start), hor.altitude.toFixed(3), hor.azimuth.toFixed(3), km.toFixed(1)].join(','));
+  }
+}
+writeFileSync('tests/data/moon_now.csv', moon.join('\n') + '\n');
