@@ -235,9 +235,9 @@ std::string light_lines(const DayLight& light, const PlaceClock& clock, bool twe
         for (const LightSpan& s : *spans) {
             if (s.end < now || s.begin > now + 1) continue;
             std::string text = name;
-            if (std::isnan(s.begin)) text += " until " + time_of(s.end);
-            else if (std::isnan(s.end)) text += " from " + time_of(s.begin);
-            else text += " " + time_of(s.begin) + "\u2013" + time_of(s.end);
+            if (std::isnan(s.begin)) text.append(" until ").append(time_of(s.end));
+            else if (std::isnan(s.end)) text.append(" from ").append(time_of(s.begin));
+            else text.append(" ").append(time_of(s.begin)).append("\u2013").append(time_of(s.end));
             lines.push_back({std::isnan(s.begin) ? now : s.begin, text});
         }
     }
@@ -250,6 +250,8 @@ std::string light_lines(const DayLight& light, const PlaceClock& clock, bool twe
 // "357,100 km": to the hundred, as the distance is known.
 std::string kilometres(double km) {
     constexpr long kRound = 100;
+    constexpr double kFarthest = 1e12;  // beyond any distance told; keeps the rounding in range
+    if (!(std::fabs(km) < kFarthest)) return "? km";
     const std::string digits = std::to_string(std::lround(km / kRound) * kRound);
     std::string out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
@@ -264,7 +266,7 @@ std::string moon_now_line(const astro::MoonNow& m) {
     constexpr const char* kPoints[] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
                                        "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
     constexpr double kPointDeg = 360.0 / 16;
-    const std::string away = kilometres(m.distance_km) + " away";
+    const std::string away = std::isfinite(m.distance_km) ? kilometres(m.distance_km) + " away" : "distance unknown";
     if (!(m.altitude_deg >= 0)) return "Moon below the horizon, " + away;
     const int point = static_cast<int>(std::lround(m.azimuth_deg / kPointDeg)) % 16;
     return "Moon " + std::to_string(std::lround(m.altitude_deg)) + "\u00b0 up in the " + kPoints[point] + " (" +
@@ -371,8 +373,8 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
     std::snprintf(moon, sizeof moon, "\nMoon %s days old, %d%% lit", shortest_decimal(planets.moon_age).c_str(),
                   static_cast<int>(std::lround(std::clamp(lit, 0.0, 100.0))));
     out += moon;
-    if (outlook.cycles.phase) out += std::string(", ") + phase_name_text(*outlook.cycles.phase);
-    out += "\n" + moon_now_line(astro::moon_now(ctx));
+    if (outlook.cycles.phase) out.append(", ").append(phase_name_text(*outlook.cycles.phase));
+    out.append("\n").append(moon_now_line(astro::moon_now(ctx)));
     for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) {
         out.append("\n").append(kPhaseNames[k]).append(" ");
         const std::optional<LocalTime>& t = phases.when[k];

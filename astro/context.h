@@ -86,13 +86,15 @@ struct CalcContext {
     double moon_latitude = 0;   // deg
     double moon_parallax = 0;   // deg
 
-    // Whether each Sun event was found in the coming day, and the Sun's topocentric
-    // horizon direction at the moment (unit; z is the sine of its altitude).
+    // Whether each Sun event was found in the coming day, and the Sun's and the Moon's
+    // topocentric horizon directions at the moment (unit; x south, y east, z the sine of
+    // the altitude).
     bool sunrise_found = false;
     bool sunset_found = false;
     bool twilight_begin_found = false;
     bool twilight_end_found = false;
     Vec3 sun_horizon_vector = {};
+    Vec3 moon_horizon_vector = {};  // the Moon's, the same way
 
     // Where a threshold is crossed twice the same way in the coming day (a sunrise today and
     // one tomorrow a little earlier), the first of the two, hours; the fields above hold the

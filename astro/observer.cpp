@@ -257,7 +257,7 @@ void compute_sun_and_moon(CalcContext& ctx) {
                 ctx.sun_horizon_vector);
     ctx.moon_phase_angle = moon_phase_angle(moon_lon, apparent_sun);
 
-    Vec3 moon_hor;
+    Vec3& moon_hor = ctx.moon_horizon_vector;
     moon_unit(moon_lon, moon_lat, unit);
     topocentric(unit, moon_distance_km(parallax), ecl_to_equ, ctx.observer_vector,
                 ctx.equ_to_hor_matrix, moon_hor);
@@ -302,11 +302,13 @@ SkyPlace sky_place(const CalcContext& ctx, Luminary body, double hours, bool app
     return out;
 }
 
+// From the minute pass's Moon.
 MoonNow moon_now(const CalcContext& ctx) {
-    const SkyPlace p = sky_place(ctx, Luminary::kMoon, 0, true);
-    const double altitude = std::asin(std::clamp(p.horizon[2], -1.0, 1.0)) / kDegToRad;
-    const double azimuth = floor_mod(std::atan2(p.horizon[1], -p.horizon[0]) / kDegToRad, 360.0);  // x points south
-    return {altitude, azimuth, moon_geocentric_km(ctx.t2000)};
+    const Vec3& h = ctx.moon_horizon_vector;
+    const double altitude = std::asin(std::clamp(h[2], -1.0, 1.0)) / kDegToRad;
+    const double azimuth = floor_mod(std::atan2(h[1], -h[0]) / kDegToRad, 360.0);  // x points south
+    const double sine = std::sin(ctx.moon_parallax * kDegToRad);
+    return {altitude, azimuth, sine > 0 ? kParallaxRadiusKm / sine : NAN};
 }
 
 void set_time_and_orient(CalcContext& ctx, double year, double month, double day, double hour,

@@ -5,6 +5,9 @@
 #include <vector>
 
 #include "almanac.h"
+#include "apsides.h"
+#include "seasons.h"
+#include "sun_bands.h"
 #include "eclipses.h"
 #include "next_crossing.h"
 #include "frames.h"
@@ -160,5 +163,22 @@ void BM_MissingEvents(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(astro::missing_events(ctx).sunrise);
 }
 BENCHMARK(BM_MissingEvents)->Unit(benchmark::kMillisecond);
+
+// The searches of the month, the year and the day's light, each run when what it found has
+// passed or once a day: the next perigee and apogee, four equinoxes and solstices, the
+// golden and blue hours around the coming day and the daylight of today and yesterday.
+void BM_CyclesAndLight(benchmark::State& state) {
+    const astro::CalcContext ctx = prepared();
+    const double jd_ut = astro::ut_julian_day(ctx);
+    for (auto _ : state) {
+        double sum = astro::next_apsides(jd_ut, ctx.delta_t).perigee.distance_km;
+        for (double from = jd_ut, i = 0; i < 4; ++i) sum += from = astro::next_season(from).jd_ut;
+        sum += static_cast<double>(astro::sun_spans(ctx, -4, astro::geometric_altitude_deg(6), -3, 24).size());
+        sum += static_cast<double>(astro::sun_spans(ctx, -6, -4, -3, 24).size());
+        sum += astro::daylight_seconds(ctx, -12, 12) + astro::daylight_seconds(ctx, -36, -12);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_CyclesAndLight)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -112,6 +112,10 @@ TEST(Texts, DayAtAGlance) {
     ctx.twilight_end_found = false;
     ctx.moonrise = 20.0;
     ctx.moonset = astro::kNoMoonEvent;
+    ctx.moon_horizon_vector[0] = -0.5;  // north-east, 45 degrees up
+    ctx.moon_horizon_vector[1] = 0.5;
+    ctx.moon_horizon_vector[2] = std::sqrt(0.5);
+    ctx.moon_parallax = 0.95;
     PhasesAhead phases{};
     const double now_jd = astro::julian_day(2026, 12, 9.0) + 4.5 / 24 - 9.0 / 24;  // 04:30 at +9
     const double ahead[] = {15.25, 22.5, 0.75, 7.1};
@@ -123,7 +127,7 @@ TEST(Texts, DayAtAGlance) {
               "2026-12-09\n"
               "Astronomical twilight begins 05:30\nSunrise 07:00\nSunset 16:45\nMoonrise 00:30\n"
               "Astronomical twilight ends none within 24 h\nMoonset none within 24 h\n"
-              "Moon 12.3 days old, 50% lit\nMoon below the horizon, 402,500 km away\n"
+              "Moon 12.3 days old, 50% lit\nMoon 45\u00b0 up in the NE (45\u00b0), 384,700 km away\n"
               "New moon 2026-12-24 10:30, in 15.2 days\nFirst quarter 2026-12-31 16:30, in 22.5 days\n"
               "Full moon 2026-12-09 22:30, in 0.8 days\nLast quarter 2026-12-16 06:54, in 7.1 days");
     // What the searches add: the twilight's kind, the day's light, the phase's name, a
