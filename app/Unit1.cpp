@@ -294,7 +294,7 @@ void TForm1::repaint_second() {
         repaint();
         return;
     }
-    repaint(face::fast_layer_change(kDial, *fast_layer_drawn, fast_layer_input(), *fast_tools));
+    repaint(face::fast_layer_change(kDial, *fast_layer_drawn, fast_layer_input(), *fast_tools, devicePixelRatioF()));
 }
 
 void TForm1::FormDestroy() {

@@ -1,5 +1,8 @@
 #include "face.h"
 
+#include <climits>
+#include <vector>
+
 #include <QFontMetrics>
 #include <QPen>
 #include <QPoint>
@@ -364,11 +367,113 @@ QRegion hour_and_minute_hands(const DialGeometry& dial, const FastLayerInput& in
     return r;
 }
 
-QRegion second_hand_and_hub(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools) {
-    const int cx = dial.centre_x, cy = dial.centre_y;
+QRect hub_box(const DialGeometry& dial) {
     constexpr int kReach = kHubRadius + 1;  // a pixel for rounding at any scale
-    return QRegion(hand_box(cx, cy, second_hand(dial, in, tools))) +
-           QRect(cx - kReach, cy - kReach, 2 * kReach + 1, 2 * kReach + 1);
+    return QRect(dial.centre_x - kReach, dial.centre_y - kReach, 2 * kReach + 1, 2 * kReach + 1);
+}
+
+QRegion second_hand_and_hub(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools) {
+    return QRegion(hand_box(dial.centre_x, dial.centre_y, second_hand(dial, in, tools))) + hub_box(dial);
+}
+
+// The logical pixels a device rectangle touches.
+QRect logical_cover(const QRect& device, qreal ratio) {
+    const int left = static_cast<int>(std::floor(device.left() / ratio));
+    const int top = static_cast<int>(std::floor(device.top() / ratio));
+    const int right = static_cast<int>(std::ceil((device.right() + 1) / ratio));
+    const int bottom = static_cast<int>(std::ceil((device.bottom() + 1) / ratio));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+}  // namespace
+
+void stroke_second_hand(QPainter& p, const DialGeometry& dial, int second, const FastLayerTools& tools) {
+    FastLayerInput in;
+    in.second = second;
+    draw_hand(p, dial.centre_x, dial.centre_y, second_hand(dial, in, tools));
+}
+
+namespace {
+
+// The second hand at its place for `second`, stroked once at `ratio` onto a transparent
+// picture of the window, read back as the runs of each colour.
+const FastLayerTools::SecondHand& second_hand_at(const DialGeometry& dial, int second, qreal ratio,
+                                                 FastLayerTools& tools) {
+    if (tools.second_hands_ratio != ratio) {  // all 60 at once, before the clock runs on
+        tools.second_hands = {};
+        tools.steady_change = {};
+        tools.second_hands_ratio = ratio;
+        for (int s = 0; s < FastLayerTools::kSecondPlaces; ++s) second_hand_at(dial, s, ratio, tools);
+    }
+    FastLayerTools::SecondHand& made = tools.second_hands[static_cast<std::size_t>(second)];
+    if (made.made) return made;
+    const QSize size(2 * dial.centre_x, 2 * dial.centre_y);
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    {
+        QPainter q(&image);
+        q.setRenderHint(QPainter::Antialiasing, false);
+        stroke_second_hand(q, dial, second, tools);
+    }
+    const QRgb red = tools.second_red.color().rgba();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width();) {
+            if (qAlpha(row[x]) == 0) {
+                ++x;
+                continue;
+            }
+            const bool is_red = row[x] == red;
+            int end = x + 1;
+            while (end < image.width() && qAlpha(row[end]) != 0 && (row[end] == red) == is_red) ++end;
+            const QRect run(x, y, end - x, 1);
+            (is_red ? made.hand : made.shadow) += run;
+            made.covered += logical_cover(run, ratio);
+            x = end;
+        }
+    }
+    made.made = true;
+    return made;
+}
+
+// A region as one span a row, from the leftmost to the rightmost pixel of the row: the old
+// and new second hand's wedge. Few spans keep the raster engine's blending on the painting
+// thread (it hands paints of many spans to a thread pool, waking its threads each second).
+QRegion row_spans(const QRegion& r) {
+    const QRect box = r.boundingRect();
+    std::vector<std::pair<int, int>> rows(static_cast<std::size_t>(std::max(0, box.height())), {INT_MAX, INT_MIN});
+    for (const QRect& rect : r) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            auto& [left, right] = rows[static_cast<std::size_t>(y - box.top())];
+            left = std::min(left, rect.left());
+            right = std::max(right, rect.right());
+        }
+    }
+    QRegion out;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].first <= rows[i].second)
+            out += QRect(rows[i].first, box.top() + static_cast<int>(i), rows[i].second - rows[i].first + 1, 1);
+    return out;
+}
+
+// The time line's characters that differ between two readings, each with the margin its
+// ink may pass its advance by.
+QRegion changed_time_characters(const DialGeometry& dial, const FastLayerTools& tools, const ClockText& before,
+                                const ClockText& after) {
+    qreal width = 0;
+    for (const char c : after) width += tools.advances[glyph_slot(c)];
+    qreal x = (2 * dial.centre_x - width) / 2;
+    const QRect line = text_line_box(dial, tools, 1);
+    QRegion r;
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        const qreal advance = tools.advances[glyph_slot(after[i])];
+        if (before[i] != after[i])
+            r += QRect(static_cast<int>(std::floor(x)) - kTextMargin, line.top(),
+                       static_cast<int>(std::ceil(advance)) + 2 * kTextMargin + 1, line.height());
+        x += advance;
+    }
+    return r;
 }
 
 }  // namespace
@@ -379,13 +484,28 @@ QRegion fast_layer_region(const DialGeometry& dial, const FastLayerInput& in, co
 }
 
 QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before, const FastLayerInput& after,
-                          const FastLayerTools& tools) {
-    QRegion r = QRegion(text_line_box(dial, tools, 1)) + second_hand_and_hub(dial, before, tools) +
-                second_hand_and_hub(dial, after, tools);
+                          FastLayerTools& tools, qreal ratio) {
+    const ClockText time_before = time_text(before.hour, before.minute, before.second);
+    const ClockText time_after = time_text(after.hour, after.minute, after.second);
+    const bool seconds_only = time_before[7] != time_after[7] &&
+                              std::equal(time_before.begin(), time_before.begin() + 7, time_after.begin()) &&
+                              before.year == after.year && before.month == after.month && before.day == after.day &&
+                              before.twelve_hour == after.twelve_hour &&
+                              (before.second + 1) % FastLayerTools::kSecondPlaces == after.second;
+    const auto second = [](const FastLayerInput& in) {
+        return (in.second % FastLayerTools::kSecondPlaces + FastLayerTools::kSecondPlaces) % FastLayerTools::kSecondPlaces;
+    };
+    QRegion* kept = seconds_only ? &tools.steady_change[static_cast<std::size_t>(second(after))] : nullptr;
+    second_hand_at(dial, second(after), ratio, tools);  // resets what was kept at a new ratio
+    if (kept != nullptr && !kept->isEmpty()) return *kept;
+    QRegion r = changed_time_characters(dial, tools, time_before, time_after) + hub_box(dial) +
+                row_spans(second_hand_at(dial, second(before), ratio, tools).covered +
+                          second_hand_at(dial, second(after), ratio, tools).covered);
     if (before.year != after.year || before.month != after.month || before.day != after.day)
         r += text_line_box(dial, tools, 0);
     if (before.hour != after.hour || before.minute != after.minute || before.twelve_hour != after.twelve_hour)
         r += hour_and_minute_hands(dial, before, tools) + hour_and_minute_hands(dial, after, tools);
+    if (kept != nullptr) *kept = r;
     return r;
 }
 
@@ -427,7 +547,15 @@ void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput
     draw_layer(p, dial, tools.minute_hands, minute_key, [&](QPainter& q) {
         each_hour_and_minute_hand(dial, in, tools, [&](const Hand& h) { draw_hand(q, cx, cy, h); });
     });
-    draw_hand(p, cx, cy, second_hand(dial, in, tools));
+    // The second hand's pixels, filled in device pixels as its stroke set them (the painter's
+    // own scale to the device is the pixel ratio, outside its world transform).
+    const qreal ratio = p.device()->devicePixelRatioF();
+    const FastLayerTools::SecondHand& hand = second_hand_at(dial, (in.second % 60 + 60) % 60, ratio, tools);
+    const QTransform logical = p.transform();
+    p.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
+    for (const QRect& r : hand.shadow) p.fillRect(r, tools.second_shadow.color());
+    for (const QRect& r : hand.hand) p.fillRect(r, tools.second_red.color());
+    p.setTransform(logical);
     draw_layer(p, dial, tools.hub, 0, [&](QPainter& q) {
         q.setPen(tools.hub_outer);
         ellipse(q, box(cx, cy, cx + kHubRadius, cy + kHubRadius));

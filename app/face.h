@@ -105,6 +105,22 @@ struct FastLayerTools {
         int key = -1;  // what it shows; -1: nothing yet
     };
     Layer minute_hands, hub;
+
+    // The second hand at each of its 60 places as the pixels its stroke sets at the window's
+    // pixel ratio, its shadow's and its own (device pixels), and the window's pixels they
+    // touch. Each is stroked once, on first use (again at a new ratio); a second's paint
+    // fills these rather than stroking round caps, and its repaint covers just them.
+    static constexpr int kSecondPlaces = 60;
+    struct SecondHand {
+        QRegion shadow, hand;  // device pixels
+        QRegion covered;       // logical pixels
+        bool made = false;
+    };
+    std::array<SecondHand, kSecondPlaces> second_hands;
+    qreal second_hands_ratio = 0;
+    // The repaint of a second that changes the time line's last digit alone, from the second
+    // before: kept, so that most seconds make no region.
+    std::array<QRegion, kSecondPlaces> steady_change;
 };
 
 // "yy/mm/dd" and "hh:mm:ss", each field two digits.
@@ -113,13 +129,17 @@ ClockText date_text(int year, int month, int day);
 ClockText time_text(int hour, int minute, int second);
 
 void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools);
+// The second hand and its shadow stroked with their round-capped pens, as its pictures are
+// made: what a paint's filled pixels must equal.
+void stroke_second_hand(QPainter& p, const DialGeometry& dial, int second, const FastLayerTools& tools);
 // Every pixel draw_fast_layer can change for `in`: the date and time lines, each hand with
 // its shadow, the hub.
 QRegion fast_layer_region(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools);
-// The pixels that differ between the fast layer drawn for `before` and for `after`: the
-// time line, the second hand's old and new places and the hub; the date line when the
-// date changed, the other hands when the minute did. A second's repaint covers this.
+// The pixels that differ between the fast layer drawn for `before` and for `after` at the
+// pixel ratio `ratio`: the time line's changed characters, the pixels of the second hand's
+// old and new places and the hub; the date line when the date changed, the other hands
+// when the minute did. A second's repaint covers this.
 QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before, const FastLayerInput& after,
-                          const FastLayerTools& tools);
+                          FastLayerTools& tools, qreal ratio);
 
 }  // namespace face

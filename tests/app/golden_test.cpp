@@ -133,7 +133,7 @@ TEST(Golden, SecondRepaintEqualsAFullOne) {
             QImage partial = shown.copy();
             {
                 QPainter p(&partial);
-                p.setClipRegion(face::fast_layer_change(kDial, before, after, tools));
+                p.setClipRegion(face::fast_layer_change(kDial, before, after, tools, dpr));
                 p.drawImage(0, 0, face);
                 face::draw_fast_layer(p, kDial, after, tools);
             }
@@ -141,9 +141,35 @@ TEST(Golden, SecondRepaintEqualsAFullOne) {
             EXPECT_NE(expected, shown);
             EXPECT_EQ(partial, expected);
             int area = 0;  // the repaint is a part of the window, not all of it
-            for (const QRect& r : face::fast_layer_change(kDial, before, after, tools))
+            for (const QRect& r : face::fast_layer_change(kDial, before, after, tools, dpr))
                 area += r.width() * r.height();
             EXPECT_LT(area, 120 * 120 * 3 / 4);
+        }
+    }
+}
+
+// The second hand's filled pixels are its stroke's, at every place and at 1, 1.5 and 2
+// device pixels to the pixel: stroking it again over a paint changes nothing but under the
+// hub, which is drawn over the hand.
+TEST(Golden, SecondHandFillsWhatItsStrokeSets) {
+    face::FastLayerTools tools(96);
+    for (const double dpr : {1.0, 1.5, 2.0}) {
+        for (int second = 0; second < face::FastLayerTools::kSecondPlaces; ++second) {
+            SCOPED_TRACE(testing::Message() << second << " x" << dpr);
+            QImage painted(static_cast<int>(120 * dpr), static_cast<int>(120 * dpr), QImage::Format_RGB32);
+            painted.setDevicePixelRatio(dpr);
+            painted.fill(Qt::white);
+            {
+                QPainter p(&painted);
+                face::draw_fast_layer(p, kDial, fast_input(3, 0, second, false), tools);
+            }
+            QImage stroked = painted.copy();
+            {
+                QPainter p(&stroked);
+                p.setClipRegion(QRegion(0, 0, 120, 120) - QRegion(kDial.centre_x - 4, kDial.centre_y - 4, 9, 9));
+                face::stroke_second_hand(p, kDial, second, tools);
+            }
+            EXPECT_EQ(stroked, painted);
         }
     }
 }
