@@ -1,10 +1,14 @@
 # Set-up and everyday commands. Every Debian package the build, the tests, the
 # benchmarks and the packaging need is listed here and nowhere else.
-PACKAGES := g++ cmake make pkg-config file dpkg-dev \
-	qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libxcb1-dev \
-	libgtest-dev libbenchmark-dev liberfa-dev \
-	xvfb xauth xdotool x11-utils x11-apps wmmoonclock imagemagick fonts-liberation locales openbox xfwm4 weston xwayland wmctrl \
-	desktop-file-utils libglib2.0-bin appstream tzdata lintian
+# Building and running the clock (make run; without a display it runs in a virtual X server
+# and leaves a picture of its face):
+RUN_PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libxcb1-dev \
+	fonts-liberation tzdata xvfb xauth xdotool imagemagick
+# and what the tests, the benchmarks and the package add (make test, make bench, make package):
+TEST_PACKAGES := file dpkg-dev libgtest-dev libbenchmark-dev liberfa-dev \
+	x11-utils x11-apps wmmoonclock locales openbox xfwm4 weston xwayland wmctrl \
+	desktop-file-utils libglib2.0-bin appstream lintian
+PACKAGES := $(RUN_PACKAGES) $(TEST_PACKAGES)
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -14,10 +18,12 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Another program holding the package manager's lock (an update at login) is waited for.
 APT_WAIT := -o DPkg::Lock::Timeout=300
 
-.PHONY: deps configure build build-clock test run bench package clean
+.PHONY: deps deps-run configure configure-clock build build-clock test run bench package clean
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+deps: WANTED = $(PACKAGES)
+deps-run: WANTED = $(RUN_PACKAGES)
+deps deps-run:
+	@missing=$$(for p in $(WANTED); do \
 		dpkg-query -W -f='$${db:Status-Status}\n' $$p 2>/dev/null | grep -qx installed || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
@@ -26,13 +32,16 @@ deps:
 	fi
 
 configure: deps
-	cmake --preset $(PRESET) -B $(BUILD)
+	cmake --preset $(PRESET) -B $(BUILD) -DORBALIS_TESTS=ON
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Only what running the clock needs, not the tests.
-build-clock: configure
+# Only what running the clock needs, not the tests (a later make test configures them in).
+configure-clock: deps-run
+	cmake --preset $(PRESET) -B $(BUILD) -DORBALIS_TESTS=OFF
+
+build-clock: configure-clock
 	cmake --build $(BUILD) -j $(JOBS) --target orbalis
 
 test: build

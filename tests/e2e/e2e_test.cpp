@@ -63,7 +63,7 @@ pid_t spawn(const std::vector<std::string>& args, const fs::path& cwd, const std
             fs::permissions(cwd / "runtime", fs::perms::owner_all);
             setenv("XDG_RUNTIME_DIR", (cwd / "runtime").c_str(), 1);
         }
-        if (!err.empty()) freopen(err.c_str(), "w", stderr);
+        if (!err.empty() && freopen(err.c_str(), "w", stderr) == nullptr) _exit(126);
         if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
         unsetenv("QT_QPA_PLATFORM");
         unsetenv("WAYLAND_DISPLAY");
@@ -389,9 +389,10 @@ namespace {
 std::optional<std::pair<uid_t, gid_t>> other_account() {
     constexpr const char* kName = "orbalis-other";
     if (::geteuid() != 0) return std::nullopt;
-    if (getpwnam(kName) == nullptr)
+    if (getpwnam(kName) == nullptr &&
         std::system((std::string("useradd --system --no-create-home --shell /usr/sbin/nologin ") + kName +
-                     " >/dev/null 2>&1").c_str());
+                     " >/dev/null 2>&1").c_str()) != 0)
+        return std::nullopt;
     const passwd* pw = getpwnam(kName);
     if (pw == nullptr) return std::nullopt;
     return std::pair{pw->pw_uid, pw->pw_gid};

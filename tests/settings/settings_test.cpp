@@ -200,7 +200,8 @@ struct ScratchMount {
         mounted = ::geteuid() == 0 && std::system(cmd.c_str()) == 0;
     }
     ~ScratchMount() {
-        if (mounted) std::system(("umount " + point.string()).c_str());
+        if (mounted && std::system(("umount " + point.string()).c_str()) != 0)
+            std::printf("could not unmount %s\n", point.c_str());
     }
     fs::path point;
     bool mounted = false;
@@ -321,7 +322,9 @@ TEST_F(SettingsFile, FailedSavesKeepTheOldFileAndSayWhy) {
         return;
     }
     write_file(full.point / kSettingsFile, old);
-    std::system(("dd if=/dev/zero of=" + (full.point / "filler").string() + " bs=1k count=64 2>/dev/null").c_str());
+    // Fills the small file system; dd ends with "no space", which is the point.
+    [[maybe_unused]] const int filled =
+        std::system(("dd if=/dev/zero of=" + (full.point / "filler").string() + " bs=1k count=64 2>/dev/null").c_str());
     expect_failure((full.point / kSettingsFile).string(), "No space left on device");
     EXPECT_EQ(read_file(full.point / kSettingsFile), old);
     EXPECT_EQ(names_in(full.point), (std::vector<std::string>{"filler", kSettingsFile}));
