@@ -355,6 +355,16 @@ void TForm1::K2Click() {
     QStringList lines;
     for (const std::string& line : info_memo_lines(texts)) lines << QString::fromStdString(line);
     TForm2 dialog(*settings, lines, this, choices.place(), clock_second);
+    // A place chosen by name shows its own events at once.
+    dialog.set_memo_source([this](const CInit& record, const std::optional<PlaceChoice>& place) {
+        Almanac there;
+        there.set_twilight(chosen_twilight());
+        there.start(place_of(record), PlaceZone::of_settings(record.tz_hours, place ? place->zone : std::string()),
+                    clock_second);
+        QStringList memo;
+        for (const std::string& line : info_memo_lines(there.display_texts())) memo << QString::fromStdString(line);
+        return memo;
+    });
     const std::optional<CInit> edited = dialog.run();
     if (windowHandle() != nullptr) desktop::ask_again_for_gadget_states(*windowHandle());
     if (edited) {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRect>
+#include <QRegion>
 #include <QScreen>
 #include <xcb/xcb.h>
 
@@ -49,10 +50,12 @@ std::optional<QRect> face_middle(QPoint p, QPoint centre) {
     return QRect(p + centre - QPoint(kMiddleRegion / 2, kMiddleRegion / 2), QSize(kMiddleRegion, kMiddleRegion));
 }
 
+// The whole of `r` on the screens (logical pixels, whatever their scale): a middle only
+// touching a screen's edge leaves half the face off it.
 bool on_a_screen(const QRect& r) {
-    for (const QScreen* s : QGuiApplication::screens())
-        if (s->geometry().intersects(r)) return true;
-    return false;
+    QRegion outside(r);
+    for (const QScreen* s : QGuiApplication::screens()) outside -= s->geometry();
+    return outside.isEmpty();
 }
 
 // The screen nearest to a point, measured in 64 bits.

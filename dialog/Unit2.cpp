@@ -217,6 +217,7 @@ void TForm2::choose_place(const places::Place& p) {
     filling = false;
     chosen = PlaceChoice{std::string(p.name) + ", " + std::string(p.country), std::string(p.zone)};
     PlaceSearch.setText(qs(chosen->name));
+    if (memo_of) Memo1.setPlainText(memo_of(edited(), chosen).join(QLatin1Char('\n')));
 }
 
 // A coordinate or the zone changed by hand is no longer the chosen place's.

@@ -19,6 +19,7 @@
 #include <QStringListModel>
 #include <ctime>
 #include <map>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,8 +64,13 @@ public:
     // The place the position came from, chosen by name; nothing once a coordinate or the
     // zone was changed by hand.
     const std::optional<PlaceChoice>& chosen_place() const { return chosen; }
-    // Fills the position, the height (where known) and the zone from a place.
+    // Fills the position, the height (where known) and the zone from a place, and the
+    // memo's events for it where a source of them is set.
     void choose_place(const places::Place& place);
+    // What the memo shows for a record and its place chosen by name: the window's almanac
+    // of its moment there.
+    using MemoSource = std::function<QStringList(const CInit&, const std::optional<PlaceChoice>&)>;
+    void set_memo_source(MemoSource source) { memo_of = std::move(source); }
     // The places the search lists for the text in the Place field, best first.
     const std::vector<places::Place>& listed_places() const { return listed; }
 
@@ -124,5 +130,6 @@ private:
     std::vector<places::Place> listed;
     std::map<std::string, double> zone_offsets;  // hours, by zone name
     std::optional<PlaceChoice> chosen;
+    MemoSource memo_of;
     bool filling = false;  // the fields are being filled from a chosen place
 };

@@ -65,8 +65,15 @@ TEST(Screens, FaceInTheGapGoesToTheNearestMonitor) {
         EXPECT_EQ(form.pos(), QPoint(1000, 0));
     }
     save_position(1700, 500);  // the middle on two
+    {
+        TForm1 form(kSettingsFile);
+        EXPECT_EQ(form.pos(), QPoint(1700, 500));
+    }
+    // A position of a larger screen (saved at another scale) whose middle only touches this
+    // one's edge: half the face would be off it, so it comes back whole.
+    save_position(1740, 500);  // the middle from 1780 to 1820, the screen ends at 1800
     TForm1 form(kSettingsFile);
-    EXPECT_EQ(form.pos(), QPoint(1700, 500));
+    EXPECT_EQ(form.pos(), QPoint(1000, 0));
 }
 
 // The dialog opens in the middle of the monitor that holds the clock.

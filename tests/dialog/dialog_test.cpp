@@ -287,10 +287,14 @@ TEST(Dialog, PlaceByName) {
                           r.left, r.top);
     };
     EXPECT_EQ(fields(e), std::tuple(0, 47, 22, 0, 8, 33, 429.0, 1.0, 77, 0));
-    // A place in the south-west fills the flags too.
+    // A place in the south-west fills the flags too, and the memo shows its events at once.
+    sd.d.set_memo_source([](const CInit& r, const std::optional<PlaceChoice>& place) {
+        return QStringList{QString::number(r.latitude), QString::fromStdString(place ? place->zone : "")};
+    });
     sd.d.choose_place(places::find_places("Buenos Aires", 1).at(0));
     e = sd.d.edited();
     EXPECT_EQ(std::tuple(e.south, e.west, e.lat_deg, e.lon_deg, double{e.tz_hours}), std::tuple(1, 1, 34, 58, -3.0));
+    EXPECT_EQ(sd.d.Memo1.toPlainText(), QString::number(e.latitude) + "\nAmerica/Argentina/Buenos_Aires");
     // A place's zone is its standard offset at the dialog's moment, summer or winter; Dublin's
     // is the winter's, which tzdata calls its daylight-saving time.
     for (const std::time_t now : {1815825600, 1800014400}) {  // 2027-07-15 and 2027-01-15, 12:00 UTC
