@@ -31,6 +31,8 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
       DialGroup(this),
       TwilightMenu(QStringLiteral("&Twilight")),
       TwilightGroup(this),
+      SizeMenu(QStringLiteral("Si&ze")),
+      SizeGroup(this),
       clock(std::move(wall_clock)),
       tick(
           clock,
@@ -52,8 +54,10 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
     font.setPixelSize(11);
     setFont(font);
 
+    face_scale = choices.size_percent() / 100.0;
     make_face_bitmap();
-    setFixedSize(2 * kFaceRadius, 2 * kFaceRadius);
+    setFixedSize(static_cast<int>(std::lround(2 * kFaceRadius * face_scale)),
+                 static_cast<int>(std::lround(2 * kFaceRadius * face_scale)));
     if (translucent) {
         setAttribute(Qt::WA_TranslucentBackground);
     } else {
@@ -112,6 +116,7 @@ void TForm1::build_menu() {
     Clock24h = PopupMenu1.addAction(QStringLiteral("2&4h"));
     MoonInTheSky = PopupMenu1.addAction(QStringLiteral("Moon as in the &sky"));
     PopupMenu1.addMenu(&TwilightMenu);
+    PopupMenu1.addMenu(&SizeMenu);
     PopupMenu1.addSeparator()->setObjectName(QStringLiteral("N1"));
     K2 = PopupMenu1.addAction(QStringLiteral("&Info..."));
     StartAtLogin = PopupMenu1.addAction(QStringLiteral("Start at &login"));
@@ -126,7 +131,7 @@ void TForm1::build_menu() {
     OpenMenu->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
     addAction(OpenMenu);
     connect(OpenMenu, &QAction::triggered, this, [this] {
-        PopupMenu1.popup(mapToGlobal(QPoint(kDial.centre_x, kDial.centre_y)));
+        PopupMenu1.popup(mapToGlobal(QPoint(width() / 2, height() / 2)));
     });
     Clock12h->setObjectName(QStringLiteral("Clock12h"));
     Clock24h->setObjectName(QStringLiteral("Clock24h"));
@@ -158,6 +163,16 @@ void TForm1::build_menu() {
         connect(TwilightKind[k], &QAction::triggered, this, [this, k] { TwilightClick(static_cast<astro::Twilight>(k)); });
     }
     TwilightGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    SizeMenu.setObjectName(QStringLiteral("SizeMenu"));
+    SizeMenu.setStyle(&menu_style);
+    for (std::size_t k = 0; k < std::size(kFaceSizes); ++k) {
+        const int percent = kFaceSizes[k];
+        SizeChoice[k] = SizeMenu.addAction(QStringLiteral("%1 %").arg(percent));
+        SizeChoice[k]->setCheckable(true);
+        SizeGroup.addAction(SizeChoice[k]);
+        connect(SizeChoice[k], &QAction::triggered, this, [this, percent] { SizeClick(percent); });
+    }
+    SizeGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     // The dialog runs its own modal loop: open it once the menu has closed.
     connect(K2, &QAction::triggered, this, &TForm1::K2Click, Qt::QueuedConnection);
     connect(K1, &QAction::triggered, this, &TForm1::K1Click);
@@ -178,7 +193,7 @@ void TForm1::place_window() {
 }
 
 void TForm1::keep_on_screen() {
-    const QPoint kept = desktop::kept_on_screen(pos(), QPoint(kDial.centre_x, kDial.centre_y));
+    const QPoint kept = desktop::kept_on_screen(pos(), QPoint(width() / 2, height() / 2));
     if (kept != pos()) move(kept);
 }
 
@@ -199,6 +214,8 @@ void TForm1::watch_screens() {
 void TForm1::show_choices() {
     MoonInTheSky->setChecked(choices.moon_in_the_sky());
     TwilightKind[static_cast<int>(chosen_twilight())]->setChecked(true);
+    for (std::size_t k = 0; k < std::size(kFaceSizes); ++k)
+        SizeChoice[k]->setChecked(kFaceSizes[k] == choices.size_percent());
     Clock12h->setChecked(!choices.twenty_four_hour());
     Clock24h->setChecked(choices.twenty_four_hour());
 }
@@ -255,21 +272,52 @@ void TForm1::FormShow() {
     match_pixel_ratio();
 }
 
-QRegion TForm1::face_shape() const {
-    return QRegion(0, 0, 2 * kFaceRadius + 1, 2 * kFaceRadius + 1, QRegion::Ellipse);
+QRegion TForm1::face_shape() const { return QRegion(0, 0, width() + 1, height() + 1, QRegion::Ellipse); }
+
+// The face picture in face units, at the device pixels a unit takes: drawn at any size from
+// the face's shapes and text, never a smaller picture stretched.
+void TForm1::make_face_bitmap() {
+    const double ratio = face_ratio();
+    const int pixels = static_cast<int>(std::lround(2 * kFaceRadius * ratio));
+    face_bitmap = QPixmap(pixels, pixels);
+    face_bitmap.setDevicePixelRatio(ratio);
 }
 
-void TForm1::make_face_bitmap() {
-    const double dpr = devicePixelRatioF();
-    face_bitmap = QPixmap(static_cast<int>(2 * kFaceRadius * dpr), static_cast<int>(2 * kFaceRadius * dpr));
-    face_bitmap.setDevicePixelRatio(dpr);
+// A region in face units as the window's pixels it touches.
+QRegion TForm1::on_the_window(const QRegion& in_face_units) const {
+    if (face_scale == 1) return in_face_units;
+    QRegion out;
+    for (const QRect& r : in_face_units)
+        out += QRectF(r.x() * face_scale, r.y() * face_scale, r.width() * face_scale, r.height() * face_scale)
+                   .toAlignedRect();
+    return out;
+}
+
+// A new size: the window, its shape, its pictures and its place on the screen.
+void TForm1::apply_size() {
+    face_scale = choices.size_percent() / 100.0;
+    const int side = static_cast<int>(std::lround(2 * kFaceRadius * face_scale));
+    setFixedSize(side, side);
+    make_face_bitmap();
+    draw_face_bitmap();
+    fast_tools.reset();
+    fast_layer_drawn.reset();
+    if (round_by_mask && windowHandle() != nullptr) windowHandle()->setMask(face_shape());
+    keep_on_screen();
+    update();
+}
+
+void TForm1::SizeClick(int percent) {
+    say_not_kept(choices.set_size_percent(percent));
+    show_choices();
+    apply_size();
 }
 
 // On a monitor of another scale the face is drawn anew at its pixel ratio, the round
 // shape is given again (the platform scales it only when it is set) and the text tools
 // are rebuilt for the new pixel density.
 void TForm1::match_pixel_ratio() {
-    if (destroyed || face_bitmap.devicePixelRatio() == devicePixelRatioF()) return;
+    if (destroyed || face_bitmap.devicePixelRatio() == face_ratio()) return;
     make_face_bitmap();
     draw_face_bitmap();
     fast_tools.reset();
@@ -281,6 +329,7 @@ void TForm1::FormPaint() {
     if (destroyed) return;
     if (!fast_tools) fast_tools.emplace(pixels_per_inch());
     QPainter p(this);
+    p.scale(face_scale, face_scale);  // the face is drawn in its own units
     p.drawPixmap(0, 0, face_bitmap);
     const FastLayerInput in = fast_layer_input();
     face::draw_fast_layer(p, kDial, in, *fast_tools);
@@ -294,7 +343,7 @@ void TForm1::repaint_second() {
         repaint();
         return;
     }
-    repaint(face::fast_layer_change(kDial, *fast_layer_drawn, fast_layer_input(), *fast_tools, devicePixelRatioF()));
+    repaint(on_the_window(face::fast_layer_change(kDial, *fast_layer_drawn, fast_layer_input(), *fast_tools, face_ratio())));
 }
 
 void TForm1::FormDestroy() {
@@ -531,11 +580,13 @@ void TForm1::draw_face_bitmap() {
     QPainter p(&face_bitmap);
     face::draw_slow_layer(p, kDial, slow_layer_input());
     if (!translucent) return;
-    // On a transparent window the corners are cleared.
+    // On a transparent window the corners are cleared (in face units: the window's shape
+    // scaled back).
     QPainterPath outside;
     outside.addRect(0, 0, 2 * kFaceRadius, 2 * kFaceRadius);
     QPainterPath disc;
     disc.addRegion(face_shape());
+    disc = QTransform::fromScale(1 / face_scale, 1 / face_scale).map(disc);
     p.setCompositionMode(QPainter::CompositionMode_Clear);
     p.fillPath(outside.subtracted(disc), Qt::transparent);
 }

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <ctime>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -92,6 +93,10 @@ public:
     QMenu TwilightMenu;
     QActionGroup TwilightGroup;
     QAction* TwilightKind[astro::kTwilightKinds] = {};
+    // The face's size, one choice of kFaceSizes.
+    QMenu SizeMenu;
+    QActionGroup SizeGroup;
+    QAction* SizeChoice[std::size(kFaceSizes)] = {};
     QAction* K2;
     QAction* StartAtLogin;
     QAction* K1;
@@ -128,6 +133,8 @@ private:
     void choose_dial(bool twenty_four);
     void MoonInTheSkyClick();
     void TwilightClick(astro::Twilight kind);
+    void SizeClick(int percent);
+    void apply_size();  // the window, its shape and its pictures at the chosen size
     astro::Twilight chosen_twilight() const;
     void store_position();
     void repaint_second();
@@ -138,7 +145,10 @@ private:
     void show_warning(const QString& text);
     void make_face_bitmap();
     void match_pixel_ratio();
-    QRegion face_shape() const;
+    QRegion face_shape() const;   // the window's round shape, in its pixels
+    double face_scale = 1;        // window pixels a face unit takes: the chosen size
+    double face_ratio() const { return face_scale * devicePixelRatioF(); }  // device pixels a unit
+    QRegion on_the_window(const QRegion& in_face_units) const;
     FastLayerInput fast_layer_input() const;
 
     std::optional<face::FastLayerTools> fast_tools;

@@ -387,6 +387,8 @@ QRect logical_cover(const QRect& device, qreal ratio) {
 
 }  // namespace
 
+qreal device_pixels_per_unit(const QPainter& p) { return p.device()->devicePixelRatioF() * p.worldTransform().m11(); }
+
 void stroke_second_hand(QPainter& p, const DialGeometry& dial, int second, const FastLayerTools& tools) {
     FastLayerInput in;
     in.second = second;
@@ -511,11 +513,11 @@ QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before
 
 namespace {
 
-// A layer drawn by `draw` onto a transparent picture of the window's size and pixel ratio,
-// once for each `key`, then copied.
+// A layer drawn by `draw` onto a transparent picture of the face's size at the device
+// pixels a face unit takes, once for each `key`, then copied.
 template <class Draw>
 void draw_layer(QPainter& p, const DialGeometry& dial, FastLayerTools::Layer& layer, int key, const Draw& draw) {
-    const qreal ratio = p.device()->devicePixelRatioF();
+    const qreal ratio = device_pixels_per_unit(p);
     const QSize size(2 * dial.centre_x, 2 * dial.centre_y);
     if (layer.key != key || layer.image.devicePixelRatio() != ratio || layer.image.deviceIndependentSize() != size) {
         layer.image = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -548,8 +550,9 @@ void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput
         each_hour_and_minute_hand(dial, in, tools, [&](const Hand& h) { draw_hand(q, cx, cy, h); });
     });
     // The second hand's pixels, filled in device pixels as its stroke set them (the painter's
-    // own scale to the device is the pixel ratio, outside its world transform).
-    const qreal ratio = p.device()->devicePixelRatioF();
+    // scale to the device is the face's size times the pixel ratio, which lies outside its
+    // world transform).
+    const qreal ratio = device_pixels_per_unit(p);
     const FastLayerTools::SecondHand& hand = second_hand_at(dial, (in.second % 60 + 60) % 60, ratio, tools);
     const QTransform logical = p.transform();
     p.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);

@@ -128,7 +128,11 @@ using ClockText = std::array<char, FastLayerTools::kLineLength>;
 ClockText date_text(int year, int month, int day);
 ClockText time_text(int hour, int minute, int second);
 
+// The fast layer in the face's units: a painter scaled for a larger face (and the device's
+// pixel ratio) draws it at that size, from pictures made at that many device pixels a unit.
 void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools);
+// The device pixels a face unit takes on the painter: its pixel ratio times its scale.
+qreal device_pixels_per_unit(const QPainter& p);
 // The second hand and its shadow stroked with their round-capped pens, as its pictures are
 // made: what a paint's filled pixels must equal.
 void stroke_second_hand(QPainter& p, const DialGeometry& dial, int second, const FastLayerTools& tools);

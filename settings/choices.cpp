@@ -16,6 +16,7 @@ constexpr Key kPlaceName{"place", "name"};          // as the place list names i
 constexpr Key kPlaceZone{"place", "zone"};          // its IANA zone
 constexpr Key kPlaceFrom{"place", "from"};          // "zone": a first start's, from the computer's zone
 constexpr Key kTwilight{"sky", "twilight"};         // "civil", "nautical" or "astronomical"
+constexpr Key kSize{"clock", "size"};               // the face's size in percent, one of kFaceSizes
 
 }  // namespace
 
@@ -43,6 +44,18 @@ std::optional<PlaceChoice> Choices::place() const {
 
 bool Choices::place_from_zone() const {
     return place().has_value() && companion.get(kPlaceFrom.section, kPlaceFrom.name) == "zone";
+}
+
+int Choices::size_percent() const {
+    const std::string v = companion.get(kSize.section, kSize.name);
+    for (const int size : kFaceSizes)
+        if (v == std::to_string(size)) return size;
+    return kFaceSizes[0];
+}
+
+Choices::Failure Choices::set_size_percent(int percent) {
+    set(kSize.section, kSize.name, std::to_string(percent));
+    return save();
 }
 
 std::string Choices::twilight() const { return companion.get(kTwilight.section, kTwilight.name); }

@@ -14,6 +14,9 @@ struct PlaceChoice {
     std::string zone;  // "Europe/Zurich"
 };
 
+// The sizes the face may be drawn at, percent of its own 120 pixels.
+inline constexpr int kFaceSizes[] = {100, 150, 200, 300};
+
 class Choices {
 public:
     // The choices in the companion file of `settings_path` (each its default where the file
@@ -30,6 +33,7 @@ public:
     bool place_from_zone() const;
     std::string place_zone() const;  // the chosen place's zone, or empty
     std::string twilight() const;    // "civil", "nautical", "astronomical" as kept, or empty
+    int size_percent() const;        // one of kFaceSizes (the first for anything else)
 
     // Each change is written at once: the file is read again and only this clock's keys
     // change. A failed write returns what to tell the user ("could not save …"), once for
@@ -38,6 +42,7 @@ public:
     [[nodiscard]] Failure set_twenty_four_hour(bool on);
     [[nodiscard]] Failure set_moon_in_the_sky(bool on);
     [[nodiscard]] Failure set_twilight(const std::string& kind);
+    [[nodiscard]] Failure set_size_percent(int percent);
     [[nodiscard]] Failure set_place(const std::optional<PlaceChoice>& place, bool from_zone = false);
 
     const std::string& path() const { return file; }

@@ -173,3 +173,31 @@ TEST(Golden, SecondHandFillsWhatItsStrokeSets) {
         }
     }
 }
+
+// The face at 150 % and 300 % as the window draws it: the slow layer into a picture of that
+// many device pixels a unit, then both layers through a painter scaled to the size. Crisp,
+// not a 120-pixel picture blown up (reviewed pictures).
+TEST(Golden, LargerFacesAreDrawnAtTheirSize) {
+    for (const double size : {1.5, 3.0}) {
+        face::FastLayerTools tools(96);
+        const GoldenCase c = cases().front();
+        const int side = static_cast<int>(120 * size);
+        QImage slow(side, side, QImage::Format_RGB32);
+        slow.setDevicePixelRatio(size);
+        {
+            QPainter p(&slow);
+            face::draw_slow_layer(p, kDial, c.slow);
+        }
+        QImage window(side, side, QImage::Format_RGB32);
+        window.fill(Qt::magenta);
+        {
+            QPainter p(&window);
+            p.scale(size, size);
+            p.drawImage(0, 0, slow);
+            EXPECT_EQ(face::device_pixels_per_unit(p), size);
+            face::draw_fast_layer(p, kDial, c.fast, tools);
+        }
+        check_or_write(window, std::string(c.name) + "_" + std::to_string(static_cast<int>(size * 100)));
+    }
+}
+

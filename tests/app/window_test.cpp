@@ -359,6 +359,33 @@ TEST(Window, TwilightChoiceIsKept) {
     std::filesystem::remove(kCompanionFile);
 }
 
+// The size is one choice of four, kept in the companion file: the window, its shape and its
+// face picture at that size, the same face in more pixels, and again after a restart.
+TEST(Window, SizeChoiceIsKept) {
+    std::filesystem::remove(kCompanionFile);
+    {
+        TForm1 form(kSettingsFile);
+        EXPECT_EQ(form.size(), QSize(120, 120));
+        EXPECT_TRUE(form.SizeChoice[0]->isChecked());
+        form.SizeChoice[1]->trigger();  // 150 %
+        EXPECT_EQ(form.size(), QSize(180, 180));
+        EXPECT_EQ(form.face_bitmap.size(), QSize(180, 180));
+        EXPECT_EQ(form.face_bitmap.deviceIndependentSize(), QSizeF(120, 120));
+        const QImage shown = form.grab().toImage();
+        // The outer ring, 2 units of grey, is 3 pixels at 150 %: drawn at the size, not stretched.
+        EXPECT_EQ(QColor(shown.pixel(90, 1)), QColor(Qt::black));
+        for (const int y : {2, 3, 4}) EXPECT_EQ(QColor(shown.pixel(90, y)), face::kGrey) << y;
+        EXPECT_FALSE(form.SizeChoice[0]->isChecked());
+    }
+    EXPECT_EQ(Choices(kSettingsFile).size_percent(), 150);
+    TForm1 again(kSettingsFile);
+    EXPECT_EQ(again.size(), QSize(180, 180));
+    EXPECT_TRUE(again.SizeChoice[1]->isChecked());
+    again.SizeChoice[3]->trigger();
+    EXPECT_EQ(again.size(), QSize(360, 360));
+    std::filesystem::remove(kCompanionFile);
+}
+
 // Settings that cannot be kept are said at the start, naming the file and the reason.
 TEST(Window, UnsaveableSettingsAreSaidAtTheStart) {
     { std::ofstream in_the_way("in-the-way"); }
