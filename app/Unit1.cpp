@@ -1,5 +1,7 @@
 #include "Unit1.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -33,6 +35,8 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
       TwilightGroup(this),
       SizeMenu(QStringLiteral("Si&ze")),
       SizeGroup(this),
+      RemindMenu(QStringLiteral("&Remind me")),
+      RemindLeadGroup(this),
       clock(std::move(wall_clock)),
       tick(
           clock,
@@ -117,6 +121,7 @@ void TForm1::build_menu() {
     MoonInTheSky = PopupMenu1.addAction(QStringLiteral("Moon as in the &sky"));
     PopupMenu1.addMenu(&TwilightMenu);
     PopupMenu1.addMenu(&SizeMenu);
+    PopupMenu1.addMenu(&RemindMenu);
     PopupMenu1.addSeparator()->setObjectName(QStringLiteral("N1"));
     K2 = PopupMenu1.addAction(QStringLiteral("&Info..."));
     StartAtLogin = PopupMenu1.addAction(QStringLiteral("Start at &login"));
@@ -173,6 +178,26 @@ void TForm1::build_menu() {
         connect(SizeChoice[k], &QAction::triggered, this, [this, percent] { SizeClick(percent); });
     }
     SizeGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    RemindMenu.setObjectName(QStringLiteral("RemindMenu"));
+    RemindMenu.setStyle(&menu_style);
+    const QString kinds_said[std::size(kRemindKinds)] = {
+        QStringLiteral("Sunrise"),   QStringLiteral("Sunset"),   QStringLiteral("Golden hour"),
+        QStringLiteral("Full moon"), QStringLiteral("New moon"), QStringLiteral("An eclipse seen here")};
+    for (std::size_t k = 0; k < std::size(kRemindKinds); ++k) {
+        RemindKind[k] = RemindMenu.addAction(kinds_said[k]);
+        RemindKind[k]->setCheckable(true);
+        connect(RemindKind[k], &QAction::triggered, this, &TForm1::RemindClick);
+    }
+    RemindMenu.addSeparator();
+    const QString leads_said[std::size(kRemindLeads)] = {QStringLiteral("At the event"), QStringLiteral("15 min before"),
+                                                         QStringLiteral("1 hour before"), QStringLiteral("1 day before")};
+    for (std::size_t k = 0; k < std::size(kRemindLeads); ++k) {
+        RemindLead[k] = RemindMenu.addAction(leads_said[k]);
+        RemindLead[k]->setCheckable(true);
+        RemindLeadGroup.addAction(RemindLead[k]);
+        connect(RemindLead[k], &QAction::triggered, this, &TForm1::RemindClick);
+    }
+    RemindLeadGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     // The dialog runs its own modal loop: open it once the menu has closed.
     connect(K2, &QAction::triggered, this, &TForm1::K2Click, Qt::QueuedConnection);
     connect(K1, &QAction::triggered, this, &TForm1::K1Click);
@@ -216,6 +241,11 @@ void TForm1::show_choices() {
     TwilightKind[static_cast<int>(chosen_twilight())]->setChecked(true);
     for (std::size_t k = 0; k < std::size(kFaceSizes); ++k)
         SizeChoice[k]->setChecked(kFaceSizes[k] == choices.size_percent());
+    const std::vector<std::string> kinds = split_words(choices.remind_events(), ',');
+    for (std::size_t k = 0; k < std::size(kRemindKinds); ++k)
+        RemindKind[k]->setChecked(std::find(kinds.begin(), kinds.end(), kRemindKinds[k]) != kinds.end());
+    for (std::size_t k = 0; k < std::size(kRemindLeads); ++k)
+        RemindLead[k]->setChecked(kRemindLeads[k] == choices.remind_before());
     Clock12h->setChecked(!choices.twenty_four_hour());
     Clock24h->setChecked(choices.twenty_four_hour());
 }
@@ -305,6 +335,34 @@ void TForm1::apply_size() {
     if (round_by_mask && windowHandle() != nullptr) windowHandle()->setMask(face_shape());
     keep_on_screen();
     update();
+}
+
+void TForm1::RemindClick() {
+    std::vector<std::string> kinds;
+    for (std::size_t k = 0; k < std::size(kRemindKinds); ++k)
+        if (RemindKind[k]->isChecked()) kinds.push_back(kRemindKinds[k]);
+    int lead = kRemindLeads[0];
+    for (std::size_t k = 0; k < std::size(kRemindLeads); ++k)
+        if (RemindLead[k]->isChecked()) lead = kRemindLeads[k];
+    say_not_kept(choices.set_remind_events(join_words(kinds, ',')));
+    say_not_kept(choices.set_remind_before(lead));
+    check_reminders();
+}
+
+// Each reminder is remembered in the companion file before it is sent, so that neither a
+// restart nor a jump of the clock sends it again; an event already past gets none.
+void TForm1::check_reminders() {
+    const std::vector<std::string> kinds = split_words(choices.remind_events(), ',');
+    if (kinds.empty() || clock_second < 0) return;
+    std::vector<std::string> shown = split_words(choices.reminded(), ' ');
+    const std::vector<Remindable> due =
+        due_reminders(almanac.remindable(), kinds, choices.remind_before(), clock_second, shown);
+    if (due.empty()) return;
+    for (const Remindable& r : due) shown.push_back(reminder_key(r));
+    say_not_kept(choices.set_reminded(join_words(keys_to_keep(shown, clock_second), ' ')));
+    for (const Remindable& r : due)
+        notifier.notify(QString::fromStdString(reminder_text(r.kind, r.at, almanac.clock(), twelve_hour())),
+                        naming_of(choices).name.empty() ? QString() : QString::fromStdString(naming_of(choices).name));
 }
 
 void TForm1::SizeClick(int percent) {
@@ -558,6 +616,7 @@ void TForm1::update_face() {
     read_clock();
     almanac.advance(clock_second);
     redraw_from_results();
+    check_reminders();
 }
 
 void TForm1::apply_settings_to_engine() {
@@ -566,6 +625,7 @@ void TForm1::apply_settings_to_engine() {
     almanac.set_twilight(chosen_twilight());
     almanac.start(place_of(*settings), PlaceZone::of_settings(settings->tz_hours, choices.place_zone()), clock_second);
     redraw_from_results();
+    check_reminders();
     update();
 }
 

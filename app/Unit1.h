@@ -25,6 +25,8 @@
 #include "computer_zone.h"
 #include "desktop.h"
 #include "face.h"
+#include "notifier.h"
+#include "reminders.h"
 #include "second_tick.h"
 #include "settings.h"
 #include "texts.h"
@@ -97,6 +99,12 @@ public:
     QMenu SizeMenu;
     QActionGroup SizeGroup;
     QAction* SizeChoice[std::size(kFaceSizes)] = {};
+    // Reminders: the events to be reminded of, and how long before (one choice).
+    QMenu RemindMenu;
+    QActionGroup RemindLeadGroup;
+    QAction* RemindKind[std::size(kRemindKinds)] = {};
+    QAction* RemindLead[std::size(kRemindLeads)] = {};
+    Notifier notifier;
     QAction* K2;
     QAction* StartAtLogin;
     QAction* K1;
@@ -134,6 +142,8 @@ private:
     void MoonInTheSkyClick();
     void TwilightClick(astro::Twilight kind);
     void SizeClick(int percent);
+    void RemindClick();        // the kinds and the lead as the menu shows them, kept
+    void check_reminders();    // sends those due now, each once
     void apply_size();  // the window, its shape and its pictures at the chosen size
     astro::Twilight chosen_twilight() const;
     void store_position();

@@ -371,6 +371,28 @@ std::string Almanac::text(bool twelve_hour) const {
     return naming.name + " \u2014 from your time zone; choose yours in Info\u2026\n" + glance;
 }
 
+std::vector<Remindable> Almanac::remindable() const {
+    std::vector<Remindable> out;
+    const auto add = [&out](const char* kind, double jd_ut) {
+        if (const std::optional<std::time_t> t = astro::unix_time_of(jd_ut)) out.push_back({kind, *t});
+    };
+    const double now = astro::ut_julian_day(ctx);
+    for (const auto& [event, kind] : {std::pair{astro::DayEvent::kSunrise, "sunrise"}, std::pair{astro::DayEvent::kSunset, "sunset"}}) {
+        const astro::EventTime e = astro::day_event(ctx, event);
+        if (!e.found) continue;
+        add(kind, now + e.hours / 24);
+        if (std::isfinite(e.first_hours)) add(kind, now + e.first_hours / 24);
+    }
+    for (const LightSpan& s : outlook.light.golden)
+        if (std::isfinite(s.begin)) add("golden_hour", s.begin);
+    add("full_moon", next.jd_ut[astro::kFullMoon]);
+    add("new_moon", next.jd_ut[astro::kNewMoon]);
+    if (outlook.lunar && outlook.lunar->kind != astro::EclipseKind::kNone && outlook.lunar->moon_up)
+        add("eclipse", outlook.lunar->peak);
+    if (outlook.solar && outlook.solar->kind != astro::EclipseKind::kNone) add("eclipse", outlook.solar->begin);
+    return out;
+}
+
 DisplayTexts Almanac::display_texts() const { return build_display_texts(ctx, planets, clock()); }
 
 std::string Almanac::json() const {

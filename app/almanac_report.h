@@ -9,10 +9,12 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "almanac.h"
 #include "choices.h"
 #include "place_zone.h"
+#include "reminders.h"
 #include "settings.h"
 #include "texts.h"
 
@@ -49,6 +51,9 @@ public:
     std::string text(bool twelve_hour) const;  // the tooltip, and --print
     std::string json() const;                  // one JSON object, times in ISO 8601 with their offset
     DisplayTexts display_texts() const;        // the information dialog's memo
+    // The events to come a reminder may be for: the coming day's sunrises and sunsets, the
+    // golden hours that begin, the next full and new moon, and the next eclipse seen here.
+    std::vector<Remindable> remindable() const;
 
 private:
     void search_ahead();

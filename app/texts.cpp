@@ -301,6 +301,20 @@ std::string cycle_lines(const YearAndMonth& c, const PlaceClock& clock, bool twe
 
 }  // namespace
 
+std::string reminder_text(const std::string& kind, std::time_t at, const PlaceClock& clock, bool twelve_hour) {
+    constexpr std::pair<const char*, const char*> kNames[] = {
+        {"sunrise", "Sunrise"}, {"sunset", "Sunset"}, {"golden_hour", "Golden hour"},
+        {"full_moon", "Full moon"}, {"new_moon", "New moon"}, {"eclipse", "Eclipse"}};
+    std::string name = kind;
+    for (const auto& [key, said] : kNames)
+        if (kind == key) name = said;
+    const std::optional<LocalTime> t = place_time_of(astro::kUnixEpochJd + static_cast<double>(at) / astro::kSecondsPerDay, clock);
+    if (!t) return name;
+    const LocalTime today = local_now(clock).t;
+    const bool same_day = t->year == today.year && t->month == today.month && t->day == today.day;
+    return name + (same_day ? "" : " on " + date_of(*t)) + " at " + clock_time(t->hour, t->minute, twelve_hour);
+}
+
 const char* twilight_name(astro::Twilight kind) {
     constexpr const char* kNames[astro::kTwilightKinds] = {"civil", "nautical", "astronomical"};
     return kNames[static_cast<int>(kind)];

@@ -120,6 +120,10 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
                         const PhasesAhead& phases, bool twelve_hour, const std::string& zone_note = {},
                         const Outlook& outlook = {});
 
+// What a reminder says: "Sunset at 15:52", "Full moon on 2026-12-24 at 02:28", on the
+// place's clock and the dial's hours.
+std::string reminder_text(const std::string& kind, std::time_t at, const PlaceClock& clock, bool twelve_hour);
+
 // "civil", "nautical", "astronomical".
 const char* twilight_name(astro::Twilight kind);
 // "March equinox", "June solstice", ...

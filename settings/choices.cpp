@@ -1,6 +1,7 @@
 #include "choices.h"
 
 #include <algorithm>
+#include <charconv>
 #include <string_view>
 
 namespace {
@@ -17,6 +18,9 @@ constexpr Key kPlaceZone{"place", "zone"};          // its IANA zone
 constexpr Key kPlaceFrom{"place", "from"};          // "zone": a first start's, from the computer's zone
 constexpr Key kTwilight{"sky", "twilight"};         // "civil", "nautical" or "astronomical"
 constexpr Key kSize{"clock", "size"};               // the face's size in percent, one of kFaceSizes
+constexpr Key kRemindEvents{"remind", "events"};    // "sunset,full_moon"
+constexpr Key kRemindBefore{"remind", "before"};    // minutes
+constexpr Key kReminded{"remind", "shown"};         // "sunset@1796914320 full_moon@1797...": each once
 
 }  // namespace
 
@@ -55,6 +59,33 @@ int Choices::size_percent() const {
 
 Choices::Failure Choices::set_size_percent(int percent) {
     set(kSize.section, kSize.name, std::to_string(percent));
+    return save();
+}
+
+std::string Choices::remind_events() const { return companion.get(kRemindEvents.section, kRemindEvents.name); }
+
+int Choices::remind_before() const {
+    const std::string v = companion.get(kRemindBefore.section, kRemindBefore.name);
+    int minutes = 0;
+    const auto r = std::from_chars(v.data(), v.data() + v.size(), minutes);
+    constexpr int kMostMinutes = 7 * 24 * 60;
+    return r.ec == std::errc() && r.ptr == v.data() + v.size() && minutes >= 0 && minutes <= kMostMinutes ? minutes : 0;
+}
+
+std::string Choices::reminded() const { return companion.get(kReminded.section, kReminded.name); }
+
+Choices::Failure Choices::set_remind_events(const std::string& kinds) {
+    set(kRemindEvents.section, kRemindEvents.name, kinds);
+    return save();
+}
+
+Choices::Failure Choices::set_remind_before(int minutes) {
+    set(kRemindBefore.section, kRemindBefore.name, std::to_string(minutes));
+    return save();
+}
+
+Choices::Failure Choices::set_reminded(const std::string& keys) {
+    set(kReminded.section, kReminded.name, keys);
     return save();
 }
 

@@ -34,6 +34,10 @@ public:
     std::string place_zone() const;  // the chosen place's zone, or empty
     std::string twilight() const;    // "civil", "nautical", "astronomical" as kept, or empty
     int size_percent() const;        // one of kFaceSizes (the first for anything else)
+    // Reminders: the kinds of event, comma-separated; minutes before; the keys of those shown.
+    std::string remind_events() const;
+    int remind_before() const;  // 0 where none is kept
+    std::string reminded() const;
 
     // Each change is written at once: the file is read again and only this clock's keys
     // change. A failed write returns what to tell the user ("could not save …"), once for
@@ -43,6 +47,9 @@ public:
     [[nodiscard]] Failure set_moon_in_the_sky(bool on);
     [[nodiscard]] Failure set_twilight(const std::string& kind);
     [[nodiscard]] Failure set_size_percent(int percent);
+    [[nodiscard]] Failure set_remind_events(const std::string& kinds);
+    [[nodiscard]] Failure set_remind_before(int minutes);
+    [[nodiscard]] Failure set_reminded(const std::string& keys);
     [[nodiscard]] Failure set_place(const std::optional<PlaceChoice>& place, bool from_zone = false);
 
     const std::string& path() const { return file; }

@@ -1,0 +1,42 @@
+#include "notifier.h"
+
+#include <QDBusMessage>
+#include <QStringList>
+#include <QVariantMap>
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kService = "org.freedesktop.Notifications";
+constexpr const char* kPath = "/org/freedesktop/Notifications";
+constexpr int kServerTimeout = -1;  // the notification lasts as long as the server decides
+
+}  // namespace
+
+Notifier::Notifier(QDBusConnection session) : bus(std::move(session)) {}
+
+// Notify(app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout)
+// (Desktop Notifications Specification 1.2).
+void Notifier::notify(const QString& summary, const QString& body) {
+    if (!bus.isConnected()) {
+        say_once(QStringLiteral("no session bus"));
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(kService), QLatin1String(kPath),
+                                                       QLatin1String(kService), QStringLiteral("Notify"));
+    call << QStringLiteral("Orbalis") << 0u << QStringLiteral("orbalis") << summary << body << QStringList()
+         << QVariantMap() << kServerTimeout;
+    if (!bus.callWithCallback(call, this, SLOT(delivered()), SLOT(refused(QDBusError))))
+        say_once(bus.lastError().message());
+}
+
+void Notifier::delivered() {}
+
+void Notifier::refused(const QDBusError& error) { say_once(error.message()); }
+
+void Notifier::say_once(const QString& why) {
+    if (said) return;
+    said = true;
+    std::fprintf(stderr, "orbalis: reminders cannot be shown: no desktop notification service (%s)\n",
+                 why.toLocal8Bit().constData());
+}
