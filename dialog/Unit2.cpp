@@ -9,7 +9,9 @@
 #include <ctime>
 #include <utility>
 
+#include "computer_zone.h"
 #include "place_zone.h"
+#include "zone_rules.h"
 
 namespace {
 
@@ -162,6 +164,23 @@ void TForm2::build() {
 void TForm2::build_place_search() {
     constexpr int kListed = 12;
     PlaceLabel.setText(QStringLiteral("Place"));
+    LocateButton.setObjectName(QStringLiteral("LocateButton"));
+    LocateButton.setText(QStringLiteral("Use my location"));
+    LocateButton.setAccessibleName(QStringLiteral("Use my location"));
+    LocateButton.setAutoDefault(false);  // Return stays OK
+    LocateNote.setObjectName(QStringLiteral("LocateNote"));
+    LocateNote.setWordWrap(true);
+    LocateNote.hide();
+    connect(&LocateButton, &QPushButton::clicked, this, [this] {
+        LocateNote.setText(QStringLiteral("Asking the location service\u2026"));
+        LocateNote.show();
+        locator.ask();
+    });
+    connect(&locator, &Locator::found, this, &TForm2::use_location);
+    connect(&locator, &Locator::failed, this, [this](const QString& why) {
+        LocateNote.setText(why);
+        LocateNote.show();
+    });
     PlaceSearch.setObjectName(QStringLiteral("PlaceSearch"));
     PlaceSearch.setPlaceholderText(QStringLiteral("City name"));
     PlaceList.setModel(&place_labels);
@@ -199,6 +218,31 @@ double TForm2::standard_offset_of(const places::Place& p) {
     const double offset = rules ? standard_offset_hours(*rules, now) : shown.tz_hours;
     zone_offsets.emplace(zone, offset);
     return offset;
+}
+
+void TForm2::use_location(double latitude, double longitude) {
+    const std::optional<places::Place> near = places::nearest_place(latitude, longitude);
+    const std::string zone = computer_zone_name();
+    const std::optional<ZoneRules> rules = load_zone_rules(zone);
+    filling = true;
+    (latitude < 0 ? South : North).setChecked(true);
+    (longitude < 0 ? West : East).setChecked(true);
+    const places::DegreesMinutes lat = places::to_degrees_minutes(latitude), lon = places::to_degrees_minutes(longitude);
+    UpDown1.setValue(lat.degrees);
+    UpDown2.setValue(lat.degrees >= kMaxLatDeg ? 0 : lat.minutes);
+    UpDown3.setValue(lon.degrees);
+    UpDown4.setValue(lon.degrees >= kMaxLonDeg ? 0 : lon.minutes);
+    set_zone_text(rules ? standard_offset_hours(*rules, now) : computer_offset_seconds(now) / 3600.0);
+    filling = false;
+    chosen.reset();
+    PlaceSearch.clear();
+    if (near && rules) {
+        chosen = PlaceChoice{std::string(near->name) + ", " + std::string(near->country), zone};
+        PlaceSearch.setText(qs(chosen->name));
+    }
+    LocateNote.clear();
+    LocateNote.hide();
+    if (memo_of) Memo1.setPlainText(memo_of(edited(), chosen).join(QLatin1Char('\n')));
 }
 
 void TForm2::choose_place(const places::Place& p) {
@@ -266,9 +310,11 @@ void TForm2::lay_out() {
     buttons_row.addWidget(&BitBtn2);
     place_row.addWidget(&PlaceLabel);
     place_row.addWidget(&PlaceSearch, 1);
+    place_row.addWidget(&LocateButton);
     left_column.addLayout(&title_row);
     left_column.addLayout(&zone_row);
     left_column.addLayout(&place_row);
+    left_column.addWidget(&LocateNote);
     left_column.addWidget(&GroupBox9);
     left_column.addStretch(1);
     left_column.addLayout(&buttons_row);
@@ -278,10 +324,11 @@ void TForm2::lay_out() {
 }
 
 // Keyboard order as the fields stand: the zone, then each row of the position left to
-// right (a radio pair is one stop), the height, OK and Cancel.
+// right (a radio pair is one stop), the height, "Use my location" (an addition, kept after
+// the design's fields), OK and Cancel.
 void TForm2::set_keyboard_order() {
-    QWidget* const order[] = {&ComboBox1, &PlaceSearch, &North, &South, &UpDown1, &UpDown2, &East,
-                              &West,      &UpDown3, &UpDown4, &PS_Height, &BitBtn1, &BitBtn2};
+    QWidget* const order[] = {&ComboBox1, &PlaceSearch, &North,     &South,        &UpDown1, &UpDown2, &East,
+                              &West,      &UpDown3,     &UpDown4,   &PS_Height,    &LocateButton, &BitBtn1, &BitBtn2};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "choices.h"
+#include "locator.h"
 #include "places.h"
 #include "settings.h"
 
@@ -71,6 +72,9 @@ public:
     // of its moment there.
     using MemoSource = std::function<QStringList(const CInit&, const std::optional<PlaceChoice>&)>;
     void set_memo_source(MemoSource source) { memo_of = std::move(source); }
+    // The position the location service gave (rounded to the minute), the computer's zone,
+    // and the nearest place of the list as its name.
+    void use_location(double latitude, double longitude);
     // The places the search lists for the text in the Place field, best first.
     const std::vector<places::Place>& listed_places() const { return listed; }
 
@@ -80,6 +84,10 @@ public:
     QComboBox ComboBox1;
     QLabel PlaceLabel;
     QLineEdit PlaceSearch;
+    // "Use my location": the desktop's location service asked once, on a press only.
+    QPushButton LocateButton;
+    QLabel LocateNote;  // why the location is not there, on its own line
+    Locator locator;
     QCompleter PlaceList;
     QGroupBox GroupBox9;
     QRadioButton North, South, East, West;

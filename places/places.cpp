@@ -145,6 +145,27 @@ std::optional<Place> principal_place(std::string_view zone) {
     return std::nullopt;
 }
 
+std::optional<Place> nearest_place(double latitude, double longitude) {
+    if (!std::isfinite(latitude) || !std::isfinite(longitude)) return std::nullopt;
+    constexpr double kDegToRad = 0.017453292519943295;
+    // The haversine's term grows with the distance: the least is the nearest.
+    const auto apart = [&](const Place& p) {
+        const double dlat = (p.latitude - latitude) * kDegToRad, dlon = (p.longitude - longitude) * kDegToRad;
+        const double a = std::sin(dlat / 2), b = std::sin(dlon / 2);
+        return a * a + std::cos(latitude * kDegToRad) * std::cos(p.latitude * kDegToRad) * b * b;
+    };
+    std::optional<Place> best;
+    double best_apart = 2;
+    for (std::size_t i = 0; i < kRowCount; ++i) {
+        const Place p = place_of(kRows[i]);
+        if (const double d = apart(p); d < best_apart) {
+            best_apart = d;
+            best = p;
+        }
+    }
+    return best;
+}
+
 std::size_t place_count() { return kRowCount; }
 
 Place place_at(std::size_t index) { return place_of(kRows[std::min(index, kRowCount - 1)]); }

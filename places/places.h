@@ -42,6 +42,8 @@ std::vector<Place> find_places(std::string_view query, std::size_t limit);
 // The largest place of a time zone ("Europe/Berlin" -> Berlin), if any.
 std::optional<Place> principal_place(std::string_view zone);
 
+// The place nearest to a position (degrees north and east), by the great-circle distance.
+std::optional<Place> nearest_place(double latitude, double longitude);
 std::size_t place_count();
 Place place_at(std::size_t index);  // from the largest down
 

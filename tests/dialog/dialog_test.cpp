@@ -179,7 +179,7 @@ TEST(Dialog, KeyboardUseKeepsUntouchedValues) {
 TEST(Dialog, TabFollowsTheLayout) {
     ShownDialog sd(record(9.0));
     const QList<QWidget*> expected = {&sd.d.PlaceSearch, &sd.d.North,   &sd.d.UpDown1,   &sd.d.UpDown2, &sd.d.East,
-                                      &sd.d.UpDown3, &sd.d.UpDown4,   &sd.d.PS_Height, &sd.d.BitBtn1,
+                                      &sd.d.UpDown3, &sd.d.UpDown4,   &sd.d.PS_Height, &sd.d.LocateButton, &sd.d.BitBtn1,
                                       &sd.d.BitBtn2, &sd.d.ComboBox1};
     for (QWidget* w : expected) {
         sd.key(Qt::Key_Tab);
