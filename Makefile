@@ -18,7 +18,10 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Another program holding the package manager's lock (an update at login) is waited for.
 APT_WAIT := -o DPkg::Lock::Timeout=300
 
-.PHONY: deps deps-run configure configure-clock build build-clock test run bench package clean
+.PHONY: deps deps-run configure configure-clock build build-clock test run bench package clean print-run-packages
+
+print-run-packages:
+	@echo $(RUN_PACKAGES)
 
 deps: WANTED = $(PACKAGES)
 deps-run: WANTED = $(RUN_PACKAGES)
