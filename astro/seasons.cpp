@@ -1,10 +1,12 @@
 #include "seasons.h"
 
 #include <cmath>
+#include <span>
 
 #include "context.h"
 #include "frames.h"
 #include "vecmath.h"
+#include "vsop87b_earth.h"
 
 namespace astro {
 
@@ -19,11 +21,28 @@ constexpr double kArcsecPerDeg = 3600;
 // Wrapped into (-180, 180].
 double signed_angle(double deg) { return deg - 360 * std::ceil((deg - 180) / 360); }
 
+// One coordinate of the Earth's VSOP87B position at t (Julian millennia of TT).
+double vsop87b_sum(std::span<const std::span<const vsop87b::Term>> powers, double t) {
+    double sum = 0, t_power = 1;
+    for (const std::span<const vsop87b::Term> terms : powers) {
+        double part = 0;
+        for (const vsop87b::Term& term : terms) part += term.a * std::cos(term.b + term.c * t);
+        sum += part * t_power;
+        t_power *= t;
+    }
+    return sum;
+}
+
 }  // namespace
 
 double sun_apparent_longitude(double T) {
-    // Geocentric Sun, J2000 ecliptic -> J2000 equator -> mean equator of date -> mean ecliptic of date.
-    const Vec3 sun_j2000_ecliptic = {-earth_x(T), -earth_y(T), -earth_z(T)};
+    // The geocentric Sun from the Earth's VSOP87B place, J2000 ecliptic -> J2000 equator ->
+    // mean equator of date -> mean ecliptic of date.
+    constexpr double kCenturiesPerMillennium = 10;
+    const double t = T / kCenturiesPerMillennium;
+    const double L = vsop87b_sum(vsop87b::kL, t), B = vsop87b_sum(vsop87b::kB, t);
+    const double distance_au = vsop87b_sum(vsop87b::kR, t);
+    const Vec3 sun_j2000_ecliptic = {-std::cos(B) * std::cos(L), -std::cos(B) * std::sin(L), -std::sin(B)};
     Mat3 to_equator, precess, to_ecliptic;
     ecliptic_to_equator(mean_obliquity(0), to_equator);
     const PrecessionAngles a = precession_angles(T);
@@ -35,7 +54,6 @@ double sun_apparent_longitude(double T) {
     mat_vec(to_equator, sun_j2000_ecliptic, equator);
     mat_vec(precess, equator, of_date);
     mat_vec(from_ecliptic_of_date, of_date, ecliptic);
-    const double distance_au = std::sqrt(ecliptic[0] * ecliptic[0] + ecliptic[1] * ecliptic[1] + ecliptic[2] * ecliptic[2]);
     const double mean = std::atan2(ecliptic[1], ecliptic[0]) / kDegToRad;
     const double corrections = (nutation_longitude(T) - kAberrationArcsec / distance_au) / kArcsecPerDeg;
     return floor_mod(mean + corrections, 360.0);

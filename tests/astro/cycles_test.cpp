@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr double kSeasonMinutes = 1.1;  // the Earth series allows no better (see below)
+constexpr double kSeasonMinutes = 1;
 constexpr double kApsisMinutes = 30;
 constexpr double kApsisKm = 100;
 constexpr double kAltitudeMinutes = 1;
@@ -39,8 +39,8 @@ double erfa_sun_longitude(double jd_tt) {
 }
 
 // Every equinox and solstice from 1900 to 2100 against ERFA's, each found from a day before
-// it and from the one before it. (The design's Earth series, good to 3 arcseconds, allows
-// about a minute; Astronomy Engine's own seasons lie up to 1.3 min from ERFA's.)
+// it and from the one before it. (Astronomy Engine's own seasons lie up to 1.3 min from
+// ERFA's, so ERFA is the reference here.)
 TEST(Cycles, SeasonsFrom1900To2100) {
     double worst = 0;
     double jd = astro::julian_day(1900, 1, 1);

@@ -473,9 +473,10 @@ TEST_F(RealWindow, SimultaneousStartsLeaveOneClockEach) {
     constexpr int kPairs = 20;
     std::vector<std::array<pid_t, 2>> pairs;
     for (int i = 0; i < kPairs; ++i) {
-        const std::string file = (dir / ("pair" + std::to_string(i) + ".ini")).string();
-        pairs.push_back({spawn({ORBALIS_BINARY, "--settings", file}, dir, display, dir / ("a" + std::to_string(i))),
-                         spawn({ORBALIS_BINARY, "--settings", file}, dir, display, dir / ("b" + std::to_string(i)))});
+        const std::string n = std::to_string(i);
+        const std::string file = (dir / ("pair" + n + ".ini")).string();
+        pairs.push_back({spawn({ORBALIS_BINARY, "--settings", file}, dir, display, dir / ("a" + n)),
+                         spawn({ORBALIS_BINARY, "--settings", file}, dir, display, dir / ("b" + n))});
     }
     // Every second start ends within its wait for the first; no first start ends.
     std::vector<std::array<bool, 2>> ended(kPairs, {false, false});
