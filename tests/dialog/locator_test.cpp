@@ -114,6 +114,7 @@ TEST(Locator, AnswersRefusalsAndSilence) {
         EXPECT_EQ(d.chosen_place()->zone, "Europe/Zurich");
         EXPECT_EQ(d.Memo1.toPlainText(), QStringLiteral("47"));
         EXPECT_EQ(client.desktop_id, QStringLiteral("io.github.orbalis.Orbalis"));
+        spin_until([&] { return client.stops >= 1; }, 2000);  // told without waiting for its answer
         EXPECT_GE(client.stops, 1);  // the service is told to stop locating
     }
     for (const bool refuse : {true, false}) {
