@@ -16,6 +16,7 @@ public:
     void use_bus(const QDBusConnection& other) { bus = other; }
 
     void notify(const QString& summary, const QString& body);
+    bool failure_said() const { return said; }
 
 private slots:
     void delivered();
