@@ -16,7 +16,7 @@ constexpr int kServerTimeout = -1;  // the notification lasts as long as the ser
 Notifier::Notifier(QDBusConnection session) : bus(std::move(session)) {}
 
 // Notify(app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout)
-// (Desktop Notifications Specification 1.2).
+// (freedesktop.org Desktop Notifications, version 1.2).
 void Notifier::notify(const QString& summary, const QString& body) {
     if (!bus.isConnected()) {
         say_once(QStringLiteral("no session bus"));
