@@ -60,8 +60,7 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
 
     face_scale = choices.size_percent() / 100.0;
     make_face_bitmap();
-    setFixedSize(static_cast<int>(std::lround(2 * kFaceRadius * face_scale)),
-                 static_cast<int>(std::lround(2 * kFaceRadius * face_scale)));
+    setFixedSize(face_side(), face_side());
     if (translucent) {
         setAttribute(Qt::WA_TranslucentBackground);
     } else {
@@ -156,48 +155,9 @@ void TForm1::build_menu() {
     MoonInTheSky->setObjectName(QStringLiteral("MoonInTheSky"));
     MoonInTheSky->setCheckable(true);
     connect(MoonInTheSky, &QAction::triggered, this, &TForm1::MoonInTheSkyClick);
-    TwilightMenu.setObjectName(QStringLiteral("TwilightMenu"));
-    TwilightMenu.setStyle(&menu_style);
-    const QString kinds[astro::kTwilightKinds] = {QStringLiteral("&Civil (Sun 6\u00b0 below)"),
-                                                  QStringLiteral("&Nautical (12\u00b0 below)"),
-                                                  QStringLiteral("&Astronomical (18\u00b0 below)")};
-    for (int k = 0; k < astro::kTwilightKinds; ++k) {
-        TwilightKind[k] = TwilightMenu.addAction(kinds[k]);
-        TwilightKind[k]->setCheckable(true);
-        TwilightGroup.addAction(TwilightKind[k]);
-        connect(TwilightKind[k], &QAction::triggered, this, [this, k] { TwilightClick(static_cast<astro::Twilight>(k)); });
-    }
-    TwilightGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    SizeMenu.setObjectName(QStringLiteral("SizeMenu"));
-    SizeMenu.setStyle(&menu_style);
-    for (std::size_t k = 0; k < std::size(kFaceSizes); ++k) {
-        const int percent = kFaceSizes[k];
-        SizeChoice[k] = SizeMenu.addAction(QStringLiteral("%1 %").arg(percent));
-        SizeChoice[k]->setCheckable(true);
-        SizeGroup.addAction(SizeChoice[k]);
-        connect(SizeChoice[k], &QAction::triggered, this, [this, percent] { SizeClick(percent); });
-    }
-    SizeGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    RemindMenu.setObjectName(QStringLiteral("RemindMenu"));
-    RemindMenu.setStyle(&menu_style);
-    const QString kinds_said[std::size(kRemindKinds)] = {
-        QStringLiteral("Sunrise"),   QStringLiteral("Sunset"),   QStringLiteral("Golden hour"),
-        QStringLiteral("Full moon"), QStringLiteral("New moon"), QStringLiteral("An eclipse seen here")};
-    for (std::size_t k = 0; k < std::size(kRemindKinds); ++k) {
-        RemindKind[k] = RemindMenu.addAction(kinds_said[k]);
-        RemindKind[k]->setCheckable(true);
-        connect(RemindKind[k], &QAction::triggered, this, &TForm1::RemindClick);
-    }
-    RemindMenu.addSeparator();
-    const QString leads_said[std::size(kRemindLeads)] = {QStringLiteral("At the event"), QStringLiteral("15 min before"),
-                                                         QStringLiteral("1 hour before"), QStringLiteral("1 day before")};
-    for (std::size_t k = 0; k < std::size(kRemindLeads); ++k) {
-        RemindLead[k] = RemindMenu.addAction(leads_said[k]);
-        RemindLead[k]->setCheckable(true);
-        RemindLeadGroup.addAction(RemindLead[k]);
-        connect(RemindLead[k], &QAction::triggered, this, &TForm1::RemindClick);
-    }
-    RemindLeadGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    build_twilight_menu();
+    build_size_menu();
+    build_remind_menu();
     // The dialog runs its own modal loop: open it once the menu has closed.
     connect(K2, &QAction::triggered, this, &TForm1::K2Click, Qt::QueuedConnection);
     connect(K1, &QAction::triggered, this, &TForm1::K1Click);
@@ -233,6 +193,60 @@ void TForm1::watch_screens() {
         keep_on_screen();
     });
     connect(qApp, &QGuiApplication::screenRemoved, this, &TForm1::keep_on_screen, Qt::QueuedConnection);
+}
+
+// Civil, nautical or astronomical: one choice.
+void TForm1::build_twilight_menu() {
+    TwilightMenu.setObjectName(QStringLiteral("TwilightMenu"));
+    TwilightMenu.setStyle(&menu_style);
+    const QString kinds[astro::kTwilightKinds] = {QStringLiteral("&Civil (Sun 6\u00b0 below)"),
+                                                  QStringLiteral("&Nautical (12\u00b0 below)"),
+                                                  QStringLiteral("&Astronomical (18\u00b0 below)")};
+    for (int k = 0; k < astro::kTwilightKinds; ++k) {
+        TwilightKind[k] = TwilightMenu.addAction(kinds[k]);
+        TwilightKind[k]->setCheckable(true);
+        TwilightGroup.addAction(TwilightKind[k]);
+        connect(TwilightKind[k], &QAction::triggered, this, [this, k] { TwilightClick(static_cast<astro::Twilight>(k)); });
+    }
+    TwilightGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+}
+
+// 100 to 300 %: one choice.
+void TForm1::build_size_menu() {
+    SizeMenu.setObjectName(QStringLiteral("SizeMenu"));
+    SizeMenu.setStyle(&menu_style);
+    for (std::size_t k = 0; k < std::size(kFaceSizes); ++k) {
+        const int percent = kFaceSizes[k];
+        SizeChoice[k] = SizeMenu.addAction(QStringLiteral("%1 %").arg(percent));
+        SizeChoice[k]->setCheckable(true);
+        SizeGroup.addAction(SizeChoice[k]);
+        connect(SizeChoice[k], &QAction::triggered, this, [this, percent] { SizeClick(percent); });
+    }
+    SizeGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+}
+
+// The events to be reminded of (any), then how long before (one choice).
+void TForm1::build_remind_menu() {
+    RemindMenu.setObjectName(QStringLiteral("RemindMenu"));
+    RemindMenu.setStyle(&menu_style);
+    const QString kinds_said[std::size(kRemindKinds)] = {
+        QStringLiteral("Sunrise"),   QStringLiteral("Sunset"),   QStringLiteral("Golden hour"),
+        QStringLiteral("Full moon"), QStringLiteral("New moon"), QStringLiteral("An eclipse seen here")};
+    for (std::size_t k = 0; k < std::size(kRemindKinds); ++k) {
+        RemindKind[k] = RemindMenu.addAction(kinds_said[k]);
+        RemindKind[k]->setCheckable(true);
+        connect(RemindKind[k], &QAction::triggered, this, &TForm1::RemindClick);
+    }
+    RemindMenu.addSeparator();
+    const QString leads_said[std::size(kRemindLeads)] = {QStringLiteral("At the event"), QStringLiteral("15 min before"),
+                                                         QStringLiteral("1 hour before"), QStringLiteral("1 day before")};
+    for (std::size_t k = 0; k < std::size(kRemindLeads); ++k) {
+        RemindLead[k] = RemindMenu.addAction(leads_said[k]);
+        RemindLead[k]->setCheckable(true);
+        RemindLeadGroup.addAction(RemindLead[k]);
+        connect(RemindLead[k], &QAction::triggered, this, &TForm1::RemindClick);
+    }
+    RemindLeadGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
 }
 
 // The choices kept in the companion file, shown by the menu's marks.
@@ -307,10 +321,9 @@ QRegion TForm1::face_shape() const { return QRegion(0, 0, width() + 1, height() 
 // The face picture in face units, at the device pixels a unit takes: drawn at any size from
 // the face's shapes and text, never a smaller picture stretched.
 void TForm1::make_face_bitmap() {
-    const double ratio = face_ratio();
-    const int pixels = static_cast<int>(std::lround(2 * kFaceRadius * ratio));
+    const int pixels = static_cast<int>(std::lround(2 * kFaceRadius * face_ratio()));
     face_bitmap = QPixmap(pixels, pixels);
-    face_bitmap.setDevicePixelRatio(ratio);
+    face_bitmap.setDevicePixelRatio(face_ratio());
 }
 
 // A region in face units as the window's pixels it touches.
@@ -326,8 +339,7 @@ QRegion TForm1::on_the_window(const QRegion& in_face_units) const {
 // A new size: the window, its shape, its pictures and its place on the screen.
 void TForm1::apply_size() {
     face_scale = choices.size_percent() / 100.0;
-    const int side = static_cast<int>(std::lround(2 * kFaceRadius * face_scale));
-    setFixedSize(side, side);
+    setFixedSize(face_side(), face_side());
     make_face_bitmap();
     draw_face_bitmap();
     fast_tools.reset();

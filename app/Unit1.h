@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
+#include <cmath>
 #include <ctime>
 #include <iterator>
 #include <memory>
@@ -134,6 +135,9 @@ protected:
 
 private:
     void build_menu();
+    void build_twilight_menu();
+    void build_size_menu();
+    void build_remind_menu();
     void place_window();
     void watch_screens();
     void keep_on_screen();  // brings the face back when its middle lies on no screen
@@ -158,6 +162,7 @@ private:
     QRegion face_shape() const;   // the window's round shape, in its pixels
     double face_scale = 1;        // window pixels a face unit takes: the chosen size
     double face_ratio() const { return face_scale * devicePixelRatioF(); }  // device pixels a unit
+    int face_side() const { return static_cast<int>(std::lround(2 * kFaceRadius * face_scale)); }  // window px
     QRegion on_the_window(const QRegion& in_face_units) const;
     FastLayerInput fast_layer_input() const;
 
