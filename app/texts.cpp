@@ -87,15 +87,21 @@ double clock_offset(double offset, bool found, const PlaceClock& c, double zone_
     return usable_zone_hours(then) ? offset + (then - zone_now) : offset;
 }
 
+// A UT Julian day on the zone's clock, at the zone's offset at that instant: to the nearest
+// second, then to the minute, as --json gives the instant to the second.
+std::optional<LocalTime> zone_time_of(double jd_ut, const PlaceZone& zone) {
+    const double rounded = jd_ut + 0.5 / astro::kSecondsPerDay;
+    const std::optional<std::time_t> at = astro::unix_time_of(rounded);
+    return at ? local_time_of(rounded, zone(*at)) : std::nullopt;
+}
+
 }  // namespace
 
 PhasesAhead phases_ahead(const astro::NextPhases& next, double now_jd_ut, const PlaceZone& zone) {
     PhasesAhead ahead{};
     for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) {
-        const double jd = next.jd_ut[k];
-        const std::optional<std::time_t> at = astro::unix_time_of(jd);
-        ahead.when[k] = at ? local_time_of(jd, zone(*at)) : std::nullopt;
-        ahead.days[k] = jd - now_jd_ut;
+        ahead.when[k] = zone_time_of(next.jd_ut[k], zone);
+        ahead.days[k] = next.jd_ut[k] - now_jd_ut;
     }
     return ahead;
 }
@@ -111,13 +117,8 @@ std::optional<LocalTime> local_time_of(double jd_ut, double tz_hours) {
 
 namespace {
 
-// The place's local time of a UT Julian day, on the zone's offset at that instant: to the
-// nearest second, then to the minute, as --json gives the instant to the second.
-std::optional<LocalTime> place_time_of(double jd_ut, const PlaceClock& clock) {
-    const double rounded = jd_ut + 0.5 / astro::kSecondsPerDay;
-    const std::optional<std::time_t> at = astro::unix_time_of(rounded);
-    return at ? local_time_of(rounded, clock.zone(*at)) : std::nullopt;
-}
+// The place's local time of a UT Julian day.
+std::optional<LocalTime> place_time_of(double jd_ut, const PlaceClock& clock) { return zone_time_of(jd_ut, clock.zone); }
 
 // "15 Jan".
 std::string day_and_month(const LocalTime& t) {

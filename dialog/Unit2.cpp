@@ -220,11 +220,8 @@ double TForm2::standard_offset_of(const places::Place& p) {
     return offset;
 }
 
-void TForm2::use_location(double latitude, double longitude) {
-    const std::optional<places::Place> near = places::nearest_place(latitude, longitude);
-    const std::string zone = computer_zone_name();
-    const std::optional<ZoneRules> rules = load_zone_rules(zone);
-    filling = true;
+// The position's fields, to the minute; the caller holds `filling`.
+void TForm2::fill_position(double latitude, double longitude) {
     (latitude < 0 ? South : North).setChecked(true);
     (longitude < 0 ? West : East).setChecked(true);
     const places::DegreesMinutes lat = places::to_degrees_minutes(latitude), lon = places::to_degrees_minutes(longitude);
@@ -232,36 +229,36 @@ void TForm2::use_location(double latitude, double longitude) {
     UpDown2.setValue(lat.degrees >= kMaxLatDeg ? 0 : lat.minutes);
     UpDown3.setValue(lon.degrees);
     UpDown4.setValue(lon.degrees >= kMaxLonDeg ? 0 : lon.minutes);
+}
+
+// The place a position is now said to be, in the search field, and its events in the memo.
+void TForm2::name_place(std::optional<PlaceChoice> place) {
+    chosen = std::move(place);
+    PlaceSearch.setText(chosen ? qs(chosen->name) : QString());
+    if (memo_of) Memo1.setPlainText(memo_of(edited(), chosen).join(QLatin1Char('\n')));
+}
+
+void TForm2::use_location(double latitude, double longitude) {
+    const std::optional<places::Place> near = places::nearest_place(latitude, longitude);
+    const std::string zone = computer_zone_name();
+    const std::optional<ZoneRules> rules = load_zone_rules(zone);
+    filling = true;
+    fill_position(latitude, longitude);
     set_zone_text(rules ? standard_offset_hours(*rules, now) : computer_offset_seconds(now) / 3600.0);
     filling = false;
-    chosen.reset();
-    PlaceSearch.clear();
-    if (near && rules) {
-        chosen = PlaceChoice{std::string(near->name) + ", " + std::string(near->country), zone};
-        PlaceSearch.setText(qs(chosen->name));
-    }
     LocateNote.clear();
     LocateNote.hide();
-    if (memo_of) Memo1.setPlainText(memo_of(edited(), chosen).join(QLatin1Char('\n')));
+    name_place(near && rules ? std::optional<PlaceChoice>(PlaceChoice{places::place_name(*near), zone}) : std::nullopt);
 }
 
 void TForm2::choose_place(const places::Place& p) {
     const double standard = standard_offset_of(p);
     filling = true;
-    (p.latitude < 0 ? South : North).setChecked(true);
-    (p.longitude < 0 ? West : East).setChecked(true);
-    const places::DegreesMinutes lat = places::to_degrees_minutes(p.latitude);
-    const places::DegreesMinutes lon = places::to_degrees_minutes(p.longitude);
-    UpDown1.setValue(lat.degrees);
-    UpDown2.setValue(lat.degrees >= kMaxLatDeg ? 0 : lat.minutes);
-    UpDown3.setValue(lon.degrees);
-    UpDown4.setValue(lon.degrees >= kMaxLonDeg ? 0 : lon.minutes);
+    fill_position(p.latitude, p.longitude);
     if (p.height_m) PS_Height.setText(qs(shortest_decimal(*p.height_m)));
     set_zone_text(standard);
     filling = false;
-    chosen = PlaceChoice{std::string(p.name) + ", " + std::string(p.country), std::string(p.zone)};
-    PlaceSearch.setText(qs(chosen->name));
-    if (memo_of) Memo1.setPlainText(memo_of(edited(), chosen).join(QLatin1Char('\n')));
+    name_place(PlaceChoice{places::place_name(p), std::string(p.zone)});
 }
 
 // A coordinate or the zone changed by hand is no longer the chosen place's.

@@ -75,6 +75,12 @@ public:
     // The position the location service gave (rounded to the minute), the computer's zone,
     // and the nearest place of the list as its name.
     void use_location(double latitude, double longitude);
+
+private:
+    void fill_position(double latitude, double longitude);
+    void name_place(std::optional<PlaceChoice> place);
+
+public:
     // The places the search lists for the text in the Place field, best first.
     const std::vector<places::Place>& listed_places() const { return listed; }
 

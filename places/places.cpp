@@ -176,12 +176,14 @@ DegreesMinutes to_degrees_minutes(double degrees) {
     return {static_cast<int>(minutes / 60), static_cast<int>(minutes % 60)};
 }
 
+std::string place_name(const Place& p) { return std::string(p.name) + ", " + std::string(p.country); }
+
 std::string place_label(const Place& p, const std::string& zone) {
     const auto angle = [](double v, const char* positive, const char* negative) {
         const DegreesMinutes dm = to_degrees_minutes(v);
         return std::to_string(dm.degrees) + "°" + std::to_string(dm.minutes) + "′ " + (v < 0 ? negative : positive);
     };
-    return std::string(p.name) + ", " + std::string(p.country) + " — " + angle(p.latitude, "N", "S") + " " +
+    return place_name(p) + " — " + angle(p.latitude, "N", "S") + " " +
            angle(p.longitude, "E", "W") + ", " + zone;
 }
 

@@ -49,6 +49,8 @@ Place place_at(std::size_t index);  // from the largest down
 
 // "Zürich, Switzerland — 47°22′ N 8°33′ E, UTC+1" for a place and the name of its zone.
 std::string place_label(const Place& p, const std::string& zone);
+// "Zürich, Switzerland": how a place is named wherever it is shown and kept.
+std::string place_name(const Place& p);
 
 // Degrees as whole degrees and minutes, rounded to the minute (47.3667 -> 47, 22).
 struct DegreesMinutes {

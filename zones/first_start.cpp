@@ -53,7 +53,7 @@ std::optional<PlaceChoice> first_start_settings(CInit& s, const std::string& zon
     if (const std::optional<places::Place> p = named_city(zone)) {
         place = ZonePlace{p->latitude, p->longitude};
         if (p->height_m) s.height = *p->height_m;
-        name = std::string(p->name) + ", " + std::string(p->country);
+        name = places::place_name(*p);
     } else {
         place = zone_place(zone, zoneinfo_dir);
     }
