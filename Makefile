@@ -7,7 +7,8 @@ RUN_PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayla
 # and what the tests, the benchmarks and the package add (make test, make bench, make package):
 TEST_PACKAGES := file dpkg-dev libgtest-dev libbenchmark-dev liberfa-dev \
 	x11-utils x11-apps wmmoonclock locales openbox xfwm4 weston xwayland wmctrl \
-	desktop-file-utils libglib2.0-bin appstream lintian dbus-daemon
+	desktop-file-utils libglib2.0-bin appstream lintian dbus-daemon \
+	sway grim libwayland-dev libwayland-bin
 PACKAGES := $(RUN_PACKAGES) $(TEST_PACKAGES)
 
 BUILD ?= build

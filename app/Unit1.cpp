@@ -432,15 +432,16 @@ void TForm1::FormDestroy() {
 
 // The window system moves the window where it can (the window manager's move on X11, the
 // compositor's on Wayland, which a client cannot do itself); only where it refuses (no
-// window manager) does the clock follow the mouse itself. The middle and right buttons keep
-// the clock's own drag, which ends on their release (a window manager's move begun with
-// the middle button may never end: openbox); the right press also opens the menu.
+// window manager) does the clock follow the mouse itself. On X11 the middle and right
+// buttons keep the clock's own drag, which ends on their release (a window manager's move
+// begun with the middle button may never end: openbox); under a compositor the middle
+// button's drag is the compositor's too. The right press also opens the menu.
 void TForm1::FormMouseDown(Qt::MouseButton button, int x, int y) {
     dragging = true;
     drag_x = x;
     drag_y = y;
-    if (button == Qt::LeftButton && windowHandle() != nullptr && windowHandle()->startSystemMove())
-        dragging = false;
+    const bool system_move = button == Qt::LeftButton || (button == Qt::MiddleButton && compositor_places);
+    if (system_move && windowHandle() != nullptr && windowHandle()->startSystemMove()) dragging = false;
 }
 
 void TForm1::FormMouseMove(int x, int y) {

@@ -173,6 +173,9 @@ private:
     // Drawn round on a transparent window: where there are no shapes (Wayland), and through
     // Xwayland, whose compositors other than mutter ignore an X window's shape.
     bool translucent = !round_by_mask || desktop::under_xwayland();
+    // A compositor (Wayland, or Xwayland's) ignores a client's own moves, or centres the
+    // window: there every button's drag is the compositor's.
+    bool compositor_places = desktop::on_wayland() || desktop::under_xwayland();
     bool watching_screen = false;
     std::time_t clock_second = -1;  // the reading the calendar fields and the zone come from
     Choices choices;

@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -1110,4 +1111,161 @@ TEST(Wayland, NativeClockKeepsThePositionAndIsRound) {
         for (int ch = 0; ch < 3; ++ch) EXPECT_LE(after[ch], before[ch] + 8) << "a corner is painted over";
     EXPECT_EQ(through_xwayland.saved, through_xwayland.seen);
     if (!HasFailure()) fs::remove_all(dir);
+}
+
+namespace {
+
+// sway's headless compositor with its Xwayland, run as an unprivileged user when the tests
+// run as root (sway refuses root), with a pointer of the compositor's own: xdotool's events
+// reach only Xwayland, never the compositor, which alone moves windows there.
+class UnderSway : public testing::Test {
+protected:
+    static constexpr uid_t kUnprivileged = 65534;  // nobody
+    static constexpr int kWidth = 800, kHeight = 600;
+
+    void SetUp() override {
+        if (run("command -v sway && command -v grim && echo both").find("both") == std::string::npos || !fs::exists(VPOINTER_BINARY))
+            GTEST_SKIP() << "sway, grim or the test pointer is missing";
+        dir = fs::temp_directory_path() /
+              ("orbalis_sway_" + std::to_string(getpid()) + "_" +
+               testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir / "runtime");
+        fs::permissions(dir, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+        fs::permissions(dir / "runtime", fs::perms::owner_all);
+        std::ofstream(dir / "sway.conf") << "xwayland force\n"
+                                         << "output HEADLESS-1 resolution " << kWidth << "x" << kHeight << " position 0,0\n"
+                                         << "exec sh -c 'echo \"$DISPLAY $WAYLAND_DISPLAY $SWAYSOCK\" > " << (dir / "env").string()
+                                         << "'\n";
+        if (geteuid() == 0) {
+            ASSERT_EQ(std::system(("chown -R " + std::to_string(kUnprivileged) + " " + dir.string()).c_str()), 0);
+            as_user = {"setpriv", "--reuid=" + std::to_string(kUnprivileged), "--regid=" + std::to_string(kUnprivileged),
+                       "--clear-groups"};
+        }
+        sway = spawn(with_user({"sway", "-c", (dir / "sway.conf").string()}), dir, "", dir / "sway.log",
+                     {"WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman"});
+        for (int i = 0; i < 100 && file_text(dir / "env").empty(); ++i) std::this_thread::sleep_for(100ms);
+        std::istringstream env(file_text(dir / "env"));
+        env >> display >> wayland >> swaysock;
+        if (swaysock.empty()) GTEST_SKIP() << "sway could not start: " << file_text(dir / "sway.log");
+    }
+    void TearDown() override {
+        for (pid_t p : {clock, sway})
+            if (p > 0) {
+                kill(p, SIGTERM);
+                if (!wait_exit(p, 3000ms)) kill(p, SIGKILL), wait_exit(p, 2000ms);
+            }
+        if (!HasFailure()) fs::remove_all(dir);
+    }
+    std::vector<std::string> with_user(std::vector<std::string> args) const {
+        args.insert(args.begin(), as_user.begin(), as_user.end());
+        return args;
+    }
+    // A command of the user's session, as its own desktop would run it.
+    std::string session(const std::string& cmd) const {
+        std::string line;
+        for (const std::string& a : as_user) line += a + " ";
+        return run(line + "env XDG_RUNTIME_DIR=" + (dir / "runtime").string() + " WAYLAND_DISPLAY=" + wayland +
+                   " DISPLAY=" + display + " SWAYSOCK=" + swaysock + " " + cmd + " 2>/dev/null");
+    }
+    void start_clock(const std::vector<std::string>& env) {
+        clock = spawn(with_user({ORBALIS_BINARY}), dir, display, dir / "clock.err", env);
+        for (int i = 0; i < 100 && !where(); ++i) std::this_thread::sleep_for(100ms);
+        ASSERT_TRUE(where()) << file_text(dir / "clock.err");
+        std::this_thread::sleep_for(2500ms);  // past the clock's look at where it was placed
+    }
+    // The clock's window as sway has it: its top left and whether it came through Xwayland.
+    std::optional<std::pair<int, int>> where(const QString& title = QStringLiteral("Orbalis"), bool* xwayland = nullptr) {
+        const QJsonDocument tree = QJsonDocument::fromJson(QByteArray::fromStdString(session("swaymsg -r -t get_tree")));
+        std::vector<QJsonObject> todo = {tree.object()};
+        while (!todo.empty()) {
+            const QJsonObject node = todo.back();
+            todo.pop_back();
+            if (node.value("name").toString() == title && node.contains("shell")) {
+                if (xwayland != nullptr) *xwayland = node.value("shell").toString() == "xwayland";
+                const QJsonObject r = node.value("rect").toObject();
+                return std::pair{r.value("x").toInt(), r.value("y").toInt()};
+            }
+            for (const char* kids : {"nodes", "floating_nodes"})
+                for (const QJsonValue& k : node.value(kids).toArray()) todo.push_back(k.toObject());
+        }
+        return std::nullopt;
+    }
+    void pointer(const std::string& steps) {
+        session(std::string(VPOINTER_BINARY) + " " + std::to_string(kWidth) + " " + std::to_string(kHeight) + " " + steps);
+    }
+    void drag(int button, int dx, int dy) {
+        const auto [left, top] = where().value_or(std::pair{0, 0});
+        const std::string b = std::to_string(button);
+        pointer("move " + std::to_string(left + 60) + " " + std::to_string(top + 60) + " wait 200 press " + b +
+                " wait 200 move " + std::to_string(left + 60 + dx / 2) + " " + std::to_string(top + 60 + dy / 2) +
+                " wait 200 move " + std::to_string(left + 60 + dx) + " " + std::to_string(top + 60 + dy) +
+                " wait 200 release " + b + " wait 300");
+    }
+    Picture shot() {
+        const fs::path png = dir / "shot.png";
+        fs::remove(png);
+        session("grim " + png.string());
+        return read_picture(png);
+    }
+    // Within a pixel of where it should be: the pointer's place on the layout is a fraction
+    // of its size, which sway rounds.
+    static bool near(std::optional<std::pair<int, int>> seen, std::pair<int, int> wanted) {
+        return seen && std::abs(seen->first - wanted.first) <= 1 && std::abs(seen->second - wanted.second) <= 1;
+    }
+    // Drags with the left and the middle button, again and again, each moving the clock by
+    // as much as the pointer moved and leaving it where it was let go; after them the menu
+    // opens beside the pointer, its Info item opens the dialog, which closes as the desktop
+    // closes a window, and the clock still drags.
+    void drags_menu_and_dialog() {
+        std::pair<int, int> expected = where().value();
+        for (const auto& [button, dx, dy] : {std::tuple{1, 40, 30}, {2, -20, 50}, {1, 60, -10}, {2, 30, 20}}) {
+            drag(button, dx, dy);
+            expected = {expected.first + dx, expected.second + dy};
+            EXPECT_TRUE(near(where(), expected)) << "button " << button;
+            expected = where().value_or(expected);  // the next drag goes on from where this one was let go
+        }
+        pointer("move 20 20 wait 300");
+        EXPECT_EQ(where(), expected) << "the clock still follows the pointer";
+
+        // The menu opens right of and below the pointer; its Info item is the first below
+        // a separator line.
+        const int mx = expected.first + 60, my = expected.second + 60;
+        pointer("move " + std::to_string(mx) + " " + std::to_string(my) + " wait 200 press 3 wait 50 release 3 wait 700");
+        const Picture p = shot();
+        ASSERT_GT(p.width, mx + 6) << "no screenshot";
+        const auto background = p.at(mx + 6, my + 3);
+        EXPECT_GT(background[0] + background[1] + background[2], 3 * 200) << "no menu beside the clock";
+        int line = my + 4;
+        while (line < p.height - 1 && p.at(mx + 6, line) == background) ++line;
+        pointer("move " + std::to_string(mx + 40) + " " + std::to_string(line + 12) + " wait 200 press 1 wait 50 release 1");
+        const QString title = QStringLiteral("Orbalis Options & More Infomations.");
+        for (int i = 0; i < 30 && !where(title); ++i) std::this_thread::sleep_for(100ms);
+        EXPECT_TRUE(where(title)) << "no dialog";
+        session("swaymsg '[title=\"^Orbalis Options\"]' kill");
+        for (int i = 0; i < 30 && where(title); ++i) std::this_thread::sleep_for(100ms);
+        EXPECT_FALSE(where(title)) << "the dialog did not close";
+        drag(1, -40, -40);
+        EXPECT_TRUE(near(where(), {expected.first - 40, expected.second - 40})) << "no drag after the dialog";
+    }
+
+    fs::path dir;
+    std::vector<std::string> as_user;
+    std::string display, wayland, swaysock;
+    pid_t sway = -1, clock = -1;
+};
+
+}  // namespace
+
+TEST_F(UnderSway, ThroughXwaylandEveryDragMenuAndDialog) {
+    start_clock({"WAYLAND_DISPLAY=" + wayland});  // both displays, as a sway session has them
+    bool xwayland = false;
+    where(QStringLiteral("Orbalis"), &xwayland);
+    EXPECT_TRUE(xwayland);
+    drags_menu_and_dialog();
+}
+
+TEST_F(UnderSway, NativelyEveryDragMenuAndDialog) {
+    start_clock({"WAYLAND_DISPLAY=" + wayland, "QT_QPA_PLATFORM=wayland"});
+    drags_menu_and_dialog();
 }
