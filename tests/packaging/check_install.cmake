@@ -48,6 +48,18 @@ execute_process(COMMAND file ${OUT}/unpacked/usr/bin/orbalis OUTPUT_VARIABLE kin
 if(NOT rc EQUAL 0 OR NOT kind MATCHES ", stripped")
   message(FATAL_ERROR "the packaged binary is not stripped: ${kind}")
 endif()
+# The maintainer is the builder's Debian identity or else the one who made the release
+# commit, never an invented address.
+if(DEFINED ENV{DEBEMAIL})
+  set(author "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+else()
+  execute_process(COMMAND git -C ${SOURCE} log -1 "--format=%an <%ae>" OUTPUT_VARIABLE author
+                  OUTPUT_STRIP_TRAILING_WHITESPACE)
+endif()
+string(FIND "${info}" "Maintainer: ${author}\n" at)
+if(at EQUAL -1 OR info MATCHES "[.]invalid>")
+  message(FATAL_ERROR "the maintainer is not ${author}:\n${info}")
+endif()
 if(NOT info MATCHES "Description: [^\n]+\n  +[A-Za-z]")
   message(FATAL_ERROR "the package has no extended description:\n${info}")
 endif()
