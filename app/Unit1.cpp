@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include <QPainterPath>
 #include <QRegion>
 #include <QScreen>
+#include <QTime>
 #include <QWindow>
 #include <cstdio>
 #include <ctime>
@@ -20,6 +22,17 @@
 #include "first_start.h"
 #include "moon_angles.h"
 #include "desktop.h"
+
+namespace {
+
+// The clock is read as an image whose name is the time and whose description the almanac,
+// not as a bare container. Qt's accessibility registry owns what a factory makes.
+QAccessibleInterface* clock_as_image(const QString& class_name, QObject* object) {
+    if (class_name != QLatin1String("TForm1") || object == nullptr || !object->isWidgetType()) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+}
+
+}  // namespace
 
 namespace {
 
@@ -52,6 +65,7 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
       settings_path(std::move(settings_file)),
       choices(settings_path) {
     Q_INIT_RESOURCE(icons);
+    QAccessible::installFactory(clock_as_image);
     setWindowTitle(QStringLiteral("Orbalis"));
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
@@ -69,7 +83,6 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
         setAttribute(Qt::WA_NoSystemBackground);
     }
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Orbalis"));
     // A desktop clock is rarely the active window; its tooltip shows all the same.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     build_menu();
@@ -260,8 +273,11 @@ void TForm1::show_choices() {
         RemindKind[k]->setChecked(std::find(kinds.begin(), kinds.end(), kRemindKinds[k]) != kinds.end());
     for (std::size_t k = 0; k < std::size(kRemindLeads); ++k)
         RemindLead[k]->setChecked(kRemindLeads[k] == choices.remind_before());
-    Clock12h->setChecked(!choices.twenty_four_hour());
-    Clock24h->setChecked(choices.twenty_four_hour());
+    // With no dial kept, the locale's: 24 hours where it writes times so.
+    const bool twenty_four = choices.dial_chosen() ? choices.twenty_four_hour()
+                                                   : locale_formats::prefers_24_hour(QLocale());
+    Clock12h->setChecked(!twenty_four);
+    Clock24h->setChecked(twenty_four);
 }
 
 void TForm1::choose_dial(bool twenty_four) {
@@ -645,8 +661,13 @@ void TForm1::apply_settings_to_engine() {
 void TForm1::redraw_from_results() {
     draw_face_bitmap();
     texts = almanac.display_texts();
-    setAccessibleDescription(QString::fromStdString(spoken_text(texts)));
-    setToolTip(QString::fromStdString(almanac.text(twelve_hour())));
+    const QString day_at_a_glance = QString::fromStdString(almanac.text(twelve_hour()));
+    setToolTip(day_at_a_glance);
+    // A screen reader reads what the eye reads: the time (to the minute, as the texts
+    // are renewed) and the almanac.
+    setAccessibleName(QLocale().toString(QTime(hour, minute), twelve_hour() ? QStringLiteral("h:mm ap")
+                                                                             : QStringLiteral("HH:mm")));
+    setAccessibleDescription(day_at_a_glance);
 }
 
 void TForm1::draw_face_bitmap() {
@@ -700,5 +721,6 @@ FastLayerInput TForm1::fast_layer_input() const {
     in.minute = minute;
     in.second = second;
     in.twelve_hour = twelve_hour();
+    in.date_style = date_style;
     return in;
 }

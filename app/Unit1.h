@@ -26,6 +26,7 @@
 #include "computer_zone.h"
 #include "desktop.h"
 #include "face.h"
+#include "locale_formats.h"
 #include "notifier.h"
 #include "reminders.h"
 #include "second_tick.h"
@@ -70,6 +71,7 @@ public:
     void save_before_exit();
 
     bool twelve_hour() const { return Clock12h->isChecked(); }
+    const DateStyle date_style = locale_formats::face_date_style(QLocale());  // the face's date
     SlowLayerInput slow_layer_input() const;
     double pixels_per_inch() const;
 

@@ -349,7 +349,14 @@ FastLayerTools::FastLayerTools(double pixels_per_inch)
     }
 }
 
-ClockText date_text(int year, int month, int day) { return three_fields(year, month, day, '/'); }
+ClockText date_text(int year, int month, int day, DateStyle style) {
+    switch (style.order) {
+    case DateStyle::Order::DayMonthYear: return three_fields(day, month, year, style.separator);
+    case DateStyle::Order::MonthDayYear: return three_fields(month, day, year, style.separator);
+    case DateStyle::Order::YearMonthDay: break;
+    }
+    return three_fields(year, month, day, style.separator);
+}
 ClockText time_text(int hour, int minute, int second) { return three_fields(hour, minute, second, ':'); }
 
 namespace {
@@ -492,7 +499,7 @@ QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before
     const bool seconds_only = time_before[7] != time_after[7] &&
                               std::equal(time_before.begin(), time_before.begin() + 7, time_after.begin()) &&
                               before.year == after.year && before.month == after.month && before.day == after.day &&
-                              before.twelve_hour == after.twelve_hour &&
+                              before.date_style == after.date_style && before.twelve_hour == after.twelve_hour &&
                               (before.second + 1) % FastLayerTools::kSecondPlaces == after.second;
     const auto second = [](const FastLayerInput& in) {
         return (in.second % FastLayerTools::kSecondPlaces + FastLayerTools::kSecondPlaces) % FastLayerTools::kSecondPlaces;
@@ -503,7 +510,8 @@ QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before
     QRegion r = changed_time_characters(dial, tools, time_before, time_after) + hub_box(dial) +
                 row_spans(second_hand_at(dial, second(before), ratio, tools).covered +
                           second_hand_at(dial, second(after), ratio, tools).covered);
-    if (before.year != after.year || before.month != after.month || before.day != after.day)
+    if (before.year != after.year || before.month != after.month || before.day != after.day ||
+        before.date_style != after.date_style)
         r += text_line_box(dial, tools, 0);
     if (before.hour != after.hour || before.minute != after.minute || before.twelve_hour != after.twelve_hour)
         r += hour_and_minute_hands(dial, before, tools) + hour_and_minute_hands(dial, after, tools);
@@ -540,7 +548,7 @@ void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput
 
     p.setPen(tools.text_pen);
     p.setBrush(Qt::NoBrush);
-    draw_clock_text(p, tools, tools.date_line, date_text(in.year, in.month, in.day), text_line_top(dial, tools, 0),
+    draw_clock_text(p, tools, tools.date_line, date_text(in.year, in.month, in.day, in.date_style), text_line_top(dial, tools, 0),
                     2 * cx);
     draw_clock_text(p, tools, tools.time_line, time_text(in.hour, in.minute, in.second),
                     text_line_top(dial, tools, 1), 2 * cx);

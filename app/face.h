@@ -44,9 +44,19 @@ struct SlowLayerInput {
     std::optional<double> moon_limb_from_zenith;
 };
 
+// The order of the face's date fields and what stands between them, as the user's locale
+// writes a short date; the default is the clock's own yy/mm/dd.
+struct DateStyle {
+    enum class Order { YearMonthDay, DayMonthYear, MonthDayYear };
+    Order order = Order::YearMonthDay;
+    char separator = '/';  // one of '/', '.', '-'
+    bool operator==(const DateStyle&) const = default;
+};
+
 struct FastLayerInput {
     int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
     bool twelve_hour = true;
+    DateStyle date_style;
 };
 
 namespace face {
@@ -68,7 +78,7 @@ void draw_slow_layer(QPainter& p, const DialGeometry& dial, const SlowLayerInput
 // only the characters of kClockCharacters: their glyphs and advances are looked up here,
 // so the per-second paint places glyphs without laying out text or allocating.
 struct FastLayerTools {
-    static constexpr char kClockCharacters[] = "0123456789/:";
+    static constexpr char kClockCharacters[] = "0123456789/:.-";
     static constexpr std::size_t kGlyphCount = sizeof kClockCharacters - 1;
     static constexpr std::size_t kLineLength = 8;  // "yy/mm/dd", "hh:mm:ss"
 
@@ -123,9 +133,10 @@ struct FastLayerTools {
     std::array<QRegion, kSecondPlaces> steady_change;
 };
 
-// "yy/mm/dd" and "hh:mm:ss", each field two digits.
+// "yy/mm/dd" (or the fields in the order and with the separator of `style`) and
+// "hh:mm:ss", each field two digits.
 using ClockText = std::array<char, FastLayerTools::kLineLength>;
-ClockText date_text(int year, int month, int day);
+ClockText date_text(int year, int month, int day, DateStyle style = {});
 ClockText time_text(int hour, int minute, int second);
 
 // The fast layer in the face's units: a painter scaled for a larger face (and the device's

@@ -457,16 +457,6 @@ std::vector<std::string> info_memo_lines(const DisplayTexts& t) {
             " SunRise:" + t.sunrise_text};
 }
 
-std::string spoken_text(const DisplayTexts& t) {
-    std::string out;
-    for (const std::string& line : info_memo_lines(t)) {
-        const auto first = line.find_first_not_of(' ');
-        if (first == std::string::npos) continue;
-        out += (out.empty() ? "" : "; ") + line.substr(first, line.find_last_not_of(' ') - first + 1);
-    }
-    return out;
-}
-
 std::string one_line(std::string text) {
     std::replace_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
     return text;

@@ -54,9 +54,6 @@ struct PlaceClock {
 // A text said on one line of a message, whatever it holds: control characters as '?'.
 std::string one_line(std::string text);
 
-// What a screen reader says of the clock: the memo's lines that say something, joined.
-std::string spoken_text(const DisplayTexts& t);
-
 // A local date and time to the minute.
 struct LocalTime {
     int year, month, day, hour, minute;

@@ -344,8 +344,15 @@ void TForm2::name_for_screen_readers() {
         {&UpDown4, "Longitude, minutes"},
         {&PS_Height, "Height above sea level, metres"},
         {&Memo1, "Moon and coming events"},
+        {&Image1, "Orbalis"},
     };
     for (const auto& [w, name] : names) w->setAccessibleName(QString::fromLatin1(name));
+    // The text boxes inside the zone box and the number fields are what a screen reader
+    // lands on: they carry their field's name.
+    const std::pair<QLineEdit*, QWidget*> inner[] = {
+        {ComboBox1.lineEdit(), &ComboBox1}, {Lat, &UpDown1}, {Latmin, &UpDown2}, {Lon, &UpDown3}, {Lonmin, &UpDown4}};
+    for (const auto& [edit, field] : inner)
+        if (edit != nullptr) edit->setAccessibleName(field->accessibleName());
 }
 
 QString TForm2::zone_text(double tz_hours) {

@@ -38,6 +38,11 @@ Choices::Choices(const std::string& settings_path)
 
 bool Choices::twenty_four_hour() const { return companion.get(kDial.section, kDial.name) == "24"; }
 
+bool Choices::dial_chosen() const {
+    const std::string dial = companion.get(kDial.section, kDial.name);
+    return dial == "12" || dial == "24";
+}
+
 bool Choices::moon_in_the_sky() const { return companion.get(kMoonPicture.section, kMoonPicture.name) == "sky"; }
 
 std::optional<PlaceChoice> Choices::place() const {

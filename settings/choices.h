@@ -25,6 +25,7 @@ public:
     explicit Choices(const std::string& settings_path);
 
     bool twenty_four_hour() const;
+    bool dial_chosen() const;  // whether a dial is kept at all (else the locale's is shown)
     bool moon_in_the_sky() const;
     // Nothing once the position was set by hand.
     std::optional<PlaceChoice> place() const;

@@ -2,6 +2,7 @@
 // outcome and the position kept at exit.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QApplication>
@@ -58,10 +59,15 @@ TEST(Window, ShapeMenuAndTexts) {
     EXPECT_EQ(form.texts.age_text.rfind("Age=", 0), 0u);
     EXPECT_EQ(form.texts.illum_text.rfind("k=", 0), 0u);
     EXPECT_EQ(form.settings->tz_hours, 9.0);
-    // A screen reader says what the face shows.
-    EXPECT_EQ(form.accessibleName(), "Orbalis");
-    EXPECT_TRUE(form.accessibleDescription().contains(QString::fromStdString(form.texts.age_text)));
-    EXPECT_TRUE(form.accessibleDescription().contains(QString::fromStdString("MoonRise:" + form.texts.moonrise_text)));
+    // A screen reader reads an image whose name is the time and whose description is the
+    // almanac of the tooltip.
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&form);
+    ASSERT_NE(spoken, nullptr);
+    EXPECT_EQ(spoken->role(), QAccessible::Graphic);
+    const QString am_pm = form.hour < 12 ? "am" : "pm";
+    EXPECT_EQ(spoken->text(QAccessible::Name), QString("%1:%2 %3").arg((form.hour + 11) % 12 + 1).arg(form.minute, 2, 10, QChar('0')).arg(am_pm));
+    EXPECT_EQ(spoken->text(QAccessible::Description), form.toolTip());
+    EXPECT_TRUE(form.toolTip().contains("Sunrise") || form.toolTip().contains("Sun "));
     // Ctrl+Q is Exit's own shortcut, kept out of the menu's captions.
     EXPECT_EQ(form.K1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_TRUE(form.actions().contains(form.K1));
@@ -71,6 +77,30 @@ TEST(Window, ShapeMenuAndTexts) {
     EXPECT_FALSE(form.Clock12h->isChecked());
     EXPECT_TRUE(form.Clock24h->isChecked());
     EXPECT_NE(form.face_bitmap.toImage(), before);
+    EXPECT_EQ(spoken->text(QAccessible::Name), QString("%1:%2").arg(form.hour, 2, 10, QChar('0')).arg(form.minute, 2, 10, QChar('0')));
+}
+
+// Where the user has kept no dial, the locale's: 24 hours in German, 12 in English and C; a
+// dial kept is kept whatever the locale. The face's date is in the locale's order.
+TEST(Window, UnchosenDialAndTheDateFollowTheLocale) {
+    std::filesystem::remove(kSettingsFile);
+    std::filesystem::remove(kCompanionFile);
+    for (const auto& [locale, twenty_four, date] : {std::tuple{"de_DE", true, "09.12.26"}, {"en_US", false, "12/09/26"},
+                                                    {"C", false, "26/12/09"}, {"ja_JP", true, "26/12/09"}}) {
+        QLocale::setDefault(QLocale(locale));
+        TForm1 form(kSettingsFile);
+        EXPECT_EQ(form.Clock24h->isChecked(), twenty_four) << locale;
+        EXPECT_EQ(std::string(face::date_text(2026, 12, 9, form.date_style).data(), 8), date) << locale;
+    }
+    {
+        TForm1 form(kSettingsFile);
+        form.Clock12hClick();
+    }
+    QLocale::setDefault(QLocale("de_DE"));
+    TForm1 kept(kSettingsFile);
+    EXPECT_TRUE(kept.Clock12h->isChecked());
+    QLocale::setDefault(QLocale::c());
+    std::filesystem::remove(kCompanionFile);
 }
 
 TEST(Window, DragMovesByTheMouseOffset) {
