@@ -16,8 +16,9 @@
 #include "sun_bands.h"
 #include "series.h"
 
-std::string zone_note(const PlaceZone& zone, std::time_t utc) {
-    return zone.computers(utc) ? std::string() : "Times at " + zone.name(utc);
+std::string zone_note(const PlaceZone& zone, std::time_t utc, const Wording& words) {
+    if (zone.computers(utc)) return {};
+    return fill(words.translate("Almanac", "Times at %1", "a time zone's name or offset"), {zone.name(utc)});
 }
 
 namespace {
@@ -366,9 +367,12 @@ PlaceNaming naming_of(const Choices& choices) {
 std::string Almanac::text(bool twelve_hour) const {
     const double now = astro::ut_julian_day(ctx);
     const std::string glance = glance_text(ctx, planets, clock(), phases_ahead(next, now, zone), twelve_hour,
-                                           zone_note(zone, utc), outlook);
+                                           zone_note(zone, utc, words), outlook, words);
     if (naming.by != PlaceNaming::By::kZone) return glance;
-    return naming.name + " \u2014 from your time zone; choose yours in Info\u2026\n" + glance;
+    return fill(words.translate("Almanac", "%1 \u2014 from your time zone; choose yours in Info\u2026",
+                                "a place's name; the first start's place, taken from the computer's time zone"),
+                {naming.name}) +
+           "\n" + glance;
 }
 
 std::vector<Remindable> Almanac::remindable() const {

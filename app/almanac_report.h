@@ -41,6 +41,9 @@ public:
     // The place's name and how it was chosen: a first start's place is said until the user
     // chooses one.
     void set_naming(PlaceNaming n) { naming = std::move(n); }
+    // The language and the locale's formats of text() (English and the clock's own forms
+    // until set).
+    void set_wording(Wording w) { words = std::move(w); }
     // The twilight the day's events name and the face shows; start() again to apply it.
     void set_twilight(astro::Twilight kind);
 
@@ -66,6 +69,7 @@ private:
     astro::CPlnt_Data planets;
     PlaceZone zone;
     PlaceNaming naming;
+    Wording words;
     std::time_t utc = 0;
     astro::NextPhases next{};
     astro::NextPhases around{};  // the principal phases after a week before, for the phase's name
@@ -82,7 +86,7 @@ inline astro::Place place_of(const CInit& s) { return {s.latitude, s.longitude, 
 Almanac almanac_of(const CInit& settings, const PlaceZone& zone, std::time_t utc);
 
 // "Times at America/New_York" where the place's times at `utc` are not the computer's; else empty.
-std::string zone_note(const PlaceZone& zone, std::time_t utc);
+std::string zone_note(const PlaceZone& zone, std::time_t utc, const Wording& words = {});
 
 // "YYYY-MM-DD HH:MM" on the place's clock as an instant, or the ISO 8601 forms --json
 // prints ("2027-01-15T12:00", with seconds, with "Z" or an offset: then that instant

@@ -9,6 +9,11 @@
 
 #include "series.h"
 
+// Marks a phrase for Qt's lupdate where the texts keep it in a table.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace {
 
 // Cuts toward zero as if the value carried no representation error: (1 - cos 90)*50 is
@@ -16,29 +21,6 @@ namespace {
 double cut(double v) {
     constexpr double kTolerance = 1e-9;
     return std::trunc(v + std::copysign(kTolerance, v));
-}
-
-constexpr const char* kNone = "none within 24 h";
-constexpr const char* kPhaseNames[astro::kPrincipalPhaseCount] = {"New moon", "First quarter", "Full moon",
-                                                                   "Last quarter"};
-
-std::string two_digits(int v) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d", v);
-    return buf;
-}
-
-std::string date_of(const LocalTime& t) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", t.year, t.month, t.day);
-    return buf;
-}
-
-// "07:05" on the 24-hour dial; "7:05 am", "12:30 am", "12:05 pm" on the 12-hour one.
-std::string clock_time(int hour, int minute, bool twelve_hour) {
-    if (!twelve_hour) return two_digits(hour) + ":" + two_digits(minute);
-    const int h12 = hour % 12 == 0 ? 12 : hour % 12;
-    return std::to_string(h12) + ":" + two_digits(minute) + (hour < 12 ? " am" : " pm");
 }
 
 constexpr int kNoMinute = -1;
@@ -120,108 +102,116 @@ namespace {
 // The place's local time of a UT Julian day.
 std::optional<LocalTime> place_time_of(double jd_ut, const PlaceClock& clock) { return zone_time_of(jd_ut, clock.zone); }
 
-// "15 Jan".
-std::string day_and_month(const LocalTime& t) {
-    constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return std::to_string(t.day) + " " + kMonths[(t.month - 1) % 12];
+// A date and a clock time: "2026-12-10 07:05" (or as the locale writes them).
+std::string date_and_time(const LocalTime& t, bool twelve_hour, const Wording& w) {
+    return w.date(t) + " " + w.time(t.hour, t.minute, twelve_hour);
 }
 
-// "15 Jan 11:52" (or "15 Jan 11:52 am").
-std::string day_and_time(const LocalTime& t, bool twelve_hour) {
-    return day_and_month(t) + " " + clock_time(t.hour, t.minute, twelve_hour);
-}
+constexpr int kFarthestDays = static_cast<int>(astro::kFarthestCrossingDays);
 
 // A body without a rise or a set in the coming day: one line for a day with neither ("Sun
-// down all day: rises 15 Jan 11:52"), said at the rise's place in the list, or one for the
-// event it lacks ("No moonset in the next 24 h: 10 Jan 01:12"; not "today", which may have
-// had one). Empty for the set when the rise's line says both.
+// down all day: rises 2027-01-15 11:52"), said at the rise's place in the list, or one for
+// the event it lacks ("No moonset in the next 24 h: 2027-01-10 01:12"; not "today", which
+// may have had one). Empty for the set when the rise's line says both.
 std::string absence_line(const ComingEvent& e, const astro::CalcContext& ctx, const astro::MissingEvents& next,
-                         const PlaceClock& clock, bool twelve_hour) {
+                         const PlaceClock& clock, bool twelve_hour, const Wording& w) {
     const bool sun = e.kind == EventKind::kSunrise || e.kind == EventKind::kSunset;
     const bool rise = e.kind == EventKind::kSunrise || e.kind == EventKind::kMoonrise;
     using astro::DayEvent;
     const bool no_rise = !astro::day_event(ctx, sun ? DayEvent::kSunrise : DayEvent::kMoonrise).found;
     const bool no_set = !astro::day_event(ctx, sun ? DayEvent::kSunset : DayEvent::kMoonset).found;
-    const char* body = sun ? "Sun" : "Moon";
-    const char* rise_word = sun ? "sunrise" : "moonrise";
-    const char* set_word = sun ? "sunset" : "moonset";
-    // The next one's date, or that none comes within the search.
-    const std::string within = " within " + std::to_string(static_cast<int>(astro::kFarthestCrossingDays)) + " days";
-    const auto next_one = [&](const std::string& said, const char* verb, double jd, const char* word) {
+    const auto next_one = [&](double jd, const char* when, const char* none) {
         const std::optional<LocalTime> t = place_time_of(jd, clock);
-        return t ? said + ": " + verb + day_and_time(*t, twelve_hour) : said + ", no " + word + within;
+        return t ? fill(w.translate("Almanac", when), {date_and_time(*t, twelve_hour, w)})
+                 : w.translate("Almanac", none, nullptr, kFarthestDays);
     };
     if (no_rise && no_set) {
         if (!rise) return {};
         const bool up = sun ? ctx.sun_horizon_vector[2] > astro::kSunriseSine : ctx.moon_up_flag > 0;
-        return up ? next_one(std::string(body) + " up all day", "sets ", sun ? next.sunset : next.moonset, set_word)
-                  : next_one(std::string(body) + " down all day", "rises ", sun ? next.sunrise : next.moonrise,
-                             rise_word);
+        if (sun)
+            return up ? next_one(next.sunset, "Sun up all day: sets %1", "Sun up all day, no sunset within %n day(s)")
+                      : next_one(next.sunrise, "Sun down all day: rises %1",
+                                 "Sun down all day, no sunrise within %n day(s)");
+        return up ? next_one(next.moonset, "Moon up all day: sets %1", "Moon up all day, no moonset within %n day(s)")
+                  : next_one(next.moonrise, "Moon down all day: rises %1",
+                             "Moon down all day, no moonrise within %n day(s)");
     }
-    const char* word = rise ? rise_word : set_word;
-    const double jd = sun ? (rise ? next.sunrise : next.sunset) : (rise ? next.moonrise : next.moonset);
-    const std::optional<LocalTime> t = place_time_of(jd, clock);
-    return t ? std::string("No ") + word + " in the next 24 h: " + day_and_time(*t, twelve_hour)
-             : std::string("No ") + word + within;
-}
-
-// "25 years", from the search's span.
-std::string eclipse_search_span() { return std::to_string(astro::kEclipseSearchYears) + " years"; }
-
-std::string capitalised(std::string s) {
-    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z') s[0] = static_cast<char>(s[0] - 'a' + 'A');
-    return s;
+    if (sun)
+        return rise ? next_one(next.sunrise, "No sunrise in the next 24 h: %1", "No sunrise within %n day(s)")
+                    : next_one(next.sunset, "No sunset in the next 24 h: %1", "No sunset within %n day(s)");
+    return rise ? next_one(next.moonrise, "No moonrise in the next 24 h: %1", "No moonrise within %n day(s)")
+                : next_one(next.moonset, "No moonset in the next 24 h: %1", "No moonset within %n day(s)");
 }
 
 // "Total lunar eclipse 2026-03-03 12:33, Moon up here".
-std::string lunar_line(const astro::LunarEclipse& e, const PlaceClock& clock, bool twelve_hour) {
+std::string lunar_line(const astro::LunarEclipse& e, const PlaceClock& clock, bool twelve_hour, const Wording& w) {
     const std::optional<LocalTime> t = place_time_of(e.peak, clock);
-    if (e.kind == astro::EclipseKind::kNone || !t) return "No lunar eclipse within " + eclipse_search_span();
-    return capitalised(eclipse_kind_name(e.kind)) + " lunar eclipse " + date_of(*t) + " " +
-           clock_time(t->hour, t->minute, twelve_hour) + (e.moon_up ? ", Moon up here" : ", Moon below the horizon here");
+    if (e.kind == astro::EclipseKind::kNone || !t)
+        return w.translate("Almanac", "No lunar eclipse within %n year(s)", nullptr, astro::kEclipseSearchYears);
+    const char* up[] = {"", "Penumbral lunar eclipse %1, Moon up here", "Partial lunar eclipse %1, Moon up here",
+                        "Annular lunar eclipse %1, Moon up here", "Total lunar eclipse %1, Moon up here"};
+    const char* down[] = {"", "Penumbral lunar eclipse %1, Moon below the horizon here",
+                          "Partial lunar eclipse %1, Moon below the horizon here",
+                          "Annular lunar eclipse %1, Moon below the horizon here",
+                          "Total lunar eclipse %1, Moon below the horizon here"};
+    const int kind = static_cast<int>(e.kind);
+    return fill(w.translate("Almanac", e.moon_up ? up[kind] : down[kind]), {date_and_time(*t, twelve_hour, w)});
 }
 
 // "Partial solar eclipse 2026-08-12 20:13, 91% covered, 19:17 to 21:06".
-std::string solar_line(const astro::SolarEclipse& e, const PlaceClock& clock, bool twelve_hour) {
+std::string solar_line(const astro::SolarEclipse& e, const PlaceClock& clock, bool twelve_hour, const Wording& w) {
     const std::optional<LocalTime> begin = place_time_of(e.begin, clock), peak = place_time_of(e.peak, clock),
                                    end = place_time_of(e.end, clock);
-    if (e.kind == astro::EclipseKind::kNone || !begin || !peak || !end) return "No solar eclipse seen here within " + eclipse_search_span();
+    if (e.kind == astro::EclipseKind::kNone || !begin || !peak || !end)
+        return w.translate("Almanac", "No solar eclipse seen here within %n year(s)", nullptr,
+                           astro::kEclipseSearchYears);
     // Only a total eclipse covers it all: a deep partial one is not rounded up to 100%.
     const long covered = e.kind == astro::EclipseKind::kTotal ? 100 : std::min(99L, std::lround(e.obscuration * 100));
-    const std::string share = covered < 1 ? "under 1%" : std::to_string(covered) + "%";  // a graze
-    return capitalised(eclipse_kind_name(e.kind)) + " solar eclipse " + date_of(*peak) + " " +
-           clock_time(peak->hour, peak->minute, twelve_hour) + ", " + share + " covered, " +
-           clock_time(begin->hour, begin->minute, twelve_hour) + " to " + clock_time(end->hour, end->minute, twelve_hour);
+    const std::string share = covered < 1 ? w.translate("Almanac", "under 1%", "of the Sun covered")  // a graze
+                                          : fill(w.translate("Almanac", "%1%", "a share in percent"),
+                                                 {w.number(static_cast<double>(covered), 0)});
+    const char* said[] = {"", "Penumbral solar eclipse %1, %2 covered, %3 to %4",
+                          "Partial solar eclipse %1, %2 covered, %3 to %4",
+                          "Annular solar eclipse %1, %2 covered, %3 to %4", "Total solar eclipse %1, %2 covered, %3 to %4"};
+    return fill(w.translate("Almanac", said[static_cast<int>(e.kind)]),
+                {date_and_time(*peak, twelve_hour, w), share, w.time(begin->hour, begin->minute, twelve_hour),
+                 w.time(end->hour, end->minute, twelve_hour)});
 }
 
 // The clock's instant as a UT Julian day.
 double jd_of(const PlaceClock& clock) { return astro::kUnixEpochJd + static_cast<double>(clock.utc) / astro::kSecondsPerDay; }
 
 // "7 h 42 min", "12 min 5 s", "45 s".
-std::string duration_text(double seconds) {
+std::string duration_text(double seconds, const Wording& w) {
     const long s = std::lround(std::fabs(seconds));
-    if (s >= 3600) return std::to_string(s / 3600) + " h " + std::to_string(s % 3600 / 60) + " min";
-    if (s >= 60) return std::to_string(s / 60) + " min " + std::to_string(s % 60) + " s";
-    return std::to_string(s) + " s";
+    if (s >= 3600)
+        return fill(w.translate("Almanac", "%1 h %2 min", "hours and minutes"),
+                    {std::to_string(s / 3600), std::to_string(s % 3600 / 60)});
+    if (s >= 60)
+        return fill(w.translate("Almanac", "%1 min %2 s", "minutes and seconds"),
+                    {std::to_string(s / 60), std::to_string(s % 60)});
+    return fill(w.translate("Almanac", "%1 s", "seconds"), {std::to_string(s)});
 }
 
 // "Day 7 h 42 min, 1 min 12 s shorter than yesterday"; a polar day or night said as such.
-std::string day_length_line(const DayLight& light) {
+std::string day_length_line(const DayLight& light, const Wording& w) {
     constexpr double kWholeDay = 86400, kSecond = 1;
     if (!std::isfinite(light.today_s)) return {};
-    if (light.today_s >= kWholeDay - kSecond) return "\nPolar day: the Sun does not set today";
-    if (light.today_s < kSecond) return "\nPolar night: the Sun does not rise today";
-    std::string line = "\nDay " + duration_text(light.today_s);
+    if (light.today_s >= kWholeDay - kSecond) return "\n" + w.translate("Almanac", "Polar day: the Sun does not set today");
+    if (light.today_s < kSecond) return "\n" + w.translate("Almanac", "Polar night: the Sun does not rise today");
+    const std::string today = duration_text(light.today_s, w);
     const double change = light.today_s - light.yesterday_s;
-    if (!std::isfinite(change)) return line;
-    if (std::fabs(change) < 0.5) return line + ", as long as yesterday";
-    return line + ", " + duration_text(change) + (change < 0 ? " shorter" : " longer") + " than yesterday";
+    if (!std::isfinite(change))
+        return "\n" + fill(w.translate("Almanac", "Day %1", "the length of daylight"), {today});
+    if (std::fabs(change) < 0.5) return "\n" + fill(w.translate("Almanac", "Day %1, as long as yesterday"), {today});
+    return "\n" + fill(w.translate("Almanac", change < 0 ? "Day %1, %2 shorter than yesterday"
+                                                         : "Day %1, %2 longer than yesterday"),
+                       {today, duration_text(change, w)});
 }
 
 // "Golden hour 15:02–16:10", "Blue hour 16:10–16:31", in time order; "until"/"from" where an
 // end lies beyond the search. Only those that end after now and begin within 24 hours.
-std::string light_lines(const DayLight& light, const PlaceClock& clock, bool twelve_hour) {
+std::string light_lines(const DayLight& light, const PlaceClock& clock, bool twelve_hour, const Wording& w) {
     const double now = jd_of(clock);
     struct Line {
         double at;
@@ -230,15 +220,20 @@ std::string light_lines(const DayLight& light, const PlaceClock& clock, bool twe
     std::vector<Line> lines;
     const auto time_of = [&](double jd) {
         const std::optional<LocalTime> t = place_time_of(jd, clock);
-        return t ? clock_time(t->hour, t->minute, twelve_hour) : std::string("?");
+        return t ? w.time(t->hour, t->minute, twelve_hour) : std::string("?");
     };
-    for (const auto& [spans, name] : {std::pair{&light.golden, "Golden hour"}, std::pair{&light.blue, "Blue hour"}}) {
-        for (const LightSpan& s : *spans) {
+    struct Said {
+        const std::vector<LightSpan>* spans;
+        const char *whole, *until, *from;
+    };
+    for (const Said& said : {Said{&light.golden, "Golden hour %1\u2013%2", "Golden hour until %1", "Golden hour from %1"},
+                             Said{&light.blue, "Blue hour %1\u2013%2", "Blue hour until %1", "Blue hour from %1"}}) {
+        for (const LightSpan& s : *said.spans) {
             if (s.end < now || s.begin > now + 1) continue;
-            std::string text = name;
-            if (std::isnan(s.begin)) text.append(" until ").append(time_of(s.end));
-            else if (std::isnan(s.end)) text.append(" from ").append(time_of(s.begin));
-            else text.append(" ").append(time_of(s.begin)).append("\u2013").append(time_of(s.end));
+            std::string text;
+            if (std::isnan(s.begin)) text = fill(w.translate("Almanac", said.until), {time_of(s.end)});
+            else if (std::isnan(s.end)) text = fill(w.translate("Almanac", said.from), {time_of(s.begin)});
+            else text = fill(w.translate("Almanac", said.whole), {time_of(s.begin), time_of(s.end)});
             lines.push_back({std::isnan(s.begin) ? now : s.begin, text});
         }
     }
@@ -249,71 +244,128 @@ std::string light_lines(const DayLight& light, const PlaceClock& clock, bool twe
 }
 
 // "357,100 km": to the hundred, as the distance is known.
-std::string kilometres(double km) {
-    constexpr long kRound = 100;
+std::string kilometres(double km, const Wording& w) {
+    constexpr double kRound = 100;
     constexpr double kFarthest = 1e12;  // beyond any distance told; keeps the rounding in range
-    if (!(std::fabs(km) < kFarthest)) return "? km";
-    const std::string digits = std::to_string(std::lround(km / kRound) * kRound);
-    std::string out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
-        out += digits[i];
-    }
-    return out + " km";
+    const std::string number = std::fabs(km) < kFarthest ? w.number(std::round(km / kRound) * kRound, 0) : "?";
+    return fill(w.translate("Almanac", "%1 km", "a distance"), {number});
 }
 
 // "Moon 23° up in the SE (131°), 372,400 km away"; "Moon below the horizon, …".
-std::string moon_now_line(const astro::MoonNow& m) {
+std::string moon_now_line(const astro::MoonNow& m, const Wording& w) {
     constexpr const char* kPoints[] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
                                        "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
     constexpr double kPointDeg = 360.0 / 16;
-    const std::string away = std::isfinite(m.distance_km) ? kilometres(m.distance_km) + " away" : "distance unknown";
-    if (!(m.altitude_deg >= 0)) return "Moon below the horizon, " + away;
+    const std::string away = std::isfinite(m.distance_km)
+                                 ? fill(w.translate("Almanac", "%1 away", "a distance"), {kilometres(m.distance_km, w)})
+                                 : w.translate("Almanac", "distance unknown");
+    if (!(m.altitude_deg >= 0)) return fill(w.translate("Almanac", "Moon below the horizon, %1"), {away});
     const int point = static_cast<int>(std::lround(m.azimuth_deg / kPointDeg)) % 16;
-    return "Moon " + std::to_string(std::lround(m.altitude_deg)) + "\u00b0 up in the " + kPoints[point] + " (" +
-           std::to_string(std::lround(m.azimuth_deg) % 360) + "\u00b0), " + away;
+    return fill(w.translate("Almanac", "Moon %1\u00b0 up in the %2 (%3\u00b0), %4",
+                            "altitude, compass point, azimuth, distance"),
+                {std::to_string(std::lround(m.altitude_deg)), w.translate("Compass", kPoints[point]),
+                 std::to_string(std::lround(m.azimuth_deg) % 360), away});
+}
+
+// "in 12.1 days": days to a tenth, which no plural form fits.
+std::string in_days(double days, const Wording& w) {
+    return fill(w.translate("Almanac", "in %1 days", "a number of days with one decimal"),
+                {w.number(std::clamp(days, 0.0, 999.0), 1)});
 }
 
 // "December solstice 2026-12-21 21:50, in 12.1 days", "Perigee 2026-12-12 14:20, 364,500 km".
-std::string cycle_lines(const YearAndMonth& c, const PlaceClock& clock, bool twelve_hour) {
+std::string cycle_lines(const YearAndMonth& c, const PlaceClock& clock, bool twelve_hour, const Wording& w) {
     const double now = jd_of(clock);
-    const auto dated = [&](const std::string& name, double jd) -> std::string {
-        const std::optional<LocalTime> t = place_time_of(jd, clock);
-        if (!t) return {};
-        return "\n" + name + " " + date_of(*t) + " " + clock_time(t->hour, t->minute, twelve_hour);
-    };
     std::string out;
     if (!c.seasons.empty()) {
         const astro::Season& s = c.seasons.front();
-        char days[32];
-        const auto end = std::to_chars(days, days + sizeof days, std::clamp(s.jd_ut - now, 0.0, 999.0),
-                                       std::chars_format::fixed, 1);
-        const std::string line = dated(capitalised(season_name(s.kind)), s.jd_ut);
-        if (!line.empty()) out += line + ", in " + std::string(days, end.ptr) + " days";
+        constexpr const char* kSeasons[] = {"March equinox %1, %2", "June solstice %1, %2", "September equinox %1, %2",
+                                            "December solstice %1, %2"};
+        if (const std::optional<LocalTime> t = place_time_of(s.jd_ut, clock))
+            out += "\n" + fill(w.translate("Almanac", kSeasons[static_cast<int>(s.kind)], "the date and how far away"),
+                               {date_and_time(*t, twelve_hour, w), in_days(s.jd_ut - now, w)});
     }
     if (c.apsides) {
-        for (const auto& [a, name] : {std::pair{c.apsides->perigee, "Perigee"}, std::pair{c.apsides->apogee, "Apogee"}}) {
-            const std::string line = dated(name, a.jd_ut);
-            if (!line.empty()) out += line + ", " + kilometres(a.distance_km);
-        }
+        for (const auto& [a, said] : {std::pair{c.apsides->perigee, "Perigee %1, %2"}, std::pair{c.apsides->apogee, "Apogee %1, %2"}})
+            if (const std::optional<LocalTime> t = place_time_of(a.jd_ut, clock))
+                out += "\n" + fill(w.translate("Almanac", said, "the Moon nearest or farthest: the date and the distance"),
+                                   {date_and_time(*t, twelve_hour, w), kilometres(a.distance_km, w)});
     }
     return out;
 }
 
+// The day's events by name, as the tooltip lists them.
+std::string event_name(EventKind kind, astro::Twilight twilight, const Wording& w) {
+    constexpr const char* kBegins[] = {"Civil twilight begins", "Nautical twilight begins", "Astronomical twilight begins"};
+    constexpr const char* kEnds[] = {"Civil twilight ends", "Nautical twilight ends", "Astronomical twilight ends"};
+    switch (kind) {
+    case EventKind::kSunrise: return w.translate("Almanac", "Sunrise");
+    case EventKind::kSunset: return w.translate("Almanac", "Sunset");
+    case EventKind::kTwilightBegin: return w.translate("Almanac", kBegins[static_cast<int>(twilight)]);
+    case EventKind::kTwilightEnd: return w.translate("Almanac", kEnds[static_cast<int>(twilight)]);
+    case EventKind::kMoonrise: return w.translate("Almanac", "Moonrise");
+    case EventKind::kMoonset: break;
+    }
+    return w.translate("Almanac", "Moonset");
+}
+
+// A decimal as shortest_decimal gives it ("0.5", "12.25"), with the locale's decimal sign.
+std::string decimal_said(double v, const Wording& w) {
+    const std::string plain = shortest_decimal(v);
+    const auto point = plain.find('.');
+    return point == std::string::npos ? plain : w.number(v, static_cast<int>(plain.size() - point - 1));
+}
+
+// "waxing crescent", as the tooltip says the phase after the Moon's age.
+std::string phase_said(astro::PhaseName name, const Wording& w) { return w.translate("Phase", phase_name_text(name)); }
+
+// "Moon 0.5 days old, 3% lit, waxing crescent".
+std::string moon_age_line(double age, double lit_percent, const std::optional<astro::PhaseName>& phase, const Wording& w) {
+    const std::string line =
+        fill(w.translate("Almanac", "Moon %1 days old, %2% lit", "age in days with a decimal, percent"),
+             {decimal_said(age, w), std::to_string(std::lround(std::clamp(lit_percent, 0.0, 100.0)))});
+    if (!phase) return line;
+    return fill(w.translate("Almanac", "%1, %2", "the Moon's age and lit share, its phase by name"),
+                {line, phase_said(*phase, w)});
+}
+
+// "Full moon 2026-12-24 02:28, in 14.6 days — supermoon, 357,100 km".
+std::string phase_line(int k, const PhasesAhead& phases, double supermoon_km, bool twelve_hour, const Wording& w) {
+    constexpr const char* kFound[] = {"New moon %1, %2", "First quarter %1, %2", "Full moon %1, %2", "Last quarter %1, %2"};
+    constexpr const char* kMissing[] = {"New moon not found", "First quarter not found", "Full moon not found",
+                                        "Last quarter not found"};
+    const std::optional<LocalTime>& t = phases.when[k];
+    if (!t || !std::isfinite(phases.days[k])) return w.translate("Almanac", kMissing[k]);
+    std::string line = fill(w.translate("Almanac", kFound[k], "the date and how far away"),
+                            {date_and_time(*t, twelve_hour, w), in_days(phases.days[k], w)});
+    if (std::isfinite(supermoon_km))
+        line = fill(w.translate("Almanac", "%1 \u2014 supermoon, %2", "a full or new moon, the Moon's distance then"),
+                    {line, kilometres(supermoon_km, w)});
+    return line;
+}
+
 }  // namespace
 
-std::string reminder_text(const std::string& kind, std::time_t at, const PlaceClock& clock, bool twelve_hour) {
-    constexpr std::pair<const char*, const char*> kNames[] = {
-        {"sunrise", "Sunrise"}, {"sunset", "Sunset"}, {"golden_hour", "Golden hour"},
-        {"full_moon", "Full moon"}, {"new_moon", "New moon"}, {"eclipse", "Eclipse"}};
-    std::string name = kind;
-    for (const auto& [key, said] : kNames)
-        if (kind == key) name = said;
+std::string reminder_text(const std::string& kind, std::time_t at, const PlaceClock& clock, bool twelve_hour,
+                          const Wording& w) {
+    struct Said {
+        const char *key, *name, *today, *later;
+    };
+    constexpr Said kSaid[] = {{"sunrise", "Sunrise", "Sunrise at %1", "Sunrise on %1 at %2"},
+                              {"sunset", "Sunset", "Sunset at %1", "Sunset on %1 at %2"},
+                              {"golden_hour", "Golden hour", "Golden hour at %1", "Golden hour on %1 at %2"},
+                              {"full_moon", "Full moon", "Full moon at %1", "Full moon on %1 at %2"},
+                              {"new_moon", "New moon", "New moon at %1", "New moon on %1 at %2"},
+                              {"eclipse", "Eclipse", "Eclipse at %1", "Eclipse on %1 at %2"}};
+    const auto said = std::find_if(std::begin(kSaid), std::end(kSaid), [&kind](const Said& s) { return kind == s.key; });
+    if (said == std::end(kSaid)) return kind;
     const std::optional<LocalTime> t = place_time_of(astro::kUnixEpochJd + static_cast<double>(at) / astro::kSecondsPerDay, clock);
-    if (!t) return name;
+    if (!t) return w.translate("Reminder", said->name);
     const LocalTime today = local_now(clock).t;
-    const bool same_day = t->year == today.year && t->month == today.month && t->day == today.day;
-    return name + (same_day ? "" : " on " + date_of(*t)) + " at " + clock_time(t->hour, t->minute, twelve_hour);
+    const std::string time = w.time(t->hour, t->minute, twelve_hour);
+    if (t->year == today.year && t->month == today.month && t->day == today.day)
+        return fill(w.translate("Reminder", said->today), {time});
+    return fill(w.translate("Reminder", said->later), {w.date(*t), time});
 }
 
 const char* twilight_name(astro::Twilight kind) {
@@ -321,14 +373,12 @@ const char* twilight_name(astro::Twilight kind) {
     return kNames[static_cast<int>(kind)];
 }
 
-const char* season_name(astro::SeasonStart kind) {
-    constexpr const char* kNames[] = {"March equinox", "June solstice", "September equinox", "December solstice"};
-    return kNames[static_cast<int>(kind)];
-}
-
 const char* phase_name_text(astro::PhaseName name) {
-    constexpr const char* kNames[] = {"new moon", "waxing crescent", "first quarter", "waxing gibbous",
-                                      "full moon", "waning gibbous", "last quarter", "waning crescent"};
+    constexpr const char* kNames[] = {
+        QT_TRANSLATE_NOOP("Phase", "new moon"),       QT_TRANSLATE_NOOP("Phase", "waxing crescent"),
+        QT_TRANSLATE_NOOP("Phase", "first quarter"),  QT_TRANSLATE_NOOP("Phase", "waxing gibbous"),
+        QT_TRANSLATE_NOOP("Phase", "full moon"),      QT_TRANSLATE_NOOP("Phase", "waning gibbous"),
+        QT_TRANSLATE_NOOP("Phase", "last quarter"),   QT_TRANSLATE_NOOP("Phase", "waning crescent")};
     return kNames[static_cast<int>(name)];
 }
 
@@ -339,13 +389,10 @@ const char* eclipse_kind_name(astro::EclipseKind kind) {
 
 std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const PlaceClock& clock,
                         const PhasesAhead& phases, bool twelve_hour, const std::string& zone_note,
-                        const Outlook& outlook) {
+                        const Outlook& outlook, const Wording& w) {
     const LocalNow here = local_now(clock);
     const LocalTime& now = here.t;
     const int second = here.second;
-    const std::string twilight = capitalised(twilight_name(outlook.twilight)) + " twilight";
-    const std::string kNames[astro::kDayEventCount] = {"Sunrise", "Sunset", twilight + " begins", twilight + " ends",
-                                                       "Moonrise", "Moonset"};
     // An event that comes twice in the coming day is listed twice (a sunrise today and one
     // tomorrow a little earlier), each with its date when it is not today's.
     std::vector<ComingEvent> events;
@@ -353,18 +400,19 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
         const auto kind = static_cast<astro::DayEvent>(i);
         const astro::EventTime e = astro::day_event(ctx, kind);
         const bool twice = e.found && std::isfinite(e.first_hours);
-        if (twice) events.push_back({kNames[i], e.first_hours, true, kind, true});
-        events.push_back({kNames[i], e.hours, e.found, kind, twice});
+        const std::string name = event_name(kind, outlook.twilight, w);
+        if (twice) events.push_back({name, e.first_hours, true, kind, true});
+        events.push_back({name, e.hours, e.found, kind, twice});
     }
     std::stable_sort(events.begin(), events.end(), [](const ComingEvent& a, const ComingEvent& b) {
         if (a.found != b.found) return a.found;
         return a.found && a.offset < b.offset;
     });
-    std::string out = date_of(now);
+    std::string out = w.date(now);
     for (const ComingEvent& e : events) {
         const bool twilight = e.kind == EventKind::kTwilightBegin || e.kind == EventKind::kTwilightEnd;
         if (!e.found && !twilight && outlook.missing) {
-            const std::string line = absence_line(e, ctx, *outlook.missing, clock, twelve_hour);
+            const std::string line = absence_line(e, ctx, *outlook.missing, clock, twelve_hour, w);
             if (!line.empty()) out.append("\n").append(line);
             continue;
         }
@@ -372,42 +420,24 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
         const int m = e.found ? minutes_of_day(on_clock, now.hour, now.minute, second) : kNoMinute;
         out.append("\n").append(e.name).append(" ");
         if (m == kNoMinute) {
-            out += kNone;
+            out += w.translate("Almanac", "none within 24 h", "no such event in the coming day");
             continue;
         }
         const std::optional<LocalTime> day = e.twice ? place_time_of(astro::ut_julian_day(ctx) + e.offset / 24, clock)
                                                      : std::nullopt;
         if (day && (day->year != now.year || day->month != now.month || day->day != now.day))
-            out += day_and_month(*day) + " ";
-        out += clock_time(m / 60, m % 60, twelve_hour);
+            out += w.date(*day) + " ";
+        out += w.time(m / 60, m % 60, twelve_hour);
     }
-    out += day_length_line(outlook.light);
-    out += light_lines(outlook.light, clock, twelve_hour);
-    const double lit = astro::lit_fraction(ctx.moon_phase_angle) * 100;
-    char moon[64];
-    std::snprintf(moon, sizeof moon, "\nMoon %s days old, %d%% lit", shortest_decimal(planets.moon_age).c_str(),
-                  static_cast<int>(std::lround(std::clamp(lit, 0.0, 100.0))));
-    out += moon;
-    if (outlook.cycles.phase) out.append(", ").append(phase_name_text(*outlook.cycles.phase));
-    out.append("\n").append(moon_now_line(astro::moon_now(ctx)));
-    for (int k = 0; k < astro::kPrincipalPhaseCount; ++k) {
-        out.append("\n").append(kPhaseNames[k]).append(" ");
-        const std::optional<LocalTime>& t = phases.when[k];
-        if (!t || !std::isfinite(phases.days[k])) {
-            out += "not found";
-            continue;
-        }
-        char days[32];
-        const auto end = std::to_chars(days, days + sizeof days, std::clamp(phases.days[k], 0.0, 99.0),
-                                       std::chars_format::fixed, 1);
-        out += date_of(*t) + " " + clock_time(t->hour, t->minute, twelve_hour) + ", in " +
-               std::string(days, end.ptr) + " days";
-        if (std::isfinite(outlook.cycles.supermoon_km[k]))
-            out += " \u2014 supermoon, " + kilometres(outlook.cycles.supermoon_km[k]);
-    }
-    out += cycle_lines(outlook.cycles, clock, twelve_hour);
-    if (outlook.lunar) out.append("\n").append(lunar_line(*outlook.lunar, clock, twelve_hour));
-    if (outlook.solar) out.append("\n").append(solar_line(*outlook.solar, clock, twelve_hour));
+    out += day_length_line(outlook.light, w);
+    out += light_lines(outlook.light, clock, twelve_hour, w);
+    out += "\n" + moon_age_line(planets.moon_age, astro::lit_fraction(ctx.moon_phase_angle) * 100, outlook.cycles.phase, w);
+    out += "\n" + moon_now_line(astro::moon_now(ctx), w);
+    for (int k = 0; k < astro::kPrincipalPhaseCount; ++k)
+        out += "\n" + phase_line(k, phases, outlook.cycles.supermoon_km[k], twelve_hour, w);
+    out += cycle_lines(outlook.cycles, clock, twelve_hour, w);
+    if (outlook.lunar) out += "\n" + lunar_line(*outlook.lunar, clock, twelve_hour, w);
+    if (outlook.solar) out += "\n" + solar_line(*outlook.solar, clock, twelve_hour, w);
     if (!zone_note.empty()) out += "\n" + zone_note;
     return out;
 }

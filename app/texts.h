@@ -18,6 +18,7 @@
 #include "planets.h"
 #include "seasons.h"
 #include "settings.h"
+#include "wording.h"
 
 struct DisplayTexts {
     std::string age_text;
@@ -53,11 +54,6 @@ struct PlaceClock {
 
 // A text said on one line of a message, whatever it holds: control characters as '?'.
 std::string one_line(std::string text);
-
-// A local date and time to the minute.
-struct LocalTime {
-    int year, month, day, hour, minute;
-};
 
 // The local time of a UT Julian day in a zone (hours east of Greenwich); nothing for an
 // instant that is not finite or lies outside the years 1 to 9999.
@@ -111,20 +107,19 @@ struct Outlook {
 // principal phases. Clock times follow the dial: 24-hour, or 12-hour with am and pm. Each
 // event is told at its own clock time on the place's clock. A body without a rise or a set
 // in the coming day is said in words with the date of the next one ("Sun down all day:
-// rises 15 Jan 11:52"); the next eclipses follow the phases; `zone_note` ("Times at
+// rises 2027-01-15 11:52"); the next eclipses follow the phases; `zone_note` ("Times at
 // UTC+9"), when not empty, ends the text.
 std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& planets, const PlaceClock& clock,
                         const PhasesAhead& phases, bool twelve_hour, const std::string& zone_note = {},
-                        const Outlook& outlook = {});
+                        const Outlook& outlook = {}, const Wording& words = {});
 
 // What a reminder says: "Sunset at 15:52", "Full moon on 2026-12-24 at 02:28", on the
 // place's clock and the dial's hours.
-std::string reminder_text(const std::string& kind, std::time_t at, const PlaceClock& clock, bool twelve_hour);
+std::string reminder_text(const std::string& kind, std::time_t at, const PlaceClock& clock, bool twelve_hour,
+                          const Wording& words = {});
 
 // "civil", "nautical", "astronomical".
 const char* twilight_name(astro::Twilight kind);
-// "March equinox", "June solstice", ...
-const char* season_name(astro::SeasonStart kind);
 // "new moon", "waxing crescent", ... "waning crescent".
 const char* phase_name_text(astro::PhaseName name);
 

@@ -218,17 +218,17 @@ TEST(Texts, EventsOnTheClockOfTheirOwnInstant) {
 TEST(Texts, DaysWithoutARiseOrASetAndTheNextEclipses) {
     const PlaceClock c = clock_at(2026, 12, 21, 12, 0, 1.0);
     const double now = astro::julian_day(2026, 12, 21.0) + 11.0 / 24;  // 12:00 at +1
-    const double later = now + 25 + 0.5 / 24;                           // 15 Jan 12:30 at +1
+    const double later = now + 25 + 0.5 / 24;                           // 2027-01-15 12:30 at +1
     struct Row {
         bool sunrise, sunset, moonrise, moonset, sun_up, moon_up;
         double next;
         const char* sun_line;
         const char* moon_line;
     } const rows[] = {
-        {false, false, true, true, false, true, later, "\nSun down all day: rises 15 Jan 12:30\n", nullptr},
-        {false, false, true, true, true, true, later, "\nSun up all day: sets 15 Jan 12:30 pm\n", nullptr},
-        {true, false, true, false, true, true, later, "\nNo sunset in the next 24 h: 15 Jan 12:30", "\nNo moonset in the next 24 h: 15 Jan"},
-        {true, true, false, false, true, false, later, nullptr, "\nMoon down all day: rises 15 Jan 12:30"},
+        {false, false, true, true, false, true, later, "\nSun down all day: rises 2027-01-15 12:30\n", nullptr},
+        {false, false, true, true, true, true, later, "\nSun up all day: sets 2027-01-15 12:30 pm\n", nullptr},
+        {true, false, true, false, true, true, later, "\nNo sunset in the next 24 h: 2027-01-15 12:30", "\nNo moonset in the next 24 h: 2027-01-15"},
+        {true, true, false, false, true, false, later, nullptr, "\nMoon down all day: rises 2027-01-15 12:30"},
         {true, true, false, false, true, true, NAN, nullptr, "\nMoon up all day, no moonset within 190 days"},
         {false, true, true, true, false, true, NAN, "\nNo sunrise within 190 days", nullptr},
     };
@@ -346,7 +346,7 @@ TEST(Texts, AnEventThatComesTwiceIsListedTwice) {
     ASSERT_TRUE(std::isfinite(ctx.sunrise_first)) << "the sunrise comes twice";
     const std::string text = glance_text(ctx, planets, c, PhasesAhead{}, false);
     EXPECT_EQ(text.find("\nSunrise 06:09\n"), text.find("\nSunrise")) << text;
-    EXPECT_GT(text.find("\nSunrise 21 Mar 06:07\n"), text.find("\nSunrise 06:09\n")) << text;
-    EXPECT_NE(text.find("\nSunrise 21 Mar 06:07\n"), std::string::npos) << text;
+    EXPECT_GT(text.find("\nSunrise 2027-03-21 06:07\n"), text.find("\nSunrise 06:09\n")) << text;
+    EXPECT_NE(text.find("\nSunrise 2027-03-21 06:07\n"), std::string::npos) << text;
     EXPECT_EQ(build_display_texts(ctx, planets, c).sunrise_text, "6h7m");
 }
