@@ -2,7 +2,8 @@
 # benchmarks and the packaging need is listed here and nowhere else.
 # Building and running the clock (make run; without a display it runs in a virtual X server
 # and leaves a picture of its face):
-RUN_PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libxcb1-dev \
+RUN_PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland qt6-l10n-tools \
+	qt6-translations-l10n libgl-dev libxcb1-dev \
 	fonts-liberation tzdata xvfb xauth xdotool imagemagick
 # and what the tests, the benchmarks and the package add (make test, make bench, make package):
 TEST_PACKAGES := file dpkg-dev libgtest-dev libbenchmark-dev liberfa-dev \

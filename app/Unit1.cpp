@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "Unit2.h"
+#include "translations.h"
 #include "first_start.h"
 #include "moon_angles.h"
 #include "desktop.h"
@@ -44,11 +45,11 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       PopupMenu1(this),
       DialGroup(this),
-      TwilightMenu(QStringLiteral("&Twilight")),
+      TwilightMenu(tr("&Twilight")),
       TwilightGroup(this),
-      SizeMenu(QStringLiteral("Si&ze")),
+      SizeMenu(tr("Si&ze")),
       SizeGroup(this),
-      RemindMenu(QStringLiteral("&Remind me")),
+      RemindMenu(tr("&Remind me")),
       RemindLeadGroup(this),
       clock(std::move(wall_clock)),
       tick(
@@ -66,6 +67,7 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
       choices(settings_path) {
     Q_INIT_RESOURCE(icons);
     QAccessible::installFactory(clock_as_image);
+    almanac.set_wording(Translations::wording());
     setWindowTitle(QStringLiteral("Orbalis"));
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
@@ -128,17 +130,17 @@ void TForm1::CheckMarkStyle::drawControl(ControlElement element, const QStyleOpt
 void TForm1::build_menu() {
     PopupMenu1.setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1.setStyle(&menu_style);
-    Clock12h = PopupMenu1.addAction(QStringLiteral("1&2h"));
-    Clock24h = PopupMenu1.addAction(QStringLiteral("2&4h"));
-    MoonInTheSky = PopupMenu1.addAction(QStringLiteral("Moon as in the &sky"));
+    Clock12h = PopupMenu1.addAction(tr("1&2h"));
+    Clock24h = PopupMenu1.addAction(tr("2&4h"));
+    MoonInTheSky = PopupMenu1.addAction(tr("Moon as in the &sky"));
     PopupMenu1.addMenu(&TwilightMenu);
     PopupMenu1.addMenu(&SizeMenu);
     PopupMenu1.addMenu(&RemindMenu);
     PopupMenu1.addSeparator()->setObjectName(QStringLiteral("N1"));
-    K2 = PopupMenu1.addAction(QStringLiteral("&Info..."));
-    StartAtLogin = PopupMenu1.addAction(QStringLiteral("Start at &login"));
+    K2 = PopupMenu1.addAction(tr("&Info..."));
+    StartAtLogin = PopupMenu1.addAction(tr("Start at &login"));
     PopupMenu1.addSeparator()->setObjectName(QStringLiteral("N2"));
-    K1 = PopupMenu1.addAction(QStringLiteral("E&xit"));
+    K1 = PopupMenu1.addAction(tr("E&xit"));
     // Keys of the focused clock: Ctrl+Q exits as Exit does; the menu key and Shift+F10 open
     // the menu at the clock. The menu itself shows its captions alone.
     K1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -212,14 +214,15 @@ void TForm1::watch_screens() {
 void TForm1::build_twilight_menu() {
     TwilightMenu.setObjectName(QStringLiteral("TwilightMenu"));
     TwilightMenu.setStyle(&menu_style);
-    const QString kinds[astro::kTwilightKinds] = {QStringLiteral("&Civil (Sun 6\u00b0 below)"),
-                                                  QStringLiteral("&Nautical (12\u00b0 below)"),
-                                                  QStringLiteral("&Astronomical (18\u00b0 below)")};
+    const QString kinds[astro::kTwilightKinds] = {tr("&Civil (Sun 6\u00b0 below)"),
+                                                  tr("&Nautical (12\u00b0 below)"),
+                                                  tr("&Astronomical (18\u00b0 below)")};
     for (int k = 0; k < astro::kTwilightKinds; ++k) {
         TwilightKind[k] = TwilightMenu.addAction(kinds[k]);
         TwilightKind[k]->setCheckable(true);
         TwilightGroup.addAction(TwilightKind[k]);
-        connect(TwilightKind[k], &QAction::triggered, this, [this, k] { TwilightClick(static_cast<astro::Twilight>(k)); });
+        connect(TwilightKind[k], &QAction::triggered, this,
+                [this, k] { TwilightClick(static_cast<astro::Twilight>(k)); });
     }
     TwilightGroup.setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
 }
@@ -230,7 +233,7 @@ void TForm1::build_size_menu() {
     SizeMenu.setStyle(&menu_style);
     for (std::size_t k = 0; k < std::size(kFaceSizes); ++k) {
         const int percent = kFaceSizes[k];
-        SizeChoice[k] = SizeMenu.addAction(QStringLiteral("%1 %").arg(percent));
+        SizeChoice[k] = SizeMenu.addAction(tr("%1 %", "a size in percent").arg(percent));
         SizeChoice[k]->setCheckable(true);
         SizeGroup.addAction(SizeChoice[k]);
         connect(SizeChoice[k], &QAction::triggered, this, [this, percent] { SizeClick(percent); });
@@ -243,16 +246,16 @@ void TForm1::build_remind_menu() {
     RemindMenu.setObjectName(QStringLiteral("RemindMenu"));
     RemindMenu.setStyle(&menu_style);
     const QString kinds_said[std::size(kRemindKinds)] = {
-        QStringLiteral("Sunrise"),   QStringLiteral("Sunset"),   QStringLiteral("Golden hour"),
-        QStringLiteral("Full moon"), QStringLiteral("New moon"), QStringLiteral("An eclipse seen here")};
+        tr("Sunrise"),   tr("Sunset"),   tr("Golden hour"),
+        tr("Full moon"), tr("New moon"), tr("An eclipse seen here")};
     for (std::size_t k = 0; k < std::size(kRemindKinds); ++k) {
         RemindKind[k] = RemindMenu.addAction(kinds_said[k]);
         RemindKind[k]->setCheckable(true);
         connect(RemindKind[k], &QAction::triggered, this, &TForm1::RemindClick);
     }
     RemindMenu.addSeparator();
-    const QString leads_said[std::size(kRemindLeads)] = {QStringLiteral("At the event"), QStringLiteral("15 min before"),
-                                                         QStringLiteral("1 hour before"), QStringLiteral("1 day before")};
+    const QString leads_said[std::size(kRemindLeads)] = {tr("At the event"), tr("15 min before"),
+                                                         tr("1 hour before"), tr("1 day before")};
     for (std::size_t k = 0; k < std::size(kRemindLeads); ++k) {
         RemindLead[k] = RemindMenu.addAction(leads_said[k]);
         RemindLead[k]->setCheckable(true);
@@ -389,8 +392,9 @@ void TForm1::check_reminders() {
     for (const Remindable& r : due) shown.push_back(reminder_key(r));
     say_not_kept(choices.set_reminded(join_words(keys_to_keep(shown, clock_second), ' ')));
     for (const Remindable& r : due)
-        notifier.notify(QString::fromStdString(reminder_text(r.kind, r.at, almanac.clock(), twelve_hour())),
-                        naming_of(choices).name.empty() ? QString() : QString::fromStdString(naming_of(choices).name));
+        notifier.notify(
+            QString::fromStdString(reminder_text(r.kind, r.at, almanac.clock(), twelve_hour(), almanac.wording())),
+            naming_of(choices).name.empty() ? QString() : QString::fromStdString(naming_of(choices).name));
 }
 
 void TForm1::SizeClick(int percent) {
@@ -429,7 +433,8 @@ void TForm1::repaint_second() {
         repaint();
         return;
     }
-    repaint(on_the_window(face::fast_layer_change(kDial, *fast_layer_drawn, fast_layer_input(), *fast_tools, face_ratio())));
+    repaint(on_the_window(
+        face::fast_layer_change(kDial, *fast_layer_drawn, fast_layer_input(), *fast_tools, face_ratio())));
 }
 
 void TForm1::FormDestroy() {
@@ -522,7 +527,7 @@ void TForm1::accept_settings(const CInit& edited) {
     apply_settings_to_engine();
     if (!saved)
         QMessageBox::warning(this, QStringLiteral("Orbalis"),
-                             QStringLiteral("The settings could not be saved to %1 (%2). They apply until "
+                             tr("The settings could not be saved to %1 (%2). They apply until "
                                             "the clock is closed.")
                                  .arg(QString::fromStdString(settings_path), QString::fromStdString(saved.error)));
 }
@@ -579,7 +584,7 @@ void TForm1::StartAtLoginClick() {
     StartAtLogin->setChecked(desktop::autostart_entry_exists());
     if (error)
         QMessageBox::warning(this, QStringLiteral("Orbalis"),
-                             QStringLiteral("The login start entry %1 was not changed: %2")
+                             tr("The login start entry %1 was not changed: %2")
                                  .arg(QString::fromStdString(desktop::autostart_entry_path()), *error));
 }
 
@@ -595,11 +600,11 @@ void TForm1::Timer1Timer() {
 // the position and the place are lost.
 void TForm1::warn_if_unsaveable() {
     if (const SaveOutcome can = can_save(settings_path); !can)
-        show_warning(QStringLiteral("The settings cannot be saved to %1 (%2). Changes to the place and the "
+        show_warning(tr("The settings cannot be saved to %1 (%2). Changes to the place and the "
                                     "position will be lost when the clock is closed.")
                          .arg(QString::fromStdString(one_line(settings_path)), QString::fromStdString(can.error)));
     if (!choices.note().empty())
-        show_warning(QStringLiteral("%1. The dial, the Moon's picture and the place chosen by name will not be "
+        show_warning(tr("%1. The dial, the Moon's picture and the place chosen by name will not be "
                                     "kept.").arg(QString::fromStdString(one_line(choices.note()))));
 }
 
@@ -607,7 +612,7 @@ void TForm1::warn_if_unsaveable() {
 // otherwise believe it kept.
 void TForm1::say_not_kept(const Choices::Failure& failure) {
     if (failure)
-        show_warning(QStringLiteral("The choice is not kept: %1. It applies until the clock is closed.")
+        show_warning(tr("The choice is not kept: %1. It applies until the clock is closed.")
                          .arg(QString::fromStdString(one_line(*failure))));
 }
 

@@ -121,9 +121,10 @@ std::string coming_events(const astro::CalcContext& c, astro::Twilight twilight,
         if (!e.found) continue;
         const auto kind = static_cast<astro::DayEvent>(i);
         const bool twilight_event = kind == astro::DayEvent::kTwilightBegin || kind == astro::DayEvent::kTwilightEnd;
-        const std::string more = twilight_event ? ", \"twilight\": " + quoted(twilight_name(twilight)) +
-                                                      ", \"depression_deg\": " + number(astro::twilight_depression_deg(twilight), 0)
-                                                : std::string();
+        const std::string more =
+            twilight_event ? ", \"twilight\": " + quoted(twilight_name(twilight)) +
+                                 ", \"depression_deg\": " + number(astro::twilight_depression_deg(twilight), 0)
+                           : std::string();
         found.push_back({now + e.hours / 24, kKinds[i], more});
         if (std::isfinite(e.first_hours)) found.push_back({now + e.first_hours / 24, kKinds[i], more});  // twice
     }
@@ -318,7 +319,8 @@ std::vector<LightSpan> light_spans(const astro::CalcContext& c, double low_deg, 
     std::vector<LightSpan> out;
     for (const astro::SunSpan& s : astro::sun_spans(c, low_deg, high_deg, -kLightBeforeHours, astro::kEventSteps))
         if (!s.ends || s.end_hours > 0)  // not one that has ended
-            out.push_back({s.begins ? now + s.begin_hours / 24 : NAN, s.ends ? now + s.end_hours / 24 : NAN, s.morning});
+            out.push_back(
+                {s.begins ? now + s.begin_hours / 24 : NAN, s.ends ? now + s.end_hours / 24 : NAN, s.morning});
     return out;
 }
 
@@ -329,10 +331,10 @@ std::vector<LightSpan> light_spans(const astro::CalcContext& c, double low_deg, 
 void Almanac::search_light() {
     const auto [day, since_midnight] = place_day(utc, zone);
     const double midnight = -since_midnight / 3600.0;
-    outlook.light = {light_spans(ctx, astro::kGoldenHourLowDeg, astro::geometric_altitude_deg(astro::kGoldenHourHighDeg)),
-                     light_spans(ctx, astro::kBlueHourLowDeg, astro::kGoldenHourLowDeg),
-                     astro::daylight_seconds(ctx, midnight, midnight + 24),
-                     astro::daylight_seconds(ctx, midnight - 24, midnight)};
+    outlook.light = {
+        light_spans(ctx, astro::kGoldenHourLowDeg, astro::geometric_altitude_deg(astro::kGoldenHourHighDeg)),
+        light_spans(ctx, astro::kBlueHourLowDeg, astro::kGoldenHourLowDeg),
+        astro::daylight_seconds(ctx, midnight, midnight + 24), astro::daylight_seconds(ctx, midnight - 24, midnight)};
     light_day = day;
 }
 
@@ -354,7 +356,8 @@ bool Almanac::cycles_out_of_date(double now) const {
 
 astro::Twilight twilight_of(const Choices& choices) {
     for (int k = 0; k < astro::kTwilightKinds; ++k)
-        if (choices.twilight() == twilight_name(static_cast<astro::Twilight>(k))) return static_cast<astro::Twilight>(k);
+        if (choices.twilight() == twilight_name(static_cast<astro::Twilight>(k)))
+            return static_cast<astro::Twilight>(k);
     return astro::Twilight::kAstronomical;
 }
 
@@ -381,7 +384,8 @@ std::vector<Remindable> Almanac::remindable() const {
         if (const std::optional<std::time_t> t = astro::unix_time_of(jd_ut)) out.push_back({kind, *t});
     };
     const double now = astro::ut_julian_day(ctx);
-    for (const auto& [event, kind] : {std::pair{astro::DayEvent::kSunrise, "sunrise"}, std::pair{astro::DayEvent::kSunset, "sunset"}}) {
+    for (const auto& [event, kind] :
+         {std::pair{astro::DayEvent::kSunrise, "sunrise"}, std::pair{astro::DayEvent::kSunset, "sunset"}}) {
         const astro::EventTime e = astro::day_event(ctx, event);
         if (!e.found) continue;
         add(kind, now + e.hours / 24);
@@ -461,7 +465,8 @@ std::optional<Reading> read_moment(const std::string& text) {
         return at < text.size() && std::char_traits<char>::find(any, std::strlen(any), text[at]) != nullptr;
     };
     const auto y = digits(0, 4), mo = digits(5, 2), d = digits(8, 2), h = digits(11, 2), mi = digits(14, 2);
-    if (!y || !mo || !d || !h || !mi || !is(4, "-") || !is(7, "-") || !is(10, " T") || !is(13, ":")) return std::nullopt;
+    if (!y || !mo || !d || !h || !mi || !is(4, "-") || !is(7, "-") || !is(10, " T") || !is(13, ":"))
+        return std::nullopt;
     Reading r{*y, *mo, *d, *h, *mi, 0, std::nullopt};
     std::size_t at = 16;
     if (is(at, ":")) {
@@ -507,7 +512,9 @@ std::optional<std::time_t> parse_local_moment(const std::string& text, const Pla
     t.tm_sec = r->second;
     const std::time_t as_utc = timegm(&t);
     if (r->offset_s) return as_utc - *r->offset_s;
-    const auto offset_s = [&zone](std::time_t at) { return static_cast<std::time_t>(zone_seconds(zone.offset_hours(at))); };
+    const auto offset_s = [&zone](std::time_t at) {
+        return static_cast<std::time_t>(zone_seconds(zone.offset_hours(at)));
+    };
     constexpr std::time_t kDay = 86400;
     const std::time_t before = offset_s(as_utc - kDay), after = offset_s(as_utc + kDay);
     const std::time_t on_before = as_utc - before, on_after = as_utc - after;
@@ -518,7 +525,7 @@ std::optional<std::time_t> parse_local_moment(const std::string& text, const Pla
 }
 
 int print_almanac(const std::string& settings_file, bool json, const std::optional<std::string>& at, std::FILE* out,
-                  std::FILE* err) {
+                  std::FILE* err, const Wording& words, bool locale_twelve_hour) {
     CInit settings{};
     const std::time_t now = std::time(nullptr);
     const LoadedSettings loaded = load_or_first_start(settings, settings_file, now);
@@ -532,19 +539,21 @@ int print_almanac(const std::string& settings_file, bool json, const std::option
         const std::optional<std::time_t> t = parse_local_moment(*at, zone);
         if (!t) {
             const std::string said = one_line(*at);
-            std::fprintf(err,
-                         "orbalis: --at wants a date and time as \"YYYY-MM-DD HH:MM\" on the place's clock, or in "
-                         "ISO 8601 (\"YYYY-MM-DDTHH:MM[:SS][Z|+HH:MM]\"), not \"%s\"\n",
-                         said.c_str());
+            const std::string message = words.translate(
+                "CommandLine", "orbalis: --at wants a date and time as \"YYYY-MM-DD HH:MM\" on the place's clock, or "
+                               "in ISO 8601 (\"YYYY-MM-DDTHH:MM[:SS][Z|+HH:MM]\"), not \"%1\"");
+            std::fprintf(err, "%s\n", fill(message, {said}).c_str());
             return 2;
         }
         moment = *t;
     }
     Almanac a;
+    a.set_wording(words);
     a.set_twilight(twilight_of(choices));
     a.start(place_of(settings), zone, moment);
     a.set_naming(first_place ? PlaceNaming{first_place->name, PlaceNaming::By::kZone} : naming_of(choices));
-    const std::string text = json ? a.json() : a.text(!choices.twenty_four_hour()) + "\n";
+    const bool twelve_hour = choices.dial_chosen() ? !choices.twenty_four_hour() : locale_twelve_hour;
+    const std::string text = json ? a.json() : a.text(twelve_hour) + "\n";
     std::fputs(text.c_str(), out);
     return std::fflush(out) == 0 ? 0 : 1;
 }

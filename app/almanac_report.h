@@ -44,6 +44,7 @@ public:
     // The language and the locale's formats of text() (English and the clock's own forms
     // until set).
     void set_wording(Wording w) { words = std::move(w); }
+    const Wording& wording() const { return words; }
     // The twilight the day's events name and the face shows; start() again to apply it.
     void set_twilight(astro::Twilight kind);
 
@@ -97,6 +98,7 @@ std::optional<std::time_t> parse_local_moment(const std::string& text, const Pla
 
 // The command line's almanac: `settings_file` read (a first start's settings where there is
 // none, nothing written), printed as text or JSON at `at` or now. Returns the exit status:
-// 0, or 2 with a one-line message on `err` for an `at` that is not a moment.
+// 0, or 2 with a one-line message on `err` for an `at` that is not a moment. The text is in
+// `words`, on the dial kept, else on the locale's (12-hour where `locale_twelve_hour`).
 int print_almanac(const std::string& settings_file, bool json, const std::optional<std::string>& at, std::FILE* out,
-                  std::FILE* err);
+                  std::FILE* err, const Wording& words = {}, bool locale_twelve_hour = true);

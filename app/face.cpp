@@ -502,7 +502,8 @@ QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before
                               before.date_style == after.date_style && before.twelve_hour == after.twelve_hour &&
                               (before.second + 1) % FastLayerTools::kSecondPlaces == after.second;
     const auto second = [](const FastLayerInput& in) {
-        return (in.second % FastLayerTools::kSecondPlaces + FastLayerTools::kSecondPlaces) % FastLayerTools::kSecondPlaces;
+        return (in.second % FastLayerTools::kSecondPlaces + FastLayerTools::kSecondPlaces) %
+               FastLayerTools::kSecondPlaces;
     };
     QRegion* kept = seconds_only ? &tools.steady_change[static_cast<std::size_t>(second(after))] : nullptr;
     second_hand_at(dial, second(after), ratio, tools);  // resets what was kept at a new ratio
@@ -548,8 +549,8 @@ void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput
 
     p.setPen(tools.text_pen);
     p.setBrush(Qt::NoBrush);
-    draw_clock_text(p, tools, tools.date_line, date_text(in.year, in.month, in.day, in.date_style), text_line_top(dial, tools, 0),
-                    2 * cx);
+    draw_clock_text(p, tools, tools.date_line, date_text(in.year, in.month, in.day, in.date_style),
+                    text_line_top(dial, tools, 0), 2 * cx);
     draw_clock_text(p, tools, tools.time_line, time_text(in.hour, in.minute, in.second),
                     text_line_top(dial, tools, 1), 2 * cx);
 

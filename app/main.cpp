@@ -1,5 +1,6 @@
 // Program entry: the application object, the clock window and the message loop.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -17,7 +18,9 @@
 
 #include "Unit1.h"
 #include "almanac_report.h"
+#include "locale_formats.h"
 #include "single_clock.h"
+#include "translations.h"
 
 namespace {
 
@@ -90,12 +93,14 @@ void prefer_xwayland() {
 // shared-memory path, which waits on a server round trip before every paint.
 void prefer_plain_image_transfer() { setenv("QT_XCB_NO_MITSHM", "1", 0); }
 
-// What the command line asks for.
+// What the command line asks for. An error is an English template (for the translators)
+// and what it names.
 struct Options {
-    enum Action { kRun, kHelp, kVersion, kPrint, kJson, kError } action = kRun;
+    enum Action { kRun, kHelp, kVersion, kPrint, kJson, kError, kNoDisplay } action = kRun;
     std::string settings_file;  // empty: the default location
     std::optional<std::string> at;  // --at: the moment to print for, on the place's clock
-    std::string error;
+    const char* error = "";
+    std::string error_names;
 };
 
 // An option that takes a value, as "--name VALUE" or "--name=VALUE"; advances i past it.
@@ -104,6 +109,13 @@ std::optional<std::string> option_value(const std::string& name, int argc, char*
     if (arg == name && i + 1 < argc) return std::string(argv[++i]);
     if (arg.rfind(name + "=", 0) == 0) return arg.substr(name.size() + 1);
     return std::nullopt;
+}
+
+Options refused(Options o, const char* error, const std::string& names = {}) {
+    o.action = Options::kError;
+    o.error = error;
+    o.error_names = names;
+    return o;
 }
 
 Options parse_options(int argc, char* argv[]) {
@@ -121,26 +133,32 @@ Options parse_options(int argc, char* argv[]) {
             json = true;
         } else if (const auto file = option_value("--settings", argc, argv, i)) {
             o.settings_file = *file;
-            if (file->empty()) o.action = Options::kError, o.error = "--settings needs a FILE";
+            if (file->empty()) o = refused(o, QT_TRANSLATE_NOOP("CommandLine", "--settings needs a FILE"));
         } else if (const auto at = option_value("--at", argc, argv, i)) {
             o.at = *at;
+        } else if (arg == "--settings") {
+            o = refused(o, QT_TRANSLATE_NOOP("CommandLine", "--settings needs a FILE"));
+        } else if (arg == "--at") {
+            o = refused(o, QT_TRANSLATE_NOOP("CommandLine", "--at needs \"YYYY-MM-DD HH:MM\""));
         } else {
-            o.action = Options::kError;
-            o.error = arg == "--settings"  ? "--settings needs a FILE"
-                      : arg == "--at"      ? "--at needs \"YYYY-MM-DD HH:MM\""
-                                           : "unknown option " + one_line(arg);
+            o = refused(o, QT_TRANSLATE_NOOP("CommandLine", "unknown option %1"), one_line(arg));
         }
     }
     if (o.action != Options::kRun) return o;
-    if (print && json) o.action = Options::kError, o.error = "--print and --json cannot be used together";
-    else if (json) o.action = Options::kJson;
+    if (print && json)
+        return refused(o, QT_TRANSLATE_NOOP("CommandLine", "--print and --json cannot be used together"));
+    if (json) o.action = Options::kJson;
     else if (print) o.action = Options::kPrint;
-    else if (o.at) o.action = Options::kError, o.error = "--at goes with --print or --json";
+    else if (o.at) return refused(o, QT_TRANSLATE_NOOP("CommandLine", "--at goes with --print or --json"));
     return o;
 }
 
+QString said(const char* text) { return QCoreApplication::translate("CommandLine", text); }
+
+void print_line(std::FILE* to, const QString& text) { std::fprintf(to, "%s\n", text.toLocal8Bit().constData()); }
+
 void print_help(const std::string& settings_file) {
-    std::printf(
+    const QString usage = said(QT_TRANSLATE_NOOP("CommandLine", 
         "Usage: orbalis [--settings FILE]\n"
         "       orbalis --print|--json [--at \"YYYY-MM-DD HH:MM\"] [--settings FILE]\n"
         "A round desktop clock with the Moon's phase and age and the day's sunrise, sunset,\n"
@@ -156,10 +174,39 @@ void print_help(const std::string& settings_file) {
         "                   --json prints it, \"2027-01-15T12:00:00+01:00\" (\"Z\" for UTC)\n"
         "  -h, --help       show this help and exit\n"
         "  -v, --version    show the version and exit\n\n"
-        "Settings file: %s\n"
-        "(%s in the working directory when there is one, else\n"
-        "$XDG_CONFIG_HOME/%s/%s, by default %s)\n",
-        settings_file.c_str(), kSettingsFile, kSettingsFolder, kSettingsFile, usual_settings_path(nullptr, "~").c_str());
+        "Settings file: %1\n"
+        "(%2 in the working directory when there is one, else\n"
+        "$XDG_CONFIG_HOME/%3/%2, by default %4)"));
+    print_line(stdout, usage.arg(QString::fromStdString(settings_file), QString::fromLatin1(kSettingsFile),
+                                 QString::fromLatin1(kSettingsFolder),
+                                 QString::fromStdString(usual_settings_path(nullptr, "~"))));
+}
+
+// What the command line does without a window: help, the version, an error, the almanac;
+// in the user's language.
+int run_without_window(const Options& options, const std::string& settings_file, int argc, char* argv[]) {
+    QCoreApplication core(argc, argv);
+    const Translations translations;
+    switch (options.action) {
+        case Options::kHelp: print_help(settings_file); return EXIT_SUCCESS;
+        case Options::kVersion: std::printf("orbalis %s\n", ORBALIS_VERSION); return EXIT_SUCCESS;
+        case Options::kError:
+        {
+            QString what = said(options.error);
+            if (!options.error_names.empty()) what = what.arg(QString::fromStdString(options.error_names));
+            print_line(stderr, said(QT_TRANSLATE_NOOP("CommandLine", "orbalis: %1 (see orbalis --help)")).arg(what));
+            return 2;
+        }
+        case Options::kNoDisplay:
+            print_line(stderr, said(QT_TRANSLATE_NOOP("CommandLine",
+                                                      "orbalis: no display (DISPLAY or WAYLAND_DISPLAY is not set)")));
+            return EXIT_FAILURE;
+        case Options::kPrint:
+        case Options::kJson: break;
+        case Options::kRun: return EXIT_FAILURE;
+    }
+    return print_almanac(settings_file, options.action == Options::kJson, options.at, stdout, stderr,
+                         Translations::wording(), !locale_formats::prefers_24_hour(QLocale()));
 }
 
 bool have_display() {
@@ -192,20 +239,11 @@ int main(int argc, char* argv[]) {
             : default_settings_location(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), passed_over);
     if (!passed_over.empty() && options.action != Options::kError)
         std::fprintf(stderr, "orbalis: %s\n", one_line(passed_over).c_str());
-    switch (options.action) {
-        case Options::kHelp: print_help(settings_file); return EXIT_SUCCESS;
-        case Options::kVersion: std::printf("orbalis %s\n", ORBALIS_VERSION); return EXIT_SUCCESS;
-        case Options::kError:
-            std::fprintf(stderr, "orbalis: %s (see orbalis --help)\n", options.error.c_str());
-            return 2;
-        case Options::kPrint:
-        case Options::kJson:
-            return print_almanac(settings_file, options.action == Options::kJson, options.at, stdout, stderr);
-        case Options::kRun: break;
-    }
+    if (options.action != Options::kRun) return run_without_window(options, settings_file, argc, argv);
     if (!have_display()) {
-        std::fprintf(stderr, "orbalis: no display (DISPLAY or WAYLAND_DISPLAY is not set)\n");
-        return EXIT_FAILURE;
+        Options none = options;
+        none.action = Options::kNoDisplay;
+        return run_without_window(none, settings_file, argc, argv);
     }
     prefer_xwayland();
     prefer_plain_image_transfer();
@@ -214,21 +252,28 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Orbalis"));
     QApplication::setApplicationVersion(QStringLiteral(ORBALIS_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orbalis-32.png")));
+    const Translations translations;
 
     SingleClock guard(guard_folders(::getuid(), account_home(::getuid())), settings_file);
     switch (guard.role()) {
         case SingleClock::Role::kSecond:
             if (!guard.raise_running_clock()) {
-                std::fprintf(stderr, "orbalis: a clock already runs with %s but does not answer\n",
-                             one_line(settings_file).c_str());
+                print_line(stderr, said(QT_TRANSLATE_NOOP("CommandLine",
+                                                          "orbalis: a clock already runs with %1 but does not answer"))
+                                       .arg(QString::fromStdString(one_line(settings_file))));
                 return EXIT_FAILURE;
             }
-            std::fprintf(stderr, "orbalis: already running with %s; brought that clock to the front\n",
-                         one_line(settings_file).c_str());
+            print_line(stderr,
+                       said(QT_TRANSLATE_NOOP("CommandLine",
+                                              "orbalis: already running with %1; brought that clock to the front"))
+                           .arg(QString::fromStdString(one_line(settings_file))));
             return EXIT_SUCCESS;
         case SingleClock::Role::kUnguarded:
-            std::fprintf(stderr, "orbalis: no private folder for the one-clock guard (%s); a second clock "
-                                 "on this file is not stopped\n", one_line(guard.why_unguarded()).c_str());
+            print_line(stderr, said(QT_TRANSLATE_NOOP(
+                                        "CommandLine",
+                                        "orbalis: no private folder for the one-clock guard (%1); a second clock on "
+                                        "this file is not stopped"))
+                                   .arg(QString::fromStdString(one_line(guard.why_unguarded()))));
             break;
         case SingleClock::Role::kOnly: guard.serve(); break;
     }

@@ -1,6 +1,7 @@
 #include "notifier.h"
 
 #include <QDBusMessage>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QVariantMap>
 #include <cstdio>
@@ -37,6 +38,7 @@ void Notifier::refused(const QDBusError& error) { say_once(error.message()); }
 void Notifier::say_once(const QString& why) {
     if (said) return;
     said = true;
-    std::fprintf(stderr, "orbalis: reminders cannot be shown: no desktop notification service (%s)\n",
-                 why.toLocal8Bit().constData());
+    const QString said_why = QCoreApplication::translate(
+        "Reminder", "orbalis: reminders cannot be shown: no desktop notification service (%1)");
+    std::fprintf(stderr, "%s\n", said_why.arg(why).toLocal8Bit().constData());
 }

@@ -13,6 +13,9 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(context, text) text
 #endif
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(context, text) text  // a text with a count, %n
+#endif
 
 namespace {
 
@@ -100,7 +103,9 @@ std::optional<LocalTime> local_time_of(double jd_ut, double tz_hours) {
 namespace {
 
 // The place's local time of a UT Julian day.
-std::optional<LocalTime> place_time_of(double jd_ut, const PlaceClock& clock) { return zone_time_of(jd_ut, clock.zone); }
+std::optional<LocalTime> place_time_of(double jd_ut, const PlaceClock& clock) {
+    return zone_time_of(jd_ut, clock.zone);
+}
 
 // A date and a clock time: "2026-12-10 07:05" (or as the locale writes them).
 std::string date_and_time(const LocalTime& t, bool twelve_hour, const Wording& w) {
@@ -123,37 +128,46 @@ std::string absence_line(const ComingEvent& e, const astro::CalcContext& ctx, co
     const auto next_one = [&](double jd, const char* when, const char* none) {
         const std::optional<LocalTime> t = place_time_of(jd, clock);
         return t ? fill(w.translate("Almanac", when), {date_and_time(*t, twelve_hour, w)})
-                 : w.translate("Almanac", none, nullptr, kFarthestDays);
+                 : w.translate("Almanac", none, "", kFarthestDays);
     };
     if (no_rise && no_set) {
         if (!rise) return {};
         const bool up = sun ? ctx.sun_horizon_vector[2] > astro::kSunriseSine : ctx.moon_up_flag > 0;
         if (sun)
-            return up ? next_one(next.sunset, "Sun up all day: sets %1", "Sun up all day, no sunset within %n day(s)")
-                      : next_one(next.sunrise, "Sun down all day: rises %1",
-                                 "Sun down all day, no sunrise within %n day(s)");
-        return up ? next_one(next.moonset, "Moon up all day: sets %1", "Moon up all day, no moonset within %n day(s)")
-                  : next_one(next.moonrise, "Moon down all day: rises %1",
-                             "Moon down all day, no moonrise within %n day(s)");
+            return up ? next_one(next.sunset, QT_TRANSLATE_NOOP("Almanac", "Sun up all day: sets %1"),
+                                 QT_TRANSLATE_N_NOOP("Almanac", "Sun up all day, no sunset within %n day(s)"))
+                      : next_one(next.sunrise, QT_TRANSLATE_NOOP("Almanac", "Sun down all day: rises %1"),
+                                 QT_TRANSLATE_N_NOOP("Almanac", "Sun down all day, no sunrise within %n day(s)"));
+        return up ? next_one(next.moonset, QT_TRANSLATE_NOOP("Almanac", "Moon up all day: sets %1"),
+                             QT_TRANSLATE_N_NOOP("Almanac", "Moon up all day, no moonset within %n day(s)"))
+                  : next_one(next.moonrise, QT_TRANSLATE_NOOP("Almanac", "Moon down all day: rises %1"),
+                             QT_TRANSLATE_N_NOOP("Almanac", "Moon down all day, no moonrise within %n day(s)"));
     }
     if (sun)
-        return rise ? next_one(next.sunrise, "No sunrise in the next 24 h: %1", "No sunrise within %n day(s)")
-                    : next_one(next.sunset, "No sunset in the next 24 h: %1", "No sunset within %n day(s)");
-    return rise ? next_one(next.moonrise, "No moonrise in the next 24 h: %1", "No moonrise within %n day(s)")
-                : next_one(next.moonset, "No moonset in the next 24 h: %1", "No moonset within %n day(s)");
+        return rise ? next_one(next.sunrise, QT_TRANSLATE_NOOP("Almanac", "No sunrise in the next 24 h: %1"),
+                               QT_TRANSLATE_N_NOOP("Almanac", "No sunrise within %n day(s)"))
+                    : next_one(next.sunset, QT_TRANSLATE_NOOP("Almanac", "No sunset in the next 24 h: %1"),
+                               QT_TRANSLATE_N_NOOP("Almanac", "No sunset within %n day(s)"));
+    return rise ? next_one(next.moonrise, QT_TRANSLATE_NOOP("Almanac", "No moonrise in the next 24 h: %1"),
+                           QT_TRANSLATE_N_NOOP("Almanac", "No moonrise within %n day(s)"))
+                : next_one(next.moonset, QT_TRANSLATE_NOOP("Almanac", "No moonset in the next 24 h: %1"),
+                           QT_TRANSLATE_N_NOOP("Almanac", "No moonset within %n day(s)"));
 }
 
 // "Total lunar eclipse 2026-03-03 12:33, Moon up here".
 std::string lunar_line(const astro::LunarEclipse& e, const PlaceClock& clock, bool twelve_hour, const Wording& w) {
     const std::optional<LocalTime> t = place_time_of(e.peak, clock);
+    constexpr const char* kNoneFound = QT_TRANSLATE_N_NOOP("Almanac", "No lunar eclipse within %n year(s)");
     if (e.kind == astro::EclipseKind::kNone || !t)
-        return w.translate("Almanac", "No lunar eclipse within %n year(s)", nullptr, astro::kEclipseSearchYears);
-    const char* up[] = {"", "Penumbral lunar eclipse %1, Moon up here", "Partial lunar eclipse %1, Moon up here",
-                        "Annular lunar eclipse %1, Moon up here", "Total lunar eclipse %1, Moon up here"};
-    const char* down[] = {"", "Penumbral lunar eclipse %1, Moon below the horizon here",
-                          "Partial lunar eclipse %1, Moon below the horizon here",
-                          "Annular lunar eclipse %1, Moon below the horizon here",
-                          "Total lunar eclipse %1, Moon below the horizon here"};
+        return w.translate("Almanac", kNoneFound, "", astro::kEclipseSearchYears);
+    const char* up[] = {"", QT_TRANSLATE_NOOP("Almanac", "Penumbral lunar eclipse %1, Moon up here"),
+                        QT_TRANSLATE_NOOP("Almanac", "Partial lunar eclipse %1, Moon up here"),
+                        QT_TRANSLATE_NOOP("Almanac", "Annular lunar eclipse %1, Moon up here"),
+                        QT_TRANSLATE_NOOP("Almanac", "Total lunar eclipse %1, Moon up here")};
+    const char* down[] = {"", QT_TRANSLATE_NOOP("Almanac", "Penumbral lunar eclipse %1, Moon below the horizon here"),
+                          QT_TRANSLATE_NOOP("Almanac", "Partial lunar eclipse %1, Moon below the horizon here"),
+                          QT_TRANSLATE_NOOP("Almanac", "Annular lunar eclipse %1, Moon below the horizon here"),
+                          QT_TRANSLATE_NOOP("Almanac", "Total lunar eclipse %1, Moon below the horizon here")};
     const int kind = static_cast<int>(e.kind);
     return fill(w.translate("Almanac", e.moon_up ? up[kind] : down[kind]), {date_and_time(*t, twelve_hour, w)});
 }
@@ -162,24 +176,27 @@ std::string lunar_line(const astro::LunarEclipse& e, const PlaceClock& clock, bo
 std::string solar_line(const astro::SolarEclipse& e, const PlaceClock& clock, bool twelve_hour, const Wording& w) {
     const std::optional<LocalTime> begin = place_time_of(e.begin, clock), peak = place_time_of(e.peak, clock),
                                    end = place_time_of(e.end, clock);
+    constexpr const char* kNoneFound = QT_TRANSLATE_N_NOOP("Almanac", "No solar eclipse seen here within %n year(s)");
     if (e.kind == astro::EclipseKind::kNone || !begin || !peak || !end)
-        return w.translate("Almanac", "No solar eclipse seen here within %n year(s)", nullptr,
-                           astro::kEclipseSearchYears);
+        return w.translate("Almanac", kNoneFound, "", astro::kEclipseSearchYears);
     // Only a total eclipse covers it all: a deep partial one is not rounded up to 100%.
     const long covered = e.kind == astro::EclipseKind::kTotal ? 100 : std::min(99L, std::lround(e.obscuration * 100));
     const std::string share = covered < 1 ? w.translate("Almanac", "under 1%", "of the Sun covered")  // a graze
                                           : fill(w.translate("Almanac", "%1%", "a share in percent"),
                                                  {w.number(static_cast<double>(covered), 0)});
-    const char* said[] = {"", "Penumbral solar eclipse %1, %2 covered, %3 to %4",
-                          "Partial solar eclipse %1, %2 covered, %3 to %4",
-                          "Annular solar eclipse %1, %2 covered, %3 to %4", "Total solar eclipse %1, %2 covered, %3 to %4"};
+    const char* said[] = {"", QT_TRANSLATE_NOOP("Almanac", "Penumbral solar eclipse %1, %2 covered, %3 to %4"),
+                          QT_TRANSLATE_NOOP("Almanac", "Partial solar eclipse %1, %2 covered, %3 to %4"),
+                          QT_TRANSLATE_NOOP("Almanac", "Annular solar eclipse %1, %2 covered, %3 to %4"),
+                          QT_TRANSLATE_NOOP("Almanac", "Total solar eclipse %1, %2 covered, %3 to %4")};
     return fill(w.translate("Almanac", said[static_cast<int>(e.kind)]),
                 {date_and_time(*peak, twelve_hour, w), share, w.time(begin->hour, begin->minute, twelve_hour),
                  w.time(end->hour, end->minute, twelve_hour)});
 }
 
 // The clock's instant as a UT Julian day.
-double jd_of(const PlaceClock& clock) { return astro::kUnixEpochJd + static_cast<double>(clock.utc) / astro::kSecondsPerDay; }
+double jd_of(const PlaceClock& clock) {
+    return astro::kUnixEpochJd + static_cast<double>(clock.utc) / astro::kSecondsPerDay;
+}
 
 // "7 h 42 min", "12 min 5 s", "45 s".
 std::string duration_text(double seconds, const Wording& w) {
@@ -197,16 +214,18 @@ std::string duration_text(double seconds, const Wording& w) {
 std::string day_length_line(const DayLight& light, const Wording& w) {
     constexpr double kWholeDay = 86400, kSecond = 1;
     if (!std::isfinite(light.today_s)) return {};
-    if (light.today_s >= kWholeDay - kSecond) return "\n" + w.translate("Almanac", "Polar day: the Sun does not set today");
+    if (light.today_s >= kWholeDay - kSecond)
+        return "\n" + w.translate("Almanac", "Polar day: the Sun does not set today");
     if (light.today_s < kSecond) return "\n" + w.translate("Almanac", "Polar night: the Sun does not rise today");
     const std::string today = duration_text(light.today_s, w);
     const double change = light.today_s - light.yesterday_s;
     if (!std::isfinite(change))
         return "\n" + fill(w.translate("Almanac", "Day %1", "the length of daylight"), {today});
     if (std::fabs(change) < 0.5) return "\n" + fill(w.translate("Almanac", "Day %1, as long as yesterday"), {today});
-    return "\n" + fill(w.translate("Almanac", change < 0 ? "Day %1, %2 shorter than yesterday"
-                                                         : "Day %1, %2 longer than yesterday"),
-                       {today, duration_text(change, w)});
+    return "\n" +
+           fill(w.translate("Almanac", change < 0 ? QT_TRANSLATE_NOOP("Almanac", "Day %1, %2 shorter than yesterday")
+                                                  : QT_TRANSLATE_NOOP("Almanac", "Day %1, %2 longer than yesterday")),
+                {today, duration_text(change, w)});
 }
 
 // "Golden hour 15:02–16:10", "Blue hour 16:10–16:31", in time order; "until"/"from" where an
@@ -226,8 +245,12 @@ std::string light_lines(const DayLight& light, const PlaceClock& clock, bool twe
         const std::vector<LightSpan>* spans;
         const char *whole, *until, *from;
     };
-    for (const Said& said : {Said{&light.golden, "Golden hour %1\u2013%2", "Golden hour until %1", "Golden hour from %1"},
-                             Said{&light.blue, "Blue hour %1\u2013%2", "Blue hour until %1", "Blue hour from %1"}}) {
+    for (const Said& said : {Said{&light.golden, QT_TRANSLATE_NOOP("Almanac", "Golden hour %1\u2013%2"),
+                                  QT_TRANSLATE_NOOP("Almanac", "Golden hour until %1"),
+                                  QT_TRANSLATE_NOOP("Almanac", "Golden hour from %1")},
+                             Said{&light.blue, QT_TRANSLATE_NOOP("Almanac", "Blue hour %1\u2013%2"),
+                                  QT_TRANSLATE_NOOP("Almanac", "Blue hour until %1"),
+                                  QT_TRANSLATE_NOOP("Almanac", "Blue hour from %1")}}) {
         for (const LightSpan& s : *said.spans) {
             if (s.end < now || s.begin > now + 1) continue;
             std::string text;
@@ -253,8 +276,24 @@ std::string kilometres(double km, const Wording& w) {
 
 // "Moon 23° up in the SE (131°), 372,400 km away"; "Moon below the horizon, …".
 std::string moon_now_line(const astro::MoonNow& m, const Wording& w) {
-    constexpr const char* kPoints[] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
-                                       "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
+    constexpr const char* kPoints[] = {
+        QT_TRANSLATE_NOOP("Compass", "N"),
+        QT_TRANSLATE_NOOP("Compass", "NNE"),
+        QT_TRANSLATE_NOOP("Compass", "NE"),
+        QT_TRANSLATE_NOOP("Compass", "ENE"),
+        QT_TRANSLATE_NOOP("Compass", "E"),
+        QT_TRANSLATE_NOOP("Compass", "ESE"),
+        QT_TRANSLATE_NOOP("Compass", "SE"),
+        QT_TRANSLATE_NOOP("Compass", "SSE"),
+        QT_TRANSLATE_NOOP("Compass", "S"),
+        QT_TRANSLATE_NOOP("Compass", "SSW"),
+        QT_TRANSLATE_NOOP("Compass", "SW"),
+        QT_TRANSLATE_NOOP("Compass", "WSW"),
+        QT_TRANSLATE_NOOP("Compass", "W"),
+        QT_TRANSLATE_NOOP("Compass", "WNW"),
+        QT_TRANSLATE_NOOP("Compass", "NW"),
+        QT_TRANSLATE_NOOP("Compass", "NNW"),
+    };
     constexpr double kPointDeg = 360.0 / 16;
     const std::string away = std::isfinite(m.distance_km)
                                  ? fill(w.translate("Almanac", "%1 away", "a distance"), {kilometres(m.distance_km, w)})
@@ -279,16 +318,19 @@ std::string cycle_lines(const YearAndMonth& c, const PlaceClock& clock, bool twe
     std::string out;
     if (!c.seasons.empty()) {
         const astro::Season& s = c.seasons.front();
-        constexpr const char* kSeasons[] = {"March equinox %1, %2", "June solstice %1, %2", "September equinox %1, %2",
-                                            "December solstice %1, %2"};
+        constexpr const char* kSeasons[] = {QT_TRANSLATE_NOOP("Almanac", "March equinox %1, %2"),
+                                            QT_TRANSLATE_NOOP("Almanac", "June solstice %1, %2"),
+                                            QT_TRANSLATE_NOOP("Almanac", "September equinox %1, %2"),
+                                            QT_TRANSLATE_NOOP("Almanac", "December solstice %1, %2")};
         if (const std::optional<LocalTime> t = place_time_of(s.jd_ut, clock))
-            out += "\n" + fill(w.translate("Almanac", kSeasons[static_cast<int>(s.kind)], "the date and how far away"),
+            out += "\n" + fill(w.translate("Almanac", kSeasons[static_cast<int>(s.kind)]),
                                {date_and_time(*t, twelve_hour, w), in_days(s.jd_ut - now, w)});
     }
     if (c.apsides) {
-        for (const auto& [a, said] : {std::pair{c.apsides->perigee, "Perigee %1, %2"}, std::pair{c.apsides->apogee, "Apogee %1, %2"}})
+        for (const auto& [a, said] : {std::pair{c.apsides->perigee, QT_TRANSLATE_NOOP("Almanac", "Perigee %1, %2")},
+                                      std::pair{c.apsides->apogee, QT_TRANSLATE_NOOP("Almanac", "Apogee %1, %2")}})
             if (const std::optional<LocalTime> t = place_time_of(a.jd_ut, clock))
-                out += "\n" + fill(w.translate("Almanac", said, "the Moon nearest or farthest: the date and the distance"),
+                out += "\n" + fill(w.translate("Almanac", said),
                                    {date_and_time(*t, twelve_hour, w), kilometres(a.distance_km, w)});
     }
     return out;
@@ -296,8 +338,12 @@ std::string cycle_lines(const YearAndMonth& c, const PlaceClock& clock, bool twe
 
 // The day's events by name, as the tooltip lists them.
 std::string event_name(EventKind kind, astro::Twilight twilight, const Wording& w) {
-    constexpr const char* kBegins[] = {"Civil twilight begins", "Nautical twilight begins", "Astronomical twilight begins"};
-    constexpr const char* kEnds[] = {"Civil twilight ends", "Nautical twilight ends", "Astronomical twilight ends"};
+    constexpr const char* kBegins[] = {QT_TRANSLATE_NOOP("Almanac", "Civil twilight begins"),
+                                       QT_TRANSLATE_NOOP("Almanac", "Nautical twilight begins"),
+                                       QT_TRANSLATE_NOOP("Almanac", "Astronomical twilight begins")};
+    constexpr const char* kEnds[] = {QT_TRANSLATE_NOOP("Almanac", "Civil twilight ends"),
+                                     QT_TRANSLATE_NOOP("Almanac", "Nautical twilight ends"),
+                                     QT_TRANSLATE_NOOP("Almanac", "Astronomical twilight ends")};
     switch (kind) {
     case EventKind::kSunrise: return w.translate("Almanac", "Sunrise");
     case EventKind::kSunset: return w.translate("Almanac", "Sunset");
@@ -320,7 +366,8 @@ std::string decimal_said(double v, const Wording& w) {
 std::string phase_said(astro::PhaseName name, const Wording& w) { return w.translate("Phase", phase_name_text(name)); }
 
 // "Moon 0.5 days old, 3% lit, waxing crescent".
-std::string moon_age_line(double age, double lit_percent, const std::optional<astro::PhaseName>& phase, const Wording& w) {
+std::string moon_age_line(double age, double lit_percent, const std::optional<astro::PhaseName>& phase,
+                          const Wording& w) {
     const std::string line =
         fill(w.translate("Almanac", "Moon %1 days old, %2% lit", "age in days with a decimal, percent"),
              {decimal_said(age, w), std::to_string(std::lround(std::clamp(lit_percent, 0.0, 100.0)))});
@@ -331,12 +378,15 @@ std::string moon_age_line(double age, double lit_percent, const std::optional<as
 
 // "Full moon 2026-12-24 02:28, in 14.6 days — supermoon, 357,100 km".
 std::string phase_line(int k, const PhasesAhead& phases, double supermoon_km, bool twelve_hour, const Wording& w) {
-    constexpr const char* kFound[] = {"New moon %1, %2", "First quarter %1, %2", "Full moon %1, %2", "Last quarter %1, %2"};
-    constexpr const char* kMissing[] = {"New moon not found", "First quarter not found", "Full moon not found",
-                                        "Last quarter not found"};
+    constexpr const char* kFound[] = {
+        QT_TRANSLATE_NOOP("Almanac", "New moon %1, %2"), QT_TRANSLATE_NOOP("Almanac", "First quarter %1, %2"),
+        QT_TRANSLATE_NOOP("Almanac", "Full moon %1, %2"), QT_TRANSLATE_NOOP("Almanac", "Last quarter %1, %2")};
+    constexpr const char* kMissing[] = {
+        QT_TRANSLATE_NOOP("Almanac", "New moon not found"), QT_TRANSLATE_NOOP("Almanac", "First quarter not found"),
+        QT_TRANSLATE_NOOP("Almanac", "Full moon not found"), QT_TRANSLATE_NOOP("Almanac", "Last quarter not found")};
     const std::optional<LocalTime>& t = phases.when[k];
     if (!t || !std::isfinite(phases.days[k])) return w.translate("Almanac", kMissing[k]);
-    std::string line = fill(w.translate("Almanac", kFound[k], "the date and how far away"),
+    std::string line = fill(w.translate("Almanac", kFound[k]),
                             {date_and_time(*t, twelve_hour, w), in_days(phases.days[k], w)});
     if (std::isfinite(supermoon_km))
         line = fill(w.translate("Almanac", "%1 \u2014 supermoon, %2", "a full or new moon, the Moon's distance then"),
@@ -351,15 +401,24 @@ std::string reminder_text(const std::string& kind, std::time_t at, const PlaceCl
     struct Said {
         const char *key, *name, *today, *later;
     };
-    constexpr Said kSaid[] = {{"sunrise", "Sunrise", "Sunrise at %1", "Sunrise on %1 at %2"},
-                              {"sunset", "Sunset", "Sunset at %1", "Sunset on %1 at %2"},
-                              {"golden_hour", "Golden hour", "Golden hour at %1", "Golden hour on %1 at %2"},
-                              {"full_moon", "Full moon", "Full moon at %1", "Full moon on %1 at %2"},
-                              {"new_moon", "New moon", "New moon at %1", "New moon on %1 at %2"},
-                              {"eclipse", "Eclipse", "Eclipse at %1", "Eclipse on %1 at %2"}};
-    const auto said = std::find_if(std::begin(kSaid), std::end(kSaid), [&kind](const Said& s) { return kind == s.key; });
+    constexpr Said kSaid[] = {
+        {"sunrise", QT_TRANSLATE_NOOP("Reminder", "Sunrise"), QT_TRANSLATE_NOOP("Reminder", "Sunrise at %1"),
+         QT_TRANSLATE_NOOP("Reminder", "Sunrise on %1 at %2")},
+        {"sunset", QT_TRANSLATE_NOOP("Reminder", "Sunset"), QT_TRANSLATE_NOOP("Reminder", "Sunset at %1"),
+         QT_TRANSLATE_NOOP("Reminder", "Sunset on %1 at %2")},
+        {"golden_hour", QT_TRANSLATE_NOOP("Reminder", "Golden hour"),
+         QT_TRANSLATE_NOOP("Reminder", "Golden hour at %1"), QT_TRANSLATE_NOOP("Reminder", "Golden hour on %1 at %2")},
+        {"full_moon", QT_TRANSLATE_NOOP("Reminder", "Full moon"), QT_TRANSLATE_NOOP("Reminder", "Full moon at %1"),
+         QT_TRANSLATE_NOOP("Reminder", "Full moon on %1 at %2")},
+        {"new_moon", QT_TRANSLATE_NOOP("Reminder", "New moon"), QT_TRANSLATE_NOOP("Reminder", "New moon at %1"),
+         QT_TRANSLATE_NOOP("Reminder", "New moon on %1 at %2")},
+        {"eclipse", QT_TRANSLATE_NOOP("Reminder", "Eclipse"), QT_TRANSLATE_NOOP("Reminder", "Eclipse at %1"),
+         QT_TRANSLATE_NOOP("Reminder", "Eclipse on %1 at %2")}};
+    const auto said =
+        std::find_if(std::begin(kSaid), std::end(kSaid), [&kind](const Said& s) { return kind == s.key; });
     if (said == std::end(kSaid)) return kind;
-    const std::optional<LocalTime> t = place_time_of(astro::kUnixEpochJd + static_cast<double>(at) / astro::kSecondsPerDay, clock);
+    const std::optional<LocalTime> t =
+        place_time_of(astro::kUnixEpochJd + static_cast<double>(at) / astro::kSecondsPerDay, clock);
     if (!t) return w.translate("Reminder", said->name);
     const LocalTime today = local_now(clock).t;
     const std::string time = w.time(t->hour, t->minute, twelve_hour);
@@ -431,7 +490,8 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
     }
     out += day_length_line(outlook.light, w);
     out += light_lines(outlook.light, clock, twelve_hour, w);
-    out += "\n" + moon_age_line(planets.moon_age, astro::lit_fraction(ctx.moon_phase_angle) * 100, outlook.cycles.phase, w);
+    out += "\n" +
+           moon_age_line(planets.moon_age, astro::lit_fraction(ctx.moon_phase_angle) * 100, outlook.cycles.phase, w);
     out += "\n" + moon_now_line(astro::moon_now(ctx), w);
     for (int k = 0; k < astro::kPrincipalPhaseCount; ++k)
         out += "\n" + phase_line(k, phases, outlook.cycles.supermoon_km[k], twelve_hour, w);

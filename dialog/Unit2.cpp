@@ -79,11 +79,11 @@ int EditSpin::typed_value() const {
 TForm2::TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* parent,
                std::optional<PlaceChoice> place, std::time_t now)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      GroupBox9(QStringLiteral("Position")),
-      North(QStringLiteral("N")),
-      South(QStringLiteral("S")),
-      East(QStringLiteral("E")),
-      West(QStringLiteral("W")),
+      GroupBox9(tr("Position")),
+      North(tr("N", "north")),
+      South(tr("S", "south")),
+      East(tr("E", "east")),
+      West(tr("W", "west")),
       shown(settings),
       now(now),
       chosen(std::move(place)) {
@@ -95,7 +95,7 @@ TForm2::TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* pa
 
 void TForm2::build() {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Orbalis Options & More Infomations."));
+    setWindowTitle(tr("Orbalis Options & More Infomations."));
     setModal(true);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(12);
@@ -109,7 +109,7 @@ void TForm2::build() {
     Image1.setFixedSize(32, 32);
     Image1.setPixmap(QPixmap(QStringLiteral(":/orbalis-32.png")));
     Label3.setObjectName(QStringLiteral("Label3"));
-    Label3.setText(QStringLiteral("Timezone"));
+    Label3.setText(tr("Timezone"));
     build_zone_combo();
     build_place_search();
 
@@ -130,8 +130,8 @@ void TForm2::build() {
     Latmin = UpDown2.edit();
     Lon = UpDown3.edit();
     Lonmin = UpDown4.edit();
-    HeightLabel.setText(QStringLiteral("Height ="));
-    MetreLabel.setText(QStringLiteral("(m)"));
+    HeightLabel.setText(tr("Height ="));
+    MetreLabel.setText(tr("(m)"));
     PS_Height.setObjectName(QStringLiteral("PS_Height"));
     PS_Height.setValidator(new TypedLengthValidator(kHeightMaxLength, &PS_Height));
 
@@ -142,10 +142,10 @@ void TForm2::build() {
     Memo1.setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1.setMinimumWidth(160);
     BitBtn1.setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1.setText(QStringLiteral("OK"));
+    BitBtn1.setText(tr("OK"));
     BitBtn1.setDefault(true);
     BitBtn2.setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2.setText(QStringLiteral("Cancel"));
+    BitBtn2.setText(tr("Cancel"));
     connect(&BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(&BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -163,16 +163,16 @@ void TForm2::build() {
 // Typing two letters or more lists the matching places under the field.
 void TForm2::build_place_search() {
     constexpr int kListed = 12;
-    PlaceLabel.setText(QStringLiteral("Place"));
+    PlaceLabel.setText(tr("Place"));
     LocateButton.setObjectName(QStringLiteral("LocateButton"));
-    LocateButton.setText(QStringLiteral("Use my location"));
-    LocateButton.setAccessibleName(QStringLiteral("Use my location"));
+    LocateButton.setText(tr("Use my location"));
+    LocateButton.setAccessibleName(tr("Use my location"));
     LocateButton.setAutoDefault(false);  // Return stays OK
     LocateNote.setObjectName(QStringLiteral("LocateNote"));
     LocateNote.setWordWrap(true);
     LocateNote.hide();
     connect(&LocateButton, &QPushButton::clicked, this, [this] {
-        LocateNote.setText(QStringLiteral("Asking the location service\u2026"));
+        LocateNote.setText(tr("Asking the location service\u2026"));
         LocateNote.show();
         locator.ask();
     });
@@ -182,7 +182,7 @@ void TForm2::build_place_search() {
         LocateNote.show();
     });
     PlaceSearch.setObjectName(QStringLiteral("PlaceSearch"));
-    PlaceSearch.setPlaceholderText(QStringLiteral("City name"));
+    PlaceSearch.setPlaceholderText(tr("City name"));
     PlaceList.setModel(&place_labels);
     PlaceList.setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     PlaceList.setMaxVisibleItems(kListed);
@@ -361,7 +361,7 @@ QString TForm2::zone_text(double tz_hours) {
 }
 
 void TForm2::load(const QStringList& memo_lines) {
-    Label1.setText(QStringLiteral("Orbalis") + QStringLiteral("   ") + QStringLiteral("Version " ORBALIS_VERSION));
+    Label1.setText(QStringLiteral("Orbalis   ") + tr("Version %1").arg(QStringLiteral(ORBALIS_VERSION)));
     Memo1.setPlainText(memo_lines.join(QLatin1Char('\n')));
     show_zone(shown.tz_hours);
     (shown.south ? South : North).setChecked(true);

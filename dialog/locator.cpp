@@ -44,7 +44,7 @@ Locator::~Locator() { finish(); }
 void Locator::ask() {
     if (asking()) return;
     if (!bus.isConnected()) {
-        emit failed(QStringLiteral("No location service: the system bus cannot be reached."));
+        emit failed(tr("No location service: the system bus cannot be reached."));
         return;
     }
     waiting.start();
@@ -82,7 +82,7 @@ void Locator::location_read(const QDBusMessage& reply) {
     const double lat = properties.value(QStringLiteral("Latitude")).toDouble(&ok_lat);
     const double lon = properties.value(QStringLiteral("Longitude")).toDouble(&ok_lon);
     if (!ok_lat || !ok_lon || !(std::abs(lat) <= 90) || !(std::abs(lon) <= 180)) {
-        emit failed(QStringLiteral("The location service gave no usable position."));
+        emit failed(tr("The location service gave no usable position."));
         return;
     }
     emit found(lat, lon);
@@ -91,12 +91,12 @@ void Locator::location_read(const QDBusMessage& reply) {
 void Locator::refused(const QDBusError& error) {
     if (!waiting.isActive()) return;
     finish();
-    emit failed(QStringLiteral("The location service refused: %1").arg(error.message()));
+    emit failed(tr("The location service refused: %1").arg(error.message()));
 }
 
 void Locator::give_up() {
     finish();
-    emit failed(QStringLiteral("The location service did not answer within %1 s.").arg(waiting.interval() / 1000));
+    emit failed(tr("The location service did not answer within %1 s.").arg(waiting.interval() / 1000));
 }
 
 // The client is stopped (the service then stops locating) and forgotten.

@@ -13,6 +13,7 @@
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", ORBALIS_TEST_PLATFORM, 1);
+    setenv("LC_ALL", "C", 1);  // the clock's own texts and forms, whatever the machine's locale; a test sets its own
     const auto dir = std::filesystem::temp_directory_path() / ("orbalis_widgets_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::filesystem::current_path(dir);

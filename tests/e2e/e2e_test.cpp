@@ -68,6 +68,7 @@ pid_t spawn(const std::vector<std::string>& args, const fs::path& cwd, const std
         if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
         unsetenv("QT_QPA_PLATFORM");
         unsetenv("WAYLAND_DISPLAY");
+        setenv("LC_ALL", "C", 1);  // the clock's own texts, whatever the machine's locale; `env` may say another
         for (const std::string& e : env) putenv(const_cast<char*>(e.c_str()));
         std::vector<char*> argv;
         for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -123,8 +124,8 @@ protected:
         // client leaves: a clock started right after another one stopped would find none.
         int fds[2];
         ASSERT_EQ(pipe(fds), 0);
-        xvfb = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-noreset", "-screen", "0", "800x600x24", "-nolisten",
-                      "tcp"},
+        xvfb = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-noreset", "-screen", "0", "800x600x24",
+                      "-nolisten", "tcp"},
                      {}, "");
         close(fds[1]);
         char buf[16] = {};
@@ -425,7 +426,8 @@ pid_t squat(const std::pair<uid_t, gid_t>& account, const std::string& how, cons
     for (;;) {
         for (const int fd : listeners) {
             pollfd p{fd, POLLIN, 0};
-            if (::poll(&p, 1, 50) > 0 && ::accept(fd, nullptr, nullptr) >= 0) [[maybe_unused]] auto n = ::write(report, "c", 1);
+            if (::poll(&p, 1, 50) > 0 && ::accept(fd, nullptr, nullptr) >= 0) [[maybe_unused]]
+                auto n = ::write(report, "c", 1);
         }
         if (listeners.empty()) pause();
     }
@@ -445,8 +447,8 @@ TEST_F(RealWindow, AnotherAccountCannotSquatTheGuard) {
         fs::remove_all(fallback);
         int report[2];
         ASSERT_EQ(pipe2(report, O_NONBLOCK | O_CLOEXEC), 0);
-        const pid_t squatter = helper =
-            squat(*account, how, fallback, guard_name((dir / "config" / "orbalis" / kSettingsFile).string()), report[1]);
+        const pid_t squatter = helper = squat(
+            *account, how, fallback, guard_name((dir / "config" / "orbalis" / kSettingsFile).string()), report[1]);
         ::close(report[1]);
         for (int i = 0; i < 50 && !fs::exists(fallback); ++i) std::this_thread::sleep_for(20ms);
         std::this_thread::sleep_for(100ms);
@@ -538,8 +540,9 @@ std::pair<int, std::string> run_with_status(const std::string& cmd) {
 
 // Runs the binary with no display.
 std::pair<int, std::string> run_without_display(const std::string& args) {
-    return run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_CONFIG_HOME HOME=/nonexistent " +
-                           std::string(ORBALIS_BINARY) + " " + args + " 2>&1");
+    return run_with_status(
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_CONFIG_HOME LC_ALL=C HOME=/nonexistent " +
+        std::string(ORBALIS_BINARY) + " " + args + " 2>&1");
 }
 
 }  // namespace
@@ -595,9 +598,9 @@ struct Almanac {
     ~Almanac() { fs::remove_all(dir); }
 
     std::pair<int, std::string> run(const std::string& args, bool with_errors = false) const {
-        return run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY TZ=" + computer_zone + " HOME=" + dir.string() + " " +
-                               ORBALIS_BINARY + " --settings " + (dir / "orbalis.ini").string() + " " + args +
-                               (with_errors ? " 2>&1" : " 2>/dev/null"));
+        return run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C TZ=" + computer_zone +
+                               " HOME=" + dir.string() + " " + ORBALIS_BINARY + " --settings " +
+                               (dir / "orbalis.ini").string() + " " + args + (with_errors ? " 2>&1" : " 2>/dev/null"));
     }
 };
 
@@ -622,7 +625,8 @@ TEST(CommandLine, AlmanacAsTextAndJson) {
     } rows[] = {
         {69.65, 18.95, 10, "Europe/Oslo", "2026-12-21 12:00", "down_all_day", "Sun down all day: rises "},
         {69.65, 18.95, 10, "Europe/Oslo", "2027-06-21 12:00", "up_all_day", "Sun up all day: sets "},
-        {51.5074, -0.1278, 25, "Europe/London", "2027-06-10 13:00", nullptr, "No moonrise in the next 24 h: 2027-06-11 13:0"},
+        {51.5074, -0.1278, 25, "Europe/London", "2027-06-10 13:00", nullptr,
+         "No moonrise in the next 24 h: 2027-06-11 13:0"},
         {-33.87, 151.21, 20, "Australia/Sydney", "2028-07-21 20:00", nullptr, "Total solar eclipse 2028-07-22 14:0"},
         // A minute before today's sunrise: tomorrow's, a little earlier, follows with its date.
         {52.52, 13.4, 34, "Europe/Berlin", "2027-03-20 06:08", nullptr, "\nSunrise 06:09\n"},
@@ -736,9 +740,10 @@ TEST(CommandLine, AFirstStartComputesWhereItSays) {
         SCOPED_TRACE(r.computer_zone);
         const Almanac by_hand(r.lat, r.lon, r.height, "", r.computer_zone);
         const fs::path none = by_hand.dir / "first" / "orbalis.ini";
-        const auto [rc, first] = run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY TZ=" + std::string(r.computer_zone) +
-                                                 " HOME=" + by_hand.dir.string() + " " + ORBALIS_BINARY +
-                                                 " --json --at 2027-01-15T12:00Z --settings " + none.string());
+        const auto [rc, first] =
+            run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C TZ=" + std::string(r.computer_zone) +
+                            " HOME=" + by_hand.dir.string() + " " + ORBALIS_BINARY +
+                            " --json --at 2027-01-15T12:00Z --settings " + none.string());
         ASSERT_EQ(rc, 0);
         EXPECT_FALSE(fs::exists(none));  // nothing written
         const auto [place, first_events] = events(first);
@@ -748,10 +753,11 @@ TEST(CommandLine, AFirstStartComputesWhereItSays) {
         EXPECT_EQ(place["chosen"].toString().toStdString(), r.name ? "time zone" : "by hand");
         ASSERT_FALSE(first_events.empty()) << first;
         EXPECT_EQ(first_events, events(by_hand.run("--json --at 2027-01-15T12:00Z").second).second);
-        const auto [text_rc, text] = run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY TZ=" + std::string(r.computer_zone) +
-                                                     " HOME=" + by_hand.dir.string() + " " + ORBALIS_BINARY +
-                                                     " --print --settings " + none.string());
-        EXPECT_EQ(text.rfind(std::string(r.name ? r.name : "") + " \u2014 from your time zone", 0) == 0, r.name != nullptr)
+        const auto [text_rc, text] =
+            run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C TZ=" + std::string(r.computer_zone) + " HOME=" +
+                            by_hand.dir.string() + " " + ORBALIS_BINARY + " --print --settings " + none.string());
+        EXPECT_EQ(text.rfind(std::string(r.name ? r.name : "") + " \u2014 from your time zone", 0) == 0,
+                  r.name != nullptr)
             << text;
     }
     // With TZ unset the computer's own zone (/etc/localtime) is the one named.
@@ -765,8 +771,10 @@ TEST(CommandLine, AFirstStartComputesWhereItSays) {
         return name;
     }();
     const auto first_start = [&dir](const std::string& tz) {
-        return run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY " + tz + " HOME=" + dir.string() + " " + ORBALIS_BINARY +
-                               " --json --at 2027-01-15T12:00Z --settings " + (dir / "none.ini").string()).second;
+        return run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY " + tz + " LC_ALL=C HOME=" + dir.string() + " " +
+                               ORBALIS_BINARY + " --json --at 2027-01-15T12:00Z --settings " +
+                               (dir / "none.ini").string())
+            .second;
     };
     const std::string unset = first_start("-u TZ");
     EXPECT_NE(unset.find("\"events\""), std::string::npos) << unset;
@@ -784,7 +792,7 @@ TEST(CommandLine, APathThatCannotBeCheckedIsSaidNotFatal) {
     fs::create_directories(dir);
     fs::create_symlink(dir / "loop.ini", dir / "loop.ini");
     for (const std::string& path : {(dir / "loop.ini").string(), (dir / std::string(300, 'n')).string() + ".ini"}) {
-        const auto [rc, out] = run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY HOME=" + dir.string() + " " +
+        const auto [rc, out] = run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C HOME=" + dir.string() + " " +
                                                ORBALIS_BINARY + " --print --settings " + path + " 2>&1");
         EXPECT_EQ(rc, 0) << out;
         EXPECT_EQ(out.rfind("orbalis: " + path + ": ", 0), 0u) << out;
@@ -805,6 +813,40 @@ TEST(CommandLine, AMomentThatIsNotOneIsRefused) {
     // A time that a change to summer time skips, and the last day of the years told.
     for (const char* at : {"2027-03-28 02:30", "9999-12-31 23:59", "0001-01-01 00:00"})
         EXPECT_EQ(here.run(std::string("--print --at '") + at + "'").first, 0) << at;
+}
+
+// The command line in the user's language: the almanac, an error and the help in German,
+// Russian and Japanese, with the locale's times and decimal sign; --json stays as it is.
+TEST(CommandLine, InTheUsersLanguage) {
+    const fs::path dir = fs::temp_directory_path() / ("orbalis-language-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    const auto in = [&dir](const std::string& locale, const std::string& args) {
+        return run_with_status("env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=" + locale + " TZ=Europe/Berlin HOME=" +
+                               dir.string() + " " + ORBALIS_BINARY + " " + args + " 2>&1")
+            .second;
+    };
+    const std::string at = " --at '2026-12-09 08:00'";
+    const struct {
+        const char* locale;
+        const char *almanac_line, *moon_age, *help, *error;
+    } rows[] = {
+        {"de_DE.UTF-8", "\nSonnenaufgang 08:04\n", "Mond 0,2 Tage alt", "Aufruf: orbalis", "unbekannte Option --loud"},
+        {"ru_RU.UTF-8", "\nВосход солнца 08:04\n", "Луне 0,2 дня", "Использование: orbalis",
+         "неизвестный параметр --loud"},
+        {"ja_JP.UTF-8", "\n日の出 8:04\n", "月齢 0.2 日", "使い方: orbalis", "不明なオプション --loud"},
+        {"C", "\nSunrise 8:04 am\n", "Moon 0.2 days old", "Usage: orbalis", "unknown option --loud"},
+    };
+    for (const auto& r : rows) {
+        const std::string text = in(r.locale, "--print" + at);
+        EXPECT_NE(text.find(r.almanac_line), std::string::npos) << r.locale << "\n" << text;
+        EXPECT_NE(text.find(r.moon_age), std::string::npos) << r.locale << "\n" << text;
+        EXPECT_EQ(in(r.locale, "--help").rfind(r.help, 0), 0u) << r.locale;
+        EXPECT_NE(in(r.locale, "--loud").find(r.error), std::string::npos) << r.locale;
+        const std::string json = in(r.locale, "--json" + at);
+        EXPECT_NE(json.find("\"kind\": \"sunrise\", \"local\": \"2026-12-09T08:04"), std::string::npos) << json;
+        EXPECT_NE(json.find("\"lit_fraction\": 0.0"), std::string::npos) << json;
+    }
+    fs::remove_all(dir);
 }
 
 // Resting the pointer on the face shows the day at a glance in a tooltip window.
@@ -1007,7 +1049,9 @@ XwaylandResult run_through_xwayland(const fs::path& dir, const std::vector<std::
     const fs::path home = dir / "x";
     fs::create_directories(home);
     const pid_t clock = spawn({ORBALIS_BINARY}, home, display, dir / "xclock.err", env);
-    const auto x = [&display](const std::string& cmd) { return run("DISPLAY=" + display + " " + cmd + " 2>/dev/null"); };
+    const auto x = [&display](const std::string& cmd) {
+        return run("DISPLAY=" + display + " " + cmd + " 2>/dev/null");
+    };
     std::string id;
     for (int i = 0; i < 100 && id.empty(); ++i) {
         std::this_thread::sleep_for(100ms);
@@ -1121,7 +1165,8 @@ protected:
     static constexpr int kWidth = 800, kHeight = 600;
 
     void SetUp() override {
-        if (run("command -v sway && command -v grim && echo both").find("both") == std::string::npos || !fs::exists(VPOINTER_BINARY))
+        if (run("command -v sway && command -v grim && echo both").find("both") == std::string::npos ||
+            !fs::exists(VPOINTER_BINARY))
             GTEST_SKIP() << "sway, grim or the test pointer is missing";
         dir = fs::temp_directory_path() /
               ("orbalis_sway_" + std::to_string(getpid()) + "_" +
@@ -1131,13 +1176,14 @@ protected:
         fs::permissions(dir, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
         fs::permissions(dir / "runtime", fs::perms::owner_all);
         std::ofstream(dir / "sway.conf") << "xwayland force\n"
-                                         << "output HEADLESS-1 resolution " << kWidth << "x" << kHeight << " position 0,0\n"
-                                         << "exec sh -c 'echo \"$DISPLAY $WAYLAND_DISPLAY $SWAYSOCK\" > " << (dir / "env").string()
-                                         << "'\n";
+                                         << "output HEADLESS-1 resolution " << kWidth << "x" << kHeight
+                                         << " position 0,0\n"
+                                         << "exec sh -c 'echo \"$DISPLAY $WAYLAND_DISPLAY $SWAYSOCK\" > "
+                                         << (dir / "env").string() << "'\n";
         if (geteuid() == 0) {
             ASSERT_EQ(std::system(("chown -R " + std::to_string(kUnprivileged) + " " + dir.string()).c_str()), 0);
-            as_user = {"setpriv", "--reuid=" + std::to_string(kUnprivileged), "--regid=" + std::to_string(kUnprivileged),
-                       "--clear-groups"};
+            as_user = {"setpriv", "--reuid=" + std::to_string(kUnprivileged),
+                       "--regid=" + std::to_string(kUnprivileged), "--clear-groups"};
         }
         sway = spawn(with_user({"sway", "-c", (dir / "sway.conf").string()}), dir, "", dir / "sway.log",
                      {"WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman"});
@@ -1172,8 +1218,10 @@ protected:
         std::this_thread::sleep_for(2500ms);  // past the clock's look at where it was placed
     }
     // The clock's window as sway has it: its top left and whether it came through Xwayland.
-    std::optional<std::pair<int, int>> where(const QString& title = QStringLiteral("Orbalis"), bool* xwayland = nullptr) {
-        const QJsonDocument tree = QJsonDocument::fromJson(QByteArray::fromStdString(session("swaymsg -r -t get_tree")));
+    std::optional<std::pair<int, int>> where(const QString& title = QStringLiteral("Orbalis"),
+                                             bool* xwayland = nullptr) {
+        const QJsonDocument tree =
+            QJsonDocument::fromJson(QByteArray::fromStdString(session("swaymsg -r -t get_tree")));
         std::vector<QJsonObject> todo = {tree.object()};
         while (!todo.empty()) {
             const QJsonObject node = todo.back();
@@ -1189,7 +1237,8 @@ protected:
         return std::nullopt;
     }
     void pointer(const std::string& steps) {
-        session(std::string(VPOINTER_BINARY) + " " + std::to_string(kWidth) + " " + std::to_string(kHeight) + " " + steps);
+        session(std::string(VPOINTER_BINARY) + " " + std::to_string(kWidth) + " " + std::to_string(kHeight) + " " +
+                steps);
     }
     void drag(int button, int dx, int dy) {
         const auto [left, top] = where().value_or(std::pair{0, 0});
@@ -1228,14 +1277,16 @@ protected:
         // The menu opens right of and below the pointer; its Info item is the first below
         // a separator line.
         const int mx = expected.first + 60, my = expected.second + 60;
-        pointer("move " + std::to_string(mx) + " " + std::to_string(my) + " wait 200 press 3 wait 50 release 3 wait 700");
+        pointer("move " + std::to_string(mx) + " " + std::to_string(my) +
+                " wait 200 press 3 wait 50 release 3 wait 700");
         const Picture p = shot();
         ASSERT_GT(p.width, mx + 6) << "no screenshot";
         const auto background = p.at(mx + 6, my + 3);
         EXPECT_GT(background[0] + background[1] + background[2], 3 * 200) << "no menu beside the clock";
         int line = my + 4;
         while (line < p.height - 1 && p.at(mx + 6, line) == background) ++line;
-        pointer("move " + std::to_string(mx + 40) + " " + std::to_string(line + 12) + " wait 200 press 1 wait 50 release 1");
+        pointer("move " + std::to_string(mx + 40) + " " + std::to_string(line + 12) +
+                " wait 200 press 1 wait 50 release 1");
         const QString title = QStringLiteral("Orbalis Options & More Infomations.");
         for (int i = 0; i < 30 && !where(title); ++i) std::this_thread::sleep_for(100ms);
         EXPECT_TRUE(where(title)) << "no dialog";
