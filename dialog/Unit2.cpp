@@ -20,6 +20,7 @@ const char* const kZones[] = {"+14", "+13", "+12", "+11", "+10", "+9.5", "+09", 
                               "+4.5", "+04", "+3.5", "+03", "+02", "+01", " 00", "-01", "-02", "-03",
                               "-3.5", "-04", "-05", "-06", "-07", "-08", "-09", "-10", "-11", "-12"};
 constexpr int kHeightMaxLength = 6;
+constexpr int kPlaceFieldWidth = 150;  // px: a city and its country, beside a longer button in some languages
 
 // Limits what the user types to a number of characters; unlike a maximum length it
 // leaves a longer stored text as it is shown.
@@ -183,6 +184,7 @@ void TForm2::build_place_search() {
     });
     PlaceSearch.setObjectName(QStringLiteral("PlaceSearch"));
     PlaceSearch.setPlaceholderText(tr("City name"));
+    PlaceSearch.setMinimumWidth(kPlaceFieldWidth);
     PlaceList.setModel(&place_labels);
     PlaceList.setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     PlaceList.setMaxVisibleItems(kListed);
@@ -332,21 +334,21 @@ void TForm2::set_keyboard_order() {
 // What a screen reader says for each control; the labels beside them are not tied to them.
 void TForm2::name_for_screen_readers() {
     const std::pair<QWidget*, const char*> names[] = {
-        {&ComboBox1, "Time zone, hours east of Greenwich"},
-        {&PlaceSearch, "Place"},
-        {&North, "North"},
-        {&South, "South"},
-        {&East, "East"},
-        {&West, "West"},
-        {&UpDown1, "Latitude, degrees"},
-        {&UpDown2, "Latitude, minutes"},
-        {&UpDown3, "Longitude, degrees"},
-        {&UpDown4, "Longitude, minutes"},
-        {&PS_Height, "Height above sea level, metres"},
-        {&Memo1, "Moon and coming events"},
+        {&ComboBox1, QT_TR_NOOP("Time zone, hours east of Greenwich")},
+        {&PlaceSearch, QT_TR_NOOP("Place")},
+        {&North, QT_TR_NOOP("North")},
+        {&South, QT_TR_NOOP("South")},
+        {&East, QT_TR_NOOP("East")},
+        {&West, QT_TR_NOOP("West")},
+        {&UpDown1, QT_TR_NOOP("Latitude, degrees")},
+        {&UpDown2, QT_TR_NOOP("Latitude, minutes")},
+        {&UpDown3, QT_TR_NOOP("Longitude, degrees")},
+        {&UpDown4, QT_TR_NOOP("Longitude, minutes")},
+        {&PS_Height, QT_TR_NOOP("Height above sea level, metres")},
+        {&Memo1, QT_TR_NOOP("Moon and coming events")},
         {&Image1, "Orbalis"},
     };
-    for (const auto& [w, name] : names) w->setAccessibleName(QString::fromLatin1(name));
+    for (const auto& [w, name] : names) w->setAccessibleName(tr(name));
     // The text boxes inside the zone box and the number fields are what a screen reader
     // lands on: they carry their field's name.
     const std::pair<QLineEdit*, QWidget*> inner[] = {

@@ -858,5 +858,49 @@ $XDG_CONFIG_HOME/%3/%2, standardmäßig %4)</translation>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message>
+        <source>Time zone, hours east of Greenwich</source>
+        <translation>Zeitzone, Stunden östlich von Greenwich</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Latitude, degrees</source>
+        <translation>Breite, Grad</translation>
+    </message>
+    <message>
+        <source>Latitude, minutes</source>
+        <translation>Breite, Minuten</translation>
+    </message>
+    <message>
+        <source>Longitude, degrees</source>
+        <translation>Länge, Grad</translation>
+    </message>
+    <message>
+        <source>Longitude, minutes</source>
+        <translation>Länge, Minuten</translation>
+    </message>
+    <message>
+        <source>Height above sea level, metres</source>
+        <translation>Höhe über dem Meeresspiegel, Meter</translation>
+    </message>
+    <message>
+        <source>Moon and coming events</source>
+        <translation>Mond und kommende Ereignisse</translation>
+    </message>
 </context>
 </TS>

@@ -857,5 +857,49 @@ $XDG_CONFIG_HOME/%3/%2, por omisión %4)</translation>
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
+    <message>
+        <source>Time zone, hours east of Greenwich</source>
+        <translation>Zona horaria, horas al este de Greenwich</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sur</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Latitude, degrees</source>
+        <translation>Latitud, grados</translation>
+    </message>
+    <message>
+        <source>Latitude, minutes</source>
+        <translation>Latitud, minutos</translation>
+    </message>
+    <message>
+        <source>Longitude, degrees</source>
+        <translation>Longitud, grados</translation>
+    </message>
+    <message>
+        <source>Longitude, minutes</source>
+        <translation>Longitud, minutos</translation>
+    </message>
+    <message>
+        <source>Height above sea level, metres</source>
+        <translation>Altitud sobre el nivel del mar, metros</translation>
+    </message>
+    <message>
+        <source>Moon and coming events</source>
+        <translation>Luna y próximos eventos</translation>
+    </message>
 </context>
 </TS>

@@ -858,5 +858,49 @@ $XDG_CONFIG_HOME/%3/%2, par défaut %4)</translation>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message>
+        <source>Time zone, hours east of Greenwich</source>
+        <translation>Fuseau horaire, heures à l’est de Greenwich</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>Latitude, degrees</source>
+        <translation>Latitude, degrés</translation>
+    </message>
+    <message>
+        <source>Latitude, minutes</source>
+        <translation>Latitude, minutes</translation>
+    </message>
+    <message>
+        <source>Longitude, degrees</source>
+        <translation>Longitude, degrés</translation>
+    </message>
+    <message>
+        <source>Longitude, minutes</source>
+        <translation>Longitude, minutes</translation>
+    </message>
+    <message>
+        <source>Height above sea level, metres</source>
+        <translation>Altitude, mètres</translation>
+    </message>
+    <message>
+        <source>Moon and coming events</source>
+        <translation>Lune et prochains événements</translation>
+    </message>
 </context>
 </TS>

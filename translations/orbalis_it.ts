@@ -857,5 +857,49 @@ $XDG_CONFIG_HOME/%3/%2, per impostazione predefinita %4)</translation>
         <source>Version %1</source>
         <translation>Versione %1</translation>
     </message>
+    <message>
+        <source>Time zone, hours east of Greenwich</source>
+        <translation>Fuso orario, ore a est di Greenwich</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ovest</translation>
+    </message>
+    <message>
+        <source>Latitude, degrees</source>
+        <translation>Latitudine, gradi</translation>
+    </message>
+    <message>
+        <source>Latitude, minutes</source>
+        <translation>Latitudine, primi</translation>
+    </message>
+    <message>
+        <source>Longitude, degrees</source>
+        <translation>Longitudine, gradi</translation>
+    </message>
+    <message>
+        <source>Longitude, minutes</source>
+        <translation>Longitudine, primi</translation>
+    </message>
+    <message>
+        <source>Height above sea level, metres</source>
+        <translation>Altitudine sul livello del mare, metri</translation>
+    </message>
+    <message>
+        <source>Moon and coming events</source>
+        <translation>Luna e prossimi eventi</translation>
+    </message>
 </context>
 </TS>

@@ -847,5 +847,49 @@ $XDG_CONFIG_HOME/%3/%2、既定では %4）</translation>
         <source>Version %1</source>
         <translation>バージョン %1</translation>
     </message>
+    <message>
+        <source>Time zone, hours east of Greenwich</source>
+        <translation>タイムゾーン、グリニッジから東への時間</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>東</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>Latitude, degrees</source>
+        <translation>緯度（度）</translation>
+    </message>
+    <message>
+        <source>Latitude, minutes</source>
+        <translation>緯度（分）</translation>
+    </message>
+    <message>
+        <source>Longitude, degrees</source>
+        <translation>経度（度）</translation>
+    </message>
+    <message>
+        <source>Longitude, minutes</source>
+        <translation>経度（分）</translation>
+    </message>
+    <message>
+        <source>Height above sea level, metres</source>
+        <translation>標高（メートル）</translation>
+    </message>
+    <message>
+        <source>Moon and coming events</source>
+        <translation>月とこれからの出来事</translation>
+    </message>
 </context>
 </TS>

@@ -857,5 +857,49 @@ $XDG_CONFIG_HOME/%3/%2, standaard %4)</translation>
         <source>Version %1</source>
         <translation>Versie %1</translation>
     </message>
+    <message>
+        <source>Time zone, hours east of Greenwich</source>
+        <translation>Tijdzone, uren ten oosten van Greenwich</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Noord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Zuid</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Oost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Latitude, degrees</source>
+        <translation>Breedte, graden</translation>
+    </message>
+    <message>
+        <source>Latitude, minutes</source>
+        <translation>Breedte, minuten</translation>
+    </message>
+    <message>
+        <source>Longitude, degrees</source>
+        <translation>Lengte, graden</translation>
+    </message>
+    <message>
+        <source>Longitude, minutes</source>
+        <translation>Lengte, minuten</translation>
+    </message>
+    <message>
+        <source>Height above sea level, metres</source>
+        <translation>Hoogte boven zeeniveau, meter</translation>
+    </message>
+    <message>
+        <source>Moon and coming events</source>
+        <translation>Maan en komende gebeurtenissen</translation>
+    </message>
 </context>
 </TS>

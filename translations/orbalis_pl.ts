@@ -868,5 +868,49 @@ $XDG_CONFIG_HOME/%3/%2, domyślnie %4)</translation>
         <source>Version %1</source>
         <translation>Wersja %1</translation>
     </message>
+    <message>
+        <source>Time zone, hours east of Greenwich</source>
+        <translation>Strefa czasowa, godziny na wschód od Greenwich</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Północ</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Południe</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Wschód</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Zachód</translation>
+    </message>
+    <message>
+        <source>Latitude, degrees</source>
+        <translation>Szerokość, stopnie</translation>
+    </message>
+    <message>
+        <source>Latitude, minutes</source>
+        <translation>Szerokość, minuty</translation>
+    </message>
+    <message>
+        <source>Longitude, degrees</source>
+        <translation>Długość, stopnie</translation>
+    </message>
+    <message>
+        <source>Longitude, minutes</source>
+        <translation>Długość, minuty</translation>
+    </message>
+    <message>
+        <source>Height above sea level, metres</source>
+        <translation>Wysokość nad poziomem morza, metry</translation>
+    </message>
+    <message>
+        <source>Moon and coming events</source>
+        <translation>Księżyc i nadchodzące zdarzenia</translation>
+    </message>
 </context>
 </TS>

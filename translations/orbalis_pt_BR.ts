@@ -858,5 +858,49 @@ $XDG_CONFIG_HOME/%3/%2, por padrão %4)</translation>
         <source>Version %1</source>
         <translation>Versão %1</translation>
     </message>
+    <message>
+        <source>Time zone, hours east of Greenwich</source>
+        <translation>Fuso horário, horas a leste de Greenwich</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sul</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Leste</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Latitude, degrees</source>
+        <translation>Latitude, graus</translation>
+    </message>
+    <message>
+        <source>Latitude, minutes</source>
+        <translation>Latitude, minutos</translation>
+    </message>
+    <message>
+        <source>Longitude, degrees</source>
+        <translation>Longitude, graus</translation>
+    </message>
+    <message>
+        <source>Longitude, minutes</source>
+        <translation>Longitude, minutos</translation>
+    </message>
+    <message>
+        <source>Height above sea level, metres</source>
+        <translation>Altitude acima do nível do mar, metros</translation>
+    </message>
+    <message>
+        <source>Moon and coming events</source>
+        <translation>Lua e próximos eventos</translation>
+    </message>
 </context>
 </TS>

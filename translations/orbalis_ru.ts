@@ -868,5 +868,49 @@ $XDG_CONFIG_HOME/%3/%2, по умолчанию %4)</translation>
         <source>Version %1</source>
         <translation>Версия %1</translation>
     </message>
+    <message>
+        <source>Time zone, hours east of Greenwich</source>
+        <translation>Часовой пояс, часов к востоку от Гринвича</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Север</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Юг</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Восток</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Запад</translation>
+    </message>
+    <message>
+        <source>Latitude, degrees</source>
+        <translation>Широта, градусы</translation>
+    </message>
+    <message>
+        <source>Latitude, minutes</source>
+        <translation>Широта, минуты</translation>
+    </message>
+    <message>
+        <source>Longitude, degrees</source>
+        <translation>Долгота, градусы</translation>
+    </message>
+    <message>
+        <source>Longitude, minutes</source>
+        <translation>Долгота, минуты</translation>
+    </message>
+    <message>
+        <source>Height above sea level, metres</source>
+        <translation>Высота над уровнем моря, метры</translation>
+    </message>
+    <message>
+        <source>Moon and coming events</source>
+        <translation>Луна и ближайшие события</translation>
+    </message>
 </context>
 </TS>

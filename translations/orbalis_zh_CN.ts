@@ -846,5 +846,49 @@ $XDG_CONFIG_HOME/%3/%2，默认是 %4）</translation>
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>
+    <message>
+        <source>Time zone, hours east of Greenwich</source>
+        <translation>时区，格林尼治以东的小时数</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>东</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>Latitude, degrees</source>
+        <translation>纬度，度</translation>
+    </message>
+    <message>
+        <source>Latitude, minutes</source>
+        <translation>纬度，分</translation>
+    </message>
+    <message>
+        <source>Longitude, degrees</source>
+        <translation>经度，度</translation>
+    </message>
+    <message>
+        <source>Longitude, minutes</source>
+        <translation>经度，分</translation>
+    </message>
+    <message>
+        <source>Height above sea level, metres</source>
+        <translation>海拔高度，米</translation>
+    </message>
+    <message>
+        <source>Moon and coming events</source>
+        <translation>月亮和即将发生的事件</translation>
+    </message>
 </context>
 </TS>
