@@ -47,6 +47,7 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
       DialGroup(this),
       TwilightMenu(tr("&Twilight")),
       TwilightGroup(this),
+      //: The size of the clock's face.
       SizeMenu(tr("Si&ze")),
       SizeGroup(this),
       RemindMenu(tr("&Remind me")),
@@ -130,7 +131,9 @@ void TForm1::CheckMarkStyle::drawControl(ControlElement element, const QStyleOpt
 void TForm1::build_menu() {
     PopupMenu1.setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1.setStyle(&menu_style);
+    //: The dial of 12 hours (with am and pm); & marks the menu's key.
     Clock12h = PopupMenu1.addAction(tr("1&2h"));
+    //: The dial of 24 hours.
     Clock24h = PopupMenu1.addAction(tr("2&4h"));
     MoonInTheSky = PopupMenu1.addAction(tr("Moon as in the &sky"));
     PopupMenu1.addMenu(&TwilightMenu);

@@ -131,7 +131,9 @@ void TForm2::build() {
     Latmin = UpDown2.edit();
     Lon = UpDown3.edit();
     Lonmin = UpDown4.edit();
+    //: The place's height above sea level.
     HeightLabel.setText(tr("Height ="));
+    //: Metres, after the height.
     MetreLabel.setText(tr("(m)"));
     PS_Height.setObjectName(QStringLiteral("PS_Height"));
     PS_Height.setValidator(new TypedLengthValidator(kHeightMaxLength, &PS_Height));

@@ -680,6 +680,7 @@ $XDG_CONFIG_HOME/%3/%2, standardmäßig %4)</translation>
     </message>
     <message>
         <source>Si&amp;ze</source>
+        <extracomment>The size of the clock&apos;s face.</extracomment>
         <translation>&amp;Größe</translation>
     </message>
     <message>
@@ -688,10 +689,12 @@ $XDG_CONFIG_HOME/%3/%2, standardmäßig %4)</translation>
     </message>
     <message>
         <source>1&amp;2h</source>
+        <extracomment>The dial of 12 hours (with am and pm); &amp; marks the menu&apos;s key.</extracomment>
         <translation>1&amp;2 h</translation>
     </message>
     <message>
         <source>2&amp;4h</source>
+        <extracomment>The dial of 24 hours.</extracomment>
         <translation>2&amp;4 h</translation>
     </message>
     <message>
@@ -824,10 +827,12 @@ $XDG_CONFIG_HOME/%3/%2, standardmäßig %4)</translation>
     </message>
     <message>
         <source>Height =</source>
+        <extracomment>The place&apos;s height above sea level.</extracomment>
         <translation>Höhe =</translation>
     </message>
     <message>
         <source>(m)</source>
+        <extracomment>Metres, after the height.</extracomment>
         <translation>(m)</translation>
     </message>
     <message>

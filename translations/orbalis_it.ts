@@ -679,6 +679,7 @@ $XDG_CONFIG_HOME/%3/%2, per impostazione predefinita %4)</translation>
     </message>
     <message>
         <source>Si&amp;ze</source>
+        <extracomment>The size of the clock&apos;s face.</extracomment>
         <translation>&amp;Dimensione</translation>
     </message>
     <message>
@@ -687,10 +688,12 @@ $XDG_CONFIG_HOME/%3/%2, per impostazione predefinita %4)</translation>
     </message>
     <message>
         <source>1&amp;2h</source>
+        <extracomment>The dial of 12 hours (with am and pm); &amp; marks the menu&apos;s key.</extracomment>
         <translation>1&amp;2 h</translation>
     </message>
     <message>
         <source>2&amp;4h</source>
+        <extracomment>The dial of 24 hours.</extracomment>
         <translation>2&amp;4 h</translation>
     </message>
     <message>
@@ -823,10 +826,12 @@ $XDG_CONFIG_HOME/%3/%2, per impostazione predefinita %4)</translation>
     </message>
     <message>
         <source>Height =</source>
+        <extracomment>The place&apos;s height above sea level.</extracomment>
         <translation>Altitudine =</translation>
     </message>
     <message>
         <source>(m)</source>
+        <extracomment>Metres, after the height.</extracomment>
         <translation>(m)</translation>
     </message>
     <message>

@@ -669,6 +669,7 @@ $XDG_CONFIG_HOME/%3/%2、既定では %4）</translation>
     </message>
     <message>
         <source>Si&amp;ze</source>
+        <extracomment>The size of the clock&apos;s face.</extracomment>
         <translation>サイズ(&amp;Z)</translation>
     </message>
     <message>
@@ -677,10 +678,12 @@ $XDG_CONFIG_HOME/%3/%2、既定では %4）</translation>
     </message>
     <message>
         <source>1&amp;2h</source>
+        <extracomment>The dial of 12 hours (with am and pm); &amp; marks the menu&apos;s key.</extracomment>
         <translation>1&amp;2時間</translation>
     </message>
     <message>
         <source>2&amp;4h</source>
+        <extracomment>The dial of 24 hours.</extracomment>
         <translation>2&amp;4時間</translation>
     </message>
     <message>
@@ -813,10 +816,12 @@ $XDG_CONFIG_HOME/%3/%2、既定では %4）</translation>
     </message>
     <message>
         <source>Height =</source>
+        <extracomment>The place&apos;s height above sea level.</extracomment>
         <translation>標高 =</translation>
     </message>
     <message>
         <source>(m)</source>
+        <extracomment>Metres, after the height.</extracomment>
         <translation>(m)</translation>
     </message>
     <message>

@@ -690,6 +690,7 @@ $XDG_CONFIG_HOME/%3/%2, по умолчанию %4)</translation>
     </message>
     <message>
         <source>Si&amp;ze</source>
+        <extracomment>The size of the clock&apos;s face.</extracomment>
         <translation>&amp;Размер</translation>
     </message>
     <message>
@@ -698,10 +699,12 @@ $XDG_CONFIG_HOME/%3/%2, по умолчанию %4)</translation>
     </message>
     <message>
         <source>1&amp;2h</source>
+        <extracomment>The dial of 12 hours (with am and pm); &amp; marks the menu&apos;s key.</extracomment>
         <translation>1&amp;2 ч</translation>
     </message>
     <message>
         <source>2&amp;4h</source>
+        <extracomment>The dial of 24 hours.</extracomment>
         <translation>2&amp;4 ч</translation>
     </message>
     <message>
@@ -834,10 +837,12 @@ $XDG_CONFIG_HOME/%3/%2, по умолчанию %4)</translation>
     </message>
     <message>
         <source>Height =</source>
+        <extracomment>The place&apos;s height above sea level.</extracomment>
         <translation>Высота =</translation>
     </message>
     <message>
         <source>(m)</source>
+        <extracomment>Metres, after the height.</extracomment>
         <translation>(м)</translation>
     </message>
     <message>

@@ -668,6 +668,7 @@ $XDG_CONFIG_HOME/%3/%2，默认是 %4）</translation>
     </message>
     <message>
         <source>Si&amp;ze</source>
+        <extracomment>The size of the clock&apos;s face.</extracomment>
         <translation>大小(&amp;Z)</translation>
     </message>
     <message>
@@ -676,10 +677,12 @@ $XDG_CONFIG_HOME/%3/%2，默认是 %4）</translation>
     </message>
     <message>
         <source>1&amp;2h</source>
+        <extracomment>The dial of 12 hours (with am and pm); &amp; marks the menu&apos;s key.</extracomment>
         <translation>1&amp;2小时</translation>
     </message>
     <message>
         <source>2&amp;4h</source>
+        <extracomment>The dial of 24 hours.</extracomment>
         <translation>2&amp;4小时</translation>
     </message>
     <message>
@@ -812,10 +815,12 @@ $XDG_CONFIG_HOME/%3/%2，默认是 %4）</translation>
     </message>
     <message>
         <source>Height =</source>
+        <extracomment>The place&apos;s height above sea level.</extracomment>
         <translation>海拔 =</translation>
     </message>
     <message>
         <source>(m)</source>
+        <extracomment>Metres, after the height.</extracomment>
         <translation>(米)</translation>
     </message>
     <message>
