@@ -236,7 +236,9 @@ TEST_F(RealWindow, ShapeDragMenuDialogAndExit) {
 
     const std::string shot = screenshot("start.png");
     EXPECT_TRUE(face_colour(pixel(shot, 241, 158))) << pixel(shot, 241, 158);  // outer ring, 340 deg
-    EXPECT_TRUE(face_colour(pixel(shot, 241, 261))) << pixel(shot, 241, 261);  // outer ring, 200 deg
+    // Outer ring, 110 deg: where the Moon's picture, which lies over the ring at the bottom
+    // and is dark near a new moon, never is.
+    EXPECT_TRUE(face_colour(pixel(shot, 314, 230))) << pixel(shot, 314, 230);
     EXPECT_FALSE(face_colour(pixel(shot, 202, 152)));  // outside the circle: not the window
     EXPECT_FALSE(face_colour(pixel(shot, 318, 268)));
 
