@@ -57,6 +57,11 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
           clock,
           [this] {
               read_clock();
+              if (clock_second >= 0 && clock_second / 60 != minute_passed) {
+                  // The minute's work in the second's wake-up, as the minute turns.
+                  Timer1Timer();
+                  Timer1.start();
+              }
               repaint_second();
           },
           // After a jump of the computer's clock the Moon and the events follow at once.
@@ -591,11 +596,15 @@ void TForm1::StartAtLoginClick() {
                                  .arg(QString::fromStdString(desktop::autostart_entry_path()), *error));
 }
 
-// A changed computer zone (a trip) shows from this minute on.
+// A changed computer zone (a trip) shows from this minute on. The running clock does this as
+// each minute turns, in the second's wake-up (Timer1 then never comes due); Timer1 is left
+// for a clock whose second does not tick. The window system reports every move on X11; a
+// compositor through Xwayland may not, and is asked.
 void TForm1::Timer1Timer() {
     if (zone_watch.changed()) clock_second = -1;
-    if (isVisible()) note_position();
+    if (isVisible() && compositor_places) note_position();
     update_face();
+    minute_passed = clock_second / 60;
     update();
 }
 

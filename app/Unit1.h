@@ -180,6 +180,7 @@ private:
     bool compositor_places = desktop::on_wayland() || desktop::under_xwayland();
     bool watching_screen = false;
     std::time_t clock_second = -1;  // the reading the calendar fields and the zone come from
+    std::time_t minute_passed = -1;  // the minute (of clock_second) the minute's work was done for
     Choices choices;
     std::optional<QPoint> last_seen;  // the window's last reported place while shown
     QPoint position_in_file;          // the position the settings file holds

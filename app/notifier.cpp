@@ -14,12 +14,11 @@ constexpr int kServerTimeout = -1;  // the notification lasts as long as the ser
 
 }  // namespace
 
-Notifier::Notifier(QDBusConnection session) : bus(std::move(session)) {}
-
 // Notify(app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout)
 // (freedesktop.org Desktop Notifications, version 1.2).
 void Notifier::notify(const QString& summary, const QString& body) {
-    if (!bus.isConnected()) {
+    if (!bus) bus = QDBusConnection::sessionBus();
+    if (!bus->isConnected()) {
         say_once(QStringLiteral("no session bus"));
         return;
     }
@@ -27,8 +26,8 @@ void Notifier::notify(const QString& summary, const QString& body) {
                                                        QLatin1String(kService), QStringLiteral("Notify"));
     call << QStringLiteral("Orbalis") << 0u << QStringLiteral("orbalis") << summary << body << QStringList()
          << QVariantMap() << kServerTimeout;
-    if (!bus.callWithCallback(call, this, SLOT(delivered()), SLOT(refused(QDBusError))))
-        say_once(bus.lastError().message());
+    if (!bus->callWithCallback(call, this, SLOT(delivered()), SLOT(refused(QDBusError))))
+        say_once(bus->lastError().message());
 }
 
 void Notifier::delivered() {}

@@ -1,17 +1,20 @@
-// Desktop notifications: the freedesktop Notifications service on the session bus. A call
-// never waits for its answer; one that fails (no bus, no service) is said once.
+// Desktop notifications: the freedesktop Notifications service on the session bus, joined at
+// the first notification (a clock with no reminder keeps no bus connection, nor its thread).
+// A call never waits for its answer; one that fails (no bus, no service) is said once.
 #pragma once
 
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class Notifier : public QObject {
     Q_OBJECT
 
 public:
-    explicit Notifier(QDBusConnection bus = QDBusConnection::sessionBus());
+    Notifier() = default;
+    explicit Notifier(const QDBusConnection& bus) : bus(bus) {}
     // Another bus (a test's own).
     void use_bus(const QDBusConnection& other) { bus = other; }
 
@@ -25,6 +28,6 @@ private slots:
 private:
     void say_once(const QString& why);
 
-    QDBusConnection bus;
+    std::optional<QDBusConnection> bus;
     bool said = false;
 };
