@@ -1,6 +1,6 @@
 #!/bin/sh
 # Pictures of the clock's tooltip, menu and dialog in some languages, for a translator or a
-# reviewer to look at (tests/data/languages/<language>_{tooltip,menu,dialog}.png).
+# reviewer to look at (tests/data/languages/<language>_{tooltip,menu,dialog}.png, 256 colours).
 # Usage: tests/tools/language_screenshots.sh BINARY [LANGUAGE...]   (default: de_DE ja_JP ru_RU)
 # Needs Xvfb, xdotool and ImageMagick, and fonts for the languages (fonts-ipafont-gothic for
 # Japanese, fonts-wqy-microhei for Chinese).
@@ -10,7 +10,7 @@ shift
 out=$(cd "$(dirname "$0")/../data/languages" && pwd)
 [ $# -gt 0 ] || set -- de_DE ja_JP ru_RU
 # The root window's picture, cut to what is drawn on its black.
-shoot() { import -window root png:- | convert png:- -trim +repage "$1"; }
+shoot() { import -window root png:- | convert png:- -trim +repage -colors 256 "PNG8:$1"; }
 for language in "$@"; do
     home=$(mktemp -d)
     mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
