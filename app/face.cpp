@@ -446,11 +446,16 @@ const FastLayerTools::SecondHand& second_hand_at(const DialGeometry& dial, int s
     return made;
 }
 
-// A region as one span a row, from the leftmost to the rightmost pixel of the row: the old
-// and new second hand's wedge. Few spans keep the raster engine's blending on the painting
-// thread (it hands paints of many spans to a thread pool, waking its threads each second).
+// A region as one span a row, from the leftmost to the rightmost pixel of the row, in bands
+// of rows that share their widest span: the old and new second hand's wedge. Few spans keep
+// the raster engine's blending on the painting thread (it hands paints of many spans to a
+// thread pool, waking its threads each second); few rectangles make few images for the X
+// server (each a request of its own).
 QRegion row_spans(const QRegion& r) {
+    constexpr int kBandRows = 16;  // rows a band: the hand's slope costs a few pixels more a row
     const QRect box = r.boundingRect();
+    std::vector<std::pair<int, int>> bands(static_cast<std::size_t>(std::max(0, box.height()) / kBandRows + 1),
+                                           {INT_MAX, INT_MIN});
     std::vector<std::pair<int, int>> rows(static_cast<std::size_t>(std::max(0, box.height())), {INT_MAX, INT_MIN});
     for (const QRect& rect : r) {
         for (int y = rect.top(); y <= rect.bottom(); ++y) {
@@ -459,10 +464,18 @@ QRegion row_spans(const QRegion& r) {
             right = std::max(right, rect.right());
         }
     }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        auto& [left, right] = bands[i / kBandRows];
+        left = std::min(left, rows[i].first);
+        right = std::max(right, rows[i].second);
+    }
     QRegion out;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].first <= rows[i].second)
-            out += QRect(rows[i].first, box.top() + static_cast<int>(i), rows[i].second - rows[i].first + 1, 1);
+    for (std::size_t b = 0; b < bands.size(); ++b) {
+        if (bands[b].first > bands[b].second) continue;
+        const int top = box.top() + static_cast<int>(b) * kBandRows;
+        const int height = std::min(kBandRows, box.bottom() + 1 - top);
+        out += QRect(bands[b].first, top, bands[b].second - bands[b].first + 1, height);
+    }
     return out;
 }
 
