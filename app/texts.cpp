@@ -368,9 +368,11 @@ std::string phase_said(astro::PhaseName name, const Wording& w) { return w.trans
 // "Moon 0.5 days old, 3% lit, waxing crescent".
 std::string moon_age_line(double age, double lit_percent, const std::optional<astro::PhaseName>& phase,
                           const Wording& w) {
+    const std::string lit =
+        std::isfinite(lit_percent) ? std::to_string(std::lround(std::clamp(lit_percent, 0.0, 100.0))) : "?";
     const std::string line =
         fill(w.translate("Almanac", "Moon %1 days old, %2% lit", "age in days with a decimal, percent"),
-             {decimal_said(age, w), std::isfinite(lit_percent) ? std::to_string(std::lround(std::clamp(lit_percent, 0.0, 100.0))) : "?"});
+             {decimal_said(age, w), lit});
     if (!phase) return line;
     return fill(w.translate("Almanac", "%1, %2", "the Moon's age and lit share, its phase by name"),
                 {line, phase_said(*phase, w)});
