@@ -357,7 +357,7 @@
     <message>
         <source>none within 24 h</source>
         <comment>no such event in the coming day</comment>
-        <translation>24時間以内になし</translation>
+        <translation>— 24時間以内になし</translation>
     </message>
     <message numerus="yes">
         <source>No lunar eclipse within %n year(s)</source>

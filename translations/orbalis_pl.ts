@@ -373,7 +373,7 @@
     <message>
         <source>none within 24 h</source>
         <comment>no such event in the coming day</comment>
-        <translation>brak w ciągu 24 h</translation>
+        <translation>— brak w ciągu 24 h</translation>
     </message>
     <message numerus="yes">
         <source>No lunar eclipse within %n year(s)</source>

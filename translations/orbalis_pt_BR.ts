@@ -365,7 +365,7 @@
     <message>
         <source>none within 24 h</source>
         <comment>no such event in the coming day</comment>
-        <translation>nenhum em 24 h</translation>
+        <translation>— nenhum em 24 h</translation>
     </message>
     <message numerus="yes">
         <source>No lunar eclipse within %n year(s)</source>

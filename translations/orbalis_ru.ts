@@ -373,7 +373,7 @@
     <message>
         <source>none within 24 h</source>
         <comment>no such event in the coming day</comment>
-        <translation>нет в ближайшие 24 ч</translation>
+        <translation>— нет в ближайшие 24 ч</translation>
     </message>
     <message numerus="yes">
         <source>No lunar eclipse within %n year(s)</source>

@@ -357,7 +357,7 @@
     <message>
         <source>none within 24 h</source>
         <comment>no such event in the coming day</comment>
-        <translation>24小时内没有</translation>
+        <translation>— 24小时内没有</translation>
     </message>
     <message numerus="yes">
         <source>No lunar eclipse within %n year(s)</source>
