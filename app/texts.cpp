@@ -198,6 +198,9 @@ double jd_of(const PlaceClock& clock) {
     return astro::kUnixEpochJd + static_cast<double>(clock.utc) / astro::kSecondsPerDay;
 }
 
+// A line of the tooltip after the one before it.
+std::string on_a_new_line(std::string text) { return text.insert(0, 1, '\n'); }
+
 // "7 h 42 min", "12 min 5 s", "45 s".
 std::string duration_text(double seconds, const Wording& w) {
     const long s = std::lround(std::fabs(seconds));
@@ -215,17 +218,19 @@ std::string day_length_line(const DayLight& light, const Wording& w) {
     constexpr double kWholeDay = 86400, kSecond = 1;
     if (!std::isfinite(light.today_s)) return {};
     if (light.today_s >= kWholeDay - kSecond)
-        return "\n" + w.translate("Almanac", "Polar day: the Sun does not set today");
-    if (light.today_s < kSecond) return "\n" + w.translate("Almanac", "Polar night: the Sun does not rise today");
+        return on_a_new_line(w.translate("Almanac", "Polar day: the Sun does not set today"));
+    if (light.today_s < kSecond)
+        return on_a_new_line(w.translate("Almanac", "Polar night: the Sun does not rise today"));
     const std::string today = duration_text(light.today_s, w);
     const double change = light.today_s - light.yesterday_s;
     if (!std::isfinite(change))
-        return "\n" + fill(w.translate("Almanac", "Day %1", "the length of daylight"), {today});
-    if (std::fabs(change) < 0.5) return "\n" + fill(w.translate("Almanac", "Day %1, as long as yesterday"), {today});
-    return "\n" +
-           fill(w.translate("Almanac", change < 0 ? QT_TRANSLATE_NOOP("Almanac", "Day %1, %2 shorter than yesterday")
-                                                  : QT_TRANSLATE_NOOP("Almanac", "Day %1, %2 longer than yesterday")),
-                {today, duration_text(change, w)});
+        return on_a_new_line(fill(w.translate("Almanac", "Day %1", "the length of daylight"), {today}));
+    if (std::fabs(change) < 0.5)
+        return on_a_new_line(fill(w.translate("Almanac", "Day %1, as long as yesterday"), {today}));
+    return on_a_new_line(
+        fill(w.translate("Almanac", change < 0 ? QT_TRANSLATE_NOOP("Almanac", "Day %1, %2 shorter than yesterday")
+                                               : QT_TRANSLATE_NOOP("Almanac", "Day %1, %2 longer than yesterday")),
+             {today, duration_text(change, w)}));
 }
 
 // "Golden hour 15:02–16:10", "Blue hour 16:10–16:31", in time order; "until"/"from" where an
@@ -262,7 +267,7 @@ std::string light_lines(const DayLight& light, const PlaceClock& clock, bool twe
     }
     std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.at < b.at; });
     std::string out;
-    for (const Line& l : lines) out += "\n" + l.text;
+    for (const Line& l : lines) out.append("\n").append(l.text);
     return out;
 }
 
@@ -323,15 +328,15 @@ std::string cycle_lines(const YearAndMonth& c, const PlaceClock& clock, bool twe
                                             QT_TRANSLATE_NOOP("Almanac", "September equinox %1, %2"),
                                             QT_TRANSLATE_NOOP("Almanac", "December solstice %1, %2")};
         if (const std::optional<LocalTime> t = place_time_of(s.jd_ut, clock))
-            out += "\n" + fill(w.translate("Almanac", kSeasons[static_cast<int>(s.kind)]),
-                               {date_and_time(*t, twelve_hour, w), in_days(s.jd_ut - now, w)});
+            out.append("\n").append(fill(w.translate("Almanac", kSeasons[static_cast<int>(s.kind)]),
+                                         {date_and_time(*t, twelve_hour, w), in_days(s.jd_ut - now, w)}));
     }
     if (c.apsides) {
         for (const auto& [a, said] : {std::pair{c.apsides->perigee, QT_TRANSLATE_NOOP("Almanac", "Perigee %1, %2")},
                                       std::pair{c.apsides->apogee, QT_TRANSLATE_NOOP("Almanac", "Apogee %1, %2")}})
             if (const std::optional<LocalTime> t = place_time_of(a.jd_ut, clock))
-                out += "\n" + fill(w.translate("Almanac", said),
-                                   {date_and_time(*t, twelve_hour, w), kilometres(a.distance_km, w)});
+                out.append("\n").append(fill(w.translate("Almanac", said),
+                                             {date_and_time(*t, twelve_hour, w), kilometres(a.distance_km, w)}));
     }
     return out;
 }
@@ -484,23 +489,22 @@ std::string glance_text(const astro::CalcContext& ctx, const astro::CPlnt_Data& 
             out += w.translate("Almanac", "none within 24 h", "no such event in the coming day");
             continue;
         }
-        const std::optional<LocalTime> day = e.twice ? place_time_of(astro::ut_julian_day(ctx) + e.offset / 24, clock)
-                                                     : std::nullopt;
-        if (day && (day->year != now.year || day->month != now.month || day->day != now.day))
-            out += w.date(*day) + " ";
+        const std::optional<LocalTime> day =
+            e.twice ? place_time_of(astro::ut_julian_day(ctx) + e.offset / 24, clock) : std::nullopt;
+        if (day && (day->year != now.year || day->month != now.month || day->day != now.day)) out += w.date(*day) + " ";
         out += w.time(m / 60, m % 60, twelve_hour);
     }
     out += day_length_line(outlook.light, w);
     out += light_lines(outlook.light, clock, twelve_hour, w);
-    out += "\n" +
-           moon_age_line(planets.moon_age, astro::lit_fraction(ctx.moon_phase_angle) * 100, outlook.cycles.phase, w);
-    out += "\n" + moon_now_line(astro::moon_now(ctx), w);
+    out.append("\n").append(
+        moon_age_line(planets.moon_age, astro::lit_fraction(ctx.moon_phase_angle) * 100, outlook.cycles.phase, w));
+    out.append("\n").append(moon_now_line(astro::moon_now(ctx), w));
     for (int k = 0; k < astro::kPrincipalPhaseCount; ++k)
-        out += "\n" + phase_line(k, phases, outlook.cycles.supermoon_km[k], twelve_hour, w);
+        out.append("\n").append(phase_line(k, phases, outlook.cycles.supermoon_km[k], twelve_hour, w));
     out += cycle_lines(outlook.cycles, clock, twelve_hour, w);
-    if (outlook.lunar) out += "\n" + lunar_line(*outlook.lunar, clock, twelve_hour, w);
-    if (outlook.solar) out += "\n" + solar_line(*outlook.solar, clock, twelve_hour, w);
-    if (!zone_note.empty()) out += "\n" + zone_note;
+    if (outlook.lunar) out.append("\n").append(lunar_line(*outlook.lunar, clock, twelve_hour, w));
+    if (outlook.solar) out.append("\n").append(solar_line(*outlook.solar, clock, twelve_hour, w));
+    if (!zone_note.empty()) out.append("\n").append(zone_note);
     return out;
 }
 
