@@ -29,6 +29,7 @@ void SecondTick::start() {
     const timespec now = clock();
     clock_jumped(now.tv_sec);  // notes the time it starts at
     const int millisecond = static_cast<int>(now.tv_nsec / kNsPerMs);
+    Timer2.setSingleShot(true);
     Timer2.start(millisecond < kWakeMs ? kWakeMs - millisecond : kMsPerSecond - millisecond + kWakeMs);
 }
 
@@ -43,7 +44,10 @@ void SecondTick::Timer2Timer() {
         painted_second = now.tv_sec;
         painted_flag = 1;
     }
-    Timer2.start(kMsPerSecond - millisecond + kWakeMs);
+    const bool on_time = std::abs(millisecond - kWakeMs) <= kOnTimeMs;
+    if (on_time && !Timer2.isSingleShot() && Timer2.isActive()) return;
+    Timer2.setSingleShot(!on_time);
+    Timer2.start(on_time ? kMsPerSecond : kMsPerSecond - millisecond + kWakeMs);
 }
 
 bool SecondTick::clock_jumped(std::time_t wall) {

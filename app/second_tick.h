@@ -29,12 +29,14 @@ public:
     void stop();
 
     // The one wake-up of a second: paints when it falls early in a second not yet painted,
-    // then sleeps until kWakeMs into the next second (a wake-up that comes early or late
-    // only re-aims the next).
+    // then sleeps until kWakeMs into the next second: a wake-up within kOnTimeMs of kWakeMs
+    // leaves a timer of a second running (re-arming a timer each second costs Qt's timer
+    // and dispatcher bookkeeping), any other aims a single shot.
     void Timer2Timer();
 
     int painted_flag = 0;  // the second of the last paint has been painted
-    QTimer Timer2;         // single shot, re-armed by each wake-up
+    static constexpr int kOnTimeMs = 30;
+    QTimer Timer2;  // a single shot aimed at kWakeMs, then a second's timer while on time
 
 private:
     bool clock_jumped(std::time_t wall);

@@ -125,8 +125,9 @@ struct PaintCounter : QObject {
 }  // namespace
 
 // The tick policy with a stepped clock: one wake-up a second, a paint in it when it falls
-// early in a second not yet painted, the next wake-up 120 ms into the next second. Rows:
-// where in the second a wake-up comes, in time order.
+// early in a second not yet painted, the next wake-up 120 ms into the next second: a wake-up
+// on time leaves a timer of a second running, any other aims a single shot. Rows: where in
+// the second a wake-up comes, in time order.
 TEST(SecondTick, OneWakeUpASecondPaintsEarlyInIt) {
     timespec now{1800000000, 0};
     int paints = 0, jumps = 0;
@@ -134,16 +135,17 @@ TEST(SecondTick, OneWakeUpASecondPaintsEarlyInIt) {
     const struct {
         std::time_t second;
         int ms;
-        bool paints;
+        bool paints, running;
         int next_ms;
     } rows[] = {
-        {0, 120, true, 1000},   // on time
-        {1, 118, true, 1002},   // a little early: still paints, and aims right again
-        {1, 150, false, 970},   // a second wake-up in the same second does not paint again
-        {1, 995, false, 125},   // woke at the end of a second: only re-aimed
-        {2, 199, true, 921},    // late in the window: paints
-        {3, 260, false, 860},   // past the window (a busy machine): this second is skipped
-        {4, 30, true, 1090},    // early in the window
+        {0, 120, true, true, 1000},    // on time: from now on a timer of a second
+        {1, 118, true, true, 1000},    // a little early: still paints, and the timer runs on
+        {1, 150, false, true, 1000},   // a second wake-up in the same second does not paint again
+        {1, 995, false, false, 125},   // woke at the end of a second: only re-aimed
+        {2, 199, true, false, 921},    // late in the window: paints
+        {3, 260, false, false, 860},   // past the window (a busy machine): this second is skipped
+        {4, 30, true, false, 1090},    // early in the window
+        {5, 121, true, true, 1000},    // on time again
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.ms);
@@ -151,7 +153,7 @@ TEST(SecondTick, OneWakeUpASecondPaintsEarlyInIt) {
         const int before = paints;
         tick.Timer2Timer();
         EXPECT_EQ(paints - before, r.paints ? 1 : 0);
-        EXPECT_TRUE(tick.Timer2.isSingleShot());
+        EXPECT_EQ(tick.Timer2.isSingleShot(), !r.running);
         EXPECT_TRUE(tick.Timer2.isActive());
         EXPECT_EQ(tick.Timer2.interval(), r.next_ms);
     }
