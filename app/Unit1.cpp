@@ -12,7 +12,6 @@
 #include <QPainterPath>
 #include <QRegion>
 #include <QScreen>
-#include <QTime>
 #include <QWindow>
 #include <cstdio>
 #include <ctime>
@@ -682,8 +681,7 @@ void TForm1::redraw_from_results() {
     setToolTip(day_at_a_glance);
     // A screen reader reads what the eye reads: the time (to the minute, as the texts
     // are renewed) and the almanac.
-    setAccessibleName(QLocale().toString(QTime(hour, minute), twelve_hour() ? QStringLiteral("h:mm ap")
-                                                                             : QStringLiteral("HH:mm")));
+    setAccessibleName(QString::fromStdString(almanac.wording().time(hour, minute, twelve_hour())));
     setAccessibleDescription(day_at_a_glance);
 }
 
