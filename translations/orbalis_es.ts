@@ -698,7 +698,7 @@ $XDG_CONFIG_HOME/%3/%2, por omisión %4)</translation>
     </message>
     <message>
         <source>Moon as in the &amp;sky</source>
-        <translation>Luna como en el &amp;cielo</translation>
+        <translation>&amp;Luna como en el cielo</translation>
     </message>
     <message>
         <source>&amp;Info...</source>

@@ -699,7 +699,7 @@ $XDG_CONFIG_HOME/%3/%2, par défaut %4)</translation>
     </message>
     <message>
         <source>Moon as in the &amp;sky</source>
-        <translation>Lune comme dans le &amp;ciel</translation>
+        <translation>&amp;Lune comme dans le ciel</translation>
     </message>
     <message>
         <source>&amp;Info...</source>
@@ -707,7 +707,7 @@ $XDG_CONFIG_HOME/%3/%2, par défaut %4)</translation>
     </message>
     <message>
         <source>Start at &amp;login</source>
-        <translation>Lancer à la &amp;connexion</translation>
+        <translation>Lancer à la c&amp;onnexion</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

@@ -698,7 +698,7 @@ $XDG_CONFIG_HOME/%3/%2, per impostazione predefinita %4)</translation>
     </message>
     <message>
         <source>Moon as in the &amp;sky</source>
-        <translation>Luna come in &amp;cielo</translation>
+        <translation>&amp;Luna come in cielo</translation>
     </message>
     <message>
         <source>&amp;Info...</source>

@@ -698,7 +698,7 @@ $XDG_CONFIG_HOME/%3/%2, standaard %4)</translation>
     </message>
     <message>
         <source>Moon as in the &amp;sky</source>
-        <translation>Maan zoals aan de &amp;hemel</translation>
+        <translation>Maan zoals aan de he&amp;mel</translation>
     </message>
     <message>
         <source>&amp;Info...</source>
@@ -706,7 +706,7 @@ $XDG_CONFIG_HOME/%3/%2, standaard %4)</translation>
     </message>
     <message>
         <source>Start at &amp;login</source>
-        <translation>Starten bij &amp;aanmelden</translation>
+        <translation>S&amp;tarten bij aanmelden</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

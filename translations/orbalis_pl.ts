@@ -717,7 +717,7 @@ $XDG_CONFIG_HOME/%3/%2, domyślnie %4)</translation>
     </message>
     <message>
         <source>Start at &amp;login</source>
-        <translation>Uruchamiaj po &amp;zalogowaniu</translation>
+        <translation>&amp;Uruchamiaj po zalogowaniu</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

@@ -676,7 +676,7 @@ $XDG_CONFIG_HOME/%3/%2, por padrão %4)</translation>
     <name>TForm1</name>
     <message>
         <source>&amp;Twilight</source>
-        <translation>&amp;Crepúsculo</translation>
+        <translation>Cre&amp;púsculo</translation>
     </message>
     <message>
         <source>Si&amp;ze</source>

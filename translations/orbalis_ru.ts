@@ -709,11 +709,11 @@ $XDG_CONFIG_HOME/%3/%2, по умолчанию %4)</translation>
     </message>
     <message>
         <source>Moon as in the &amp;sky</source>
-        <translation>Луна как на &amp;небе</translation>
+        <translation>&amp;Луна как на небе</translation>
     </message>
     <message>
         <source>&amp;Info...</source>
-        <translation>&amp;Сведения…</translation>
+        <translation>Све&amp;дения…</translation>
     </message>
     <message>
         <source>Start at &amp;login</source>

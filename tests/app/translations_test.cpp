@@ -2,6 +2,7 @@
 // plural forms, the locale's clock times, and the C locale's texts exactly as they stand.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QLocale>
 #include <cstdlib>
@@ -75,6 +76,16 @@ TEST(Translations, EachLanguageSaysItsOwnWords) {
         std::filesystem::remove(kSettingsFile);
         const TForm1 form(kSettingsFile);
         EXPECT_EQ(form.K1->text().toStdString(), r.exit);
+        // Each item of the menu opens from the keyboard with a key of its own.
+        QString keys;
+        for (const QAction* a : form.PopupMenu1.actions()) {
+            const qsizetype amp = a->text().indexOf(QLatin1Char('&'));
+            if (a->isSeparator() || amp < 0) continue;
+            const QChar key = a->text().at(amp + 1).toLower();
+            EXPECT_FALSE(keys.contains(key)) << a->text().toStdString();
+            keys += key;
+        }
+        EXPECT_EQ(keys.size(), 9);
         EXPECT_EQ(said("Almanac", "Sunrise"), r.sunrise);
         EXPECT_EQ(said("Almanac", "Moonrise"), r.moonrise);
         EXPECT_EQ(said("Almanac", "Civil twilight begins"), r.twilight);
