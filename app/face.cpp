@@ -153,26 +153,38 @@ void draw_rings_and_ticks(QPainter& p, const DialGeometry& dial) {
     }
 }
 
+// The labels are placed as glyphs, without shaping: a digit or two need none, and the
+// shaper's tables would stay in memory for the rest of the run.
 void draw_labels(QPainter& p, const DialGeometry& dial, const SlowLayerInput& in) {
     QFont font;
     font.setBold(true);
     font.setPointSize(in.twelve_hour ? 14 : 10);
-    p.setFont(font);
-    p.setBrush(Qt::NoBrush);
     const QFontMetrics fm(font);
+    const QRawFont raw = QRawFont::fromFont(font);
     const char* twelve[] = {"0", "3", "6", "9"};
     const char* twentyfour[] = {"0", "6", "12", "18"};
     const double r = kLabelRadius * dial.disc_radius;
     for (int k = 0; k < 4; ++k) {
-        const QString text = QString::fromLatin1(in.twelve_hour ? twelve[k] : twentyfour[k]);
-        const int w = fm.horizontalAdvance(text), h = fm.height();
+        const QList<quint32> glyphs = raw.glyphIndexesForString(QString::fromLatin1(in.twelve_hour ? twelve[k] : twentyfour[k]));
+        const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
+        QList<QPointF> positions;
+        qreal width = 0;
+        for (const QPointF& a : advances) {
+            positions.append(QPointF(width, 0));
+            width += a.x();
+        }
+        QGlyphRun run;
+        run.setRawFont(raw);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        const int w = qRound(width), h = fm.height();
         const double a = 90.0 * k * kDegToRad;
         const int x = static_cast<int>(dial.centre_x - w / 2 + r * std::sin(a));
         const int y = static_cast<int>(dial.centre_y - h / 2 - r * std::cos(a));
         p.setPen(Qt::black);
-        p.drawText(x + 1, y + 1 + fm.ascent(), text);
+        p.drawGlyphRun(QPointF(x + 1, y + 1 + fm.ascent()), run);
         p.setPen(kSilver);
-        p.drawText(x, y + fm.ascent(), text);
+        p.drawGlyphRun(QPointF(x, y + fm.ascent()), run);
     }
 }
 
@@ -374,6 +386,12 @@ QRegion hour_and_minute_hands(const DialGeometry& dial, const FastLayerInput& in
     return r;
 }
 
+QRect hour_and_minute_box(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools) {
+    QRect r;
+    each_hour_and_minute_hand(dial, in, tools, [&](const Hand& h) { r |= hand_box(dial.centre_x, dial.centre_y, h); });
+    return r;
+}
+
 QRect hub_box(const DialGeometry& dial) {
     constexpr int kReach = kHubRadius + 1;  // a pixel for rounding at any scale
     return QRect(dial.centre_x - kReach, dial.centre_y - kReach, 2 * kReach + 1, 2 * kReach + 1);
@@ -404,6 +422,15 @@ void stroke_second_hand(QPainter& p, const DialGeometry& dial, int second, const
 
 namespace {
 
+// The spans of a region of device pixels, as QRegion bands them.
+void append_spans(const QRegion& region, std::vector<FastLayerTools::Span>& out) {
+    for (const QRect& r : region)
+        out.push_back({static_cast<std::int16_t>(r.x()), static_cast<std::int16_t>(r.y()),
+                       static_cast<std::int16_t>(r.width()), static_cast<std::int16_t>(r.height())});
+}
+
+QRect span_rect(const FastLayerTools::Span& s) { return QRect(s.x, s.y, s.width, s.height); }
+
 // The second hand at its place for `second`, stroked once at `ratio` onto a transparent
 // picture of the window, read back as the runs of each colour.
 const FastLayerTools::SecondHand& second_hand_at(const DialGeometry& dial, int second, qreal ratio,
@@ -426,6 +453,7 @@ const FastLayerTools::SecondHand& second_hand_at(const DialGeometry& dial, int s
         stroke_second_hand(q, dial, second, tools);
     }
     const QRgb red = tools.second_red.color().rgba();
+    QRegion shadow, hand;
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width();) {
@@ -436,14 +464,23 @@ const FastLayerTools::SecondHand& second_hand_at(const DialGeometry& dial, int s
             const bool is_red = row[x] == red;
             int end = x + 1;
             while (end < image.width() && qAlpha(row[end]) != 0 && (row[end] == red) == is_red) ++end;
-            const QRect run(x, y, end - x, 1);
-            (is_red ? made.hand : made.shadow) += run;
-            made.covered += logical_cover(run, ratio);
+            (is_red ? hand : shadow) += QRect(x, y, end - x, 1);
             x = end;
         }
     }
+    append_spans(shadow, made.spans);
+    made.shadow_spans = made.spans.size();
+    append_spans(hand, made.spans);
+    made.spans.shrink_to_fit();
     made.made = true;
     return made;
+}
+
+// The window's pixels, logical, that a second hand's spans touch.
+QRegion covered(const FastLayerTools::SecondHand& hand, qreal ratio) {
+    QRegion r;
+    for (const FastLayerTools::Span& s : hand.spans) r += logical_cover(span_rect(s), ratio);
+    return r;
 }
 
 // A region as one span a row, from the leftmost to the rightmost pixel of the row, in bands
@@ -522,8 +559,8 @@ QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before
     second_hand_at(dial, second(after), ratio, tools);  // resets what was kept at a new ratio
     if (kept != nullptr && !kept->isEmpty()) return *kept;
     QRegion r = changed_time_characters(dial, tools, time_before, time_after) + hub_box(dial) +
-                row_spans(second_hand_at(dial, second(before), ratio, tools).covered +
-                          second_hand_at(dial, second(after), ratio, tools).covered);
+                row_spans(covered(second_hand_at(dial, second(before), ratio, tools), ratio) +
+                          covered(second_hand_at(dial, second(after), ratio, tools), ratio));
     if (before.year != after.year || before.month != after.month || before.day != after.day ||
         before.date_style != after.date_style)
         r += text_line_box(dial, tools, 0);
@@ -535,23 +572,39 @@ QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before
 
 namespace {
 
-// A layer drawn by `draw` onto a transparent picture of the face's size at the device
-// pixels a face unit takes, once for each `key`, then copied.
+// The device pixels a face-unit rectangle touches at `ratio` device pixels a unit.
+QRect device_cover(const QRect& logical, qreal ratio) {
+    const int left = static_cast<int>(std::floor(logical.left() * ratio));
+    const int top = static_cast<int>(std::floor(logical.top() * ratio));
+    const int right = static_cast<int>(std::ceil((logical.right() + 1) * ratio));
+    const int bottom = static_cast<int>(std::ceil((logical.bottom() + 1) * ratio));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// A layer drawn by `draw` (in face units, within `box`) onto a transparent picture of the
+// device pixels the box covers, once for each `key`, then copied. The picture's origin is a
+// whole device pixel, so the stroke sets the pixels it would on a picture of the window.
 template <class Draw>
-void draw_layer(QPainter& p, const DialGeometry& dial, FastLayerTools::Layer& layer, int key, const Draw& draw) {
+void draw_layer(QPainter& p, FastLayerTools::Layer& layer, int key, const QRect& box, const Draw& draw) {
     const qreal ratio = device_pixels_per_unit(p);
-    const QSize size(2 * dial.centre_x, 2 * dial.centre_y);
-    if (layer.key != key || layer.image.devicePixelRatio() != ratio || layer.image.deviceIndependentSize() != size) {
-        layer.image = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
-        layer.image.setDevicePixelRatio(ratio);
+    if (layer.key != key || layer.ratio != ratio || layer.box != box) {
+        const QRect device = device_cover(box, ratio);
+        layer.image = QImage(device.size(), QImage::Format_ARGB32_Premultiplied);
         layer.image.fill(Qt::transparent);
         QPainter q(&layer.image);
+        q.setTransform(QTransform(ratio, 0, 0, ratio, -device.x(), -device.y()));
         q.setRenderHint(QPainter::Antialiasing, false);
         q.setBrush(Qt::NoBrush);
         draw(q);
+        layer.at = device.topLeft();
+        layer.box = box;
+        layer.ratio = ratio;
         layer.key = key;
     }
-    p.drawImage(0, 0, layer.image);
+    const QTransform logical = p.transform();
+    p.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
+    p.drawImage(layer.at, layer.image);
+    p.setTransform(logical);
 }
 
 }  // namespace
@@ -568,7 +621,7 @@ void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput
                     text_line_top(dial, tools, 1), 2 * cx);
 
     const int minute_key = ((in.twelve_hour ? 24 : 0) + in.hour) * 60 + in.minute;
-    draw_layer(p, dial, tools.minute_hands, minute_key, [&](QPainter& q) {
+    draw_layer(p, tools.minute_hands, minute_key, hour_and_minute_box(dial, in, tools), [&](QPainter& q) {
         each_hour_and_minute_hand(dial, in, tools, [&](const Hand& h) { draw_hand(q, cx, cy, h); });
     });
     // The second hand's pixels, filled in device pixels as its stroke set them (the painter's
@@ -578,10 +631,11 @@ void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput
     const FastLayerTools::SecondHand& hand = second_hand_at(dial, (in.second % 60 + 60) % 60, ratio, tools);
     const QTransform logical = p.transform();
     p.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
-    for (const QRect& r : hand.shadow) p.fillRect(r, tools.second_shadow.color());
-    for (const QRect& r : hand.hand) p.fillRect(r, tools.second_red.color());
+    for (std::size_t i = 0; i < hand.spans.size(); ++i)
+        p.fillRect(span_rect(hand.spans[i]), i < hand.shadow_spans ? tools.second_shadow.color()
+                                                                   : tools.second_red.color());
     p.setTransform(logical);
-    draw_layer(p, dial, tools.hub, 0, [&](QPainter& q) {
+    draw_layer(p, tools.hub, 0, hub_box(dial), [&](QPainter& q) {
         q.setPen(tools.hub_outer);
         ellipse(q, box(cx, cy, cx + kHubRadius, cy + kHubRadius));
         q.setPen(tools.hub_inner);

@@ -12,7 +12,9 @@
 #include <QPointF>
 #include <QRawFont>
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "context.h"
 
@@ -110,20 +112,29 @@ struct FastLayerTools {
     // The hour and minute hands of one minute, and the hub, each drawn once onto a
     // transparent picture: a second's paint copies them rather than stroking their round
     // caps again. Drawn without antialiasing, the copy gives the very same pixels.
+    // Each picture covers just the device pixels its drawing can touch.
     struct Layer {
         QImage image;
+        QPoint at;     // its top left, device pixels
+        QRect box;     // what it covers, face units
+        qreal ratio = 0;
         int key = -1;  // what it shows; -1: nothing yet
     };
     Layer minute_hands, hub;
 
     // The second hand at each of its 60 places as the pixels its stroke sets at the window's
-    // pixel ratio, its shadow's and its own (device pixels), and the window's pixels they
-    // touch. Each is stroked once, on first use (again at a new ratio); a second's paint
-    // fills these rather than stroking round caps, and its repaint covers just them.
+    // pixel ratio, its shadow's and its own. Each is stroked once, on first use (again at a
+    // new ratio); a second's paint fills these rather than stroking round caps, and its
+    // repaint covers just them.
     static constexpr int kSecondPlaces = 60;
+    // A rectangle of device pixels in 16-bit sides (a window is far below 32768 device
+    // pixels across): the hands' 60 places take a few kilobytes, not QRegions' tens.
+    struct Span {
+        std::int16_t x, y, width, height;
+    };
     struct SecondHand {
-        QRegion shadow, hand;  // device pixels
-        QRegion covered;       // logical pixels
+        std::vector<Span> spans;  // the shadow's first, then the hand's
+        std::size_t shadow_spans = 0;
         bool made = false;
     };
     std::array<SecondHand, kSecondPlaces> second_hands;
