@@ -70,7 +70,6 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
           }),
       settings_path(std::move(settings_file)),
       choices(settings_path) {
-    Q_INIT_RESOURCE(icons);
     QAccessible::installFactory(clock_as_image);
     almanac.set_wording(Translations::wording());
     setWindowTitle(QStringLiteral("Orbalis"));

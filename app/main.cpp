@@ -21,6 +21,7 @@
 #include "locale_formats.h"
 #include "single_clock.h"
 #include "translations.h"
+#include "window_icon.h"
 
 namespace {
 
@@ -251,7 +252,7 @@ int main(int argc, char* argv[]) {
     OrbalisApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbalis"));
     QApplication::setApplicationVersion(QStringLiteral(ORBALIS_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orbalis-32.png")));
+    QApplication::setWindowIcon(QIcon(window_icon()));
     const Translations translations;
 
     SingleClock guard(guard_folders(::getuid(), account_home(::getuid())), settings_file);

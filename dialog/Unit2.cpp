@@ -11,6 +11,7 @@
 
 #include "computer_zone.h"
 #include "place_zone.h"
+#include "window_icon.h"
 #include "zone_rules.h"
 
 namespace {
@@ -88,7 +89,6 @@ TForm2::TForm2(const CInit& settings, const QStringList& memo_lines, QWidget* pa
       shown(settings),
       now(now),
       chosen(std::move(place)) {
-    Q_INIT_RESOURCE(icons);
     build();
     load(memo_lines);
     forget_place_on_hand_edits();
@@ -108,7 +108,7 @@ void TForm2::build() {
     Label1.setFont(bold);
     Image1.setObjectName(QStringLiteral("Image1"));
     Image1.setFixedSize(32, 32);
-    Image1.setPixmap(QPixmap(QStringLiteral(":/orbalis-32.png")));
+    Image1.setPixmap(window_icon());
     Label3.setObjectName(QStringLiteral("Label3"));
     Label3.setText(tr("Timezone"));
     build_zone_combo();

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
+#include <cstdlib>
 #include <tuple>
 
 #include "Unit2.h"
@@ -78,7 +79,17 @@ TEST(Dialog, CaptionControlsAndZones) {
     EXPECT_EQ(d.UpDown1.value(), 35);
     EXPECT_EQ(d.UpDown3.value(), 135);
     EXPECT_EQ(d.PS_Height.text(), "0");
-    EXPECT_FALSE(d.Image1.pixmap().isNull());
+    // The icon is the packaged picture (its built-in pixels are made from it by a script).
+    const QImage icon = d.Image1.pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage packaged =
+        QImage(ORBALIS_PACKAGING_DIR "/orbalis-32.png").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(icon.size(), packaged.size());
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x) {
+            const QRgb a = icon.pixel(x, y), b = packaged.pixel(x, y);
+            for (const int shift : {0, 8, 16, 24})  // each channel: 16 bits a sample made 8
+                ASSERT_LE(std::abs(int((a >> shift) & 0xff) - int((b >> shift) & 0xff)), 1) << x << "," << y;
+        }
     EXPECT_GE(d.width(), 328);
     EXPECT_GE(d.height(), 201);
     EXPECT_EQ(d.Memo1.toPlainText().split('\n'), kMemo);
