@@ -476,36 +476,29 @@ const FastLayerTools::SecondHand& second_hand_at(const DialGeometry& dial, int s
     return made;
 }
 
-// The window's pixels, logical, that a second hand's spans touch.
-QRegion covered(const FastLayerTools::SecondHand& hand, qreal ratio) {
-    QRegion r;
-    for (const FastLayerTools::Span& s : hand.spans) r += logical_cover(span_rect(s), ratio);
-    return r;
-}
-
-// A region as one span a row, from the leftmost to the rightmost pixel of the row, in bands
-// of rows that share their widest span: the old and new second hand's wedge. Few spans keep
-// the raster engine's blending on the painting thread (it hands paints of many spans to a
-// thread pool, waking its threads each second); few rectangles make few images for the X
-// server (each a request of its own).
-QRegion row_spans(const QRegion& r) {
+// The logical pixels of the old and new second hands' places as one span a row, from the
+// leftmost to the rightmost pixel of the row, in bands of rows that share their widest span:
+// the hand's wedge. Few spans keep the raster engine's blending on the painting thread (it
+// hands paints of many spans to a thread pool, waking its threads each second); few
+// rectangles make few images for the X server (each a request of its own).
+QRegion second_hands_wedge(const FastLayerTools::SecondHand& before, const FastLayerTools::SecondHand& after,
+                           qreal ratio) {
     constexpr int kBandRows = 16;  // rows a band: the hand's slope costs a few pixels more a row
-    const QRect box = r.boundingRect();
+    const auto each_cover = [&](const auto& visit) {
+        for (const FastLayerTools::SecondHand* hand : {&before, &after})
+            for (const FastLayerTools::Span& s : hand->spans) visit(logical_cover(span_rect(s), ratio));
+    };
+    QRect box;
+    each_cover([&](const QRect& r) { box |= r; });
     std::vector<std::pair<int, int>> bands(static_cast<std::size_t>(std::max(0, box.height()) / kBandRows + 1),
                                            {INT_MAX, INT_MIN});
-    std::vector<std::pair<int, int>> rows(static_cast<std::size_t>(std::max(0, box.height())), {INT_MAX, INT_MIN});
-    for (const QRect& rect : r) {
-        for (int y = rect.top(); y <= rect.bottom(); ++y) {
-            auto& [left, right] = rows[static_cast<std::size_t>(y - box.top())];
-            left = std::min(left, rect.left());
-            right = std::max(right, rect.right());
+    each_cover([&](const QRect& r) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            auto& [left, right] = bands[static_cast<std::size_t>(y - box.top()) / kBandRows];
+            left = std::min(left, r.left());
+            right = std::max(right, r.right());
         }
-    }
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        auto& [left, right] = bands[i / kBandRows];
-        left = std::min(left, rows[i].first);
-        right = std::max(right, rows[i].second);
-    }
+    });
     QRegion out;
     for (std::size_t b = 0; b < bands.size(); ++b) {
         if (bands[b].first > bands[b].second) continue;
@@ -516,14 +509,21 @@ QRegion row_spans(const QRegion& r) {
     return out;
 }
 
+qreal line_width(const FastLayerTools& tools, const ClockText& text) {
+    qreal width = 0;
+    for (const char c : text) width += tools.advances[glyph_slot(c)];
+    return width;
+}
+
 // The time line's characters that differ between two readings, each with the margin its
-// ink may pass its advance by.
+// ink may pass its advance by; the whole line where a font's digits differ in width and
+// the line's glyphs moved.
 QRegion changed_time_characters(const DialGeometry& dial, const FastLayerTools& tools, const ClockText& before,
                                 const ClockText& after) {
-    qreal width = 0;
-    for (const char c : after) width += tools.advances[glyph_slot(c)];
-    qreal x = (2 * dial.centre_x - width) / 2;
     const QRect line = text_line_box(dial, tools, 1);
+    const qreal width = line_width(tools, after);
+    if (width != line_width(tools, before)) return line;
+    qreal x = (2 * dial.centre_x - width) / 2;
     QRegion r;
     for (std::size_t i = 0; i < after.size(); ++i) {
         const qreal advance = tools.advances[glyph_slot(after[i])];
@@ -546,8 +546,8 @@ QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before
                           FastLayerTools& tools, qreal ratio) {
     const ClockText time_before = time_text(before.hour, before.minute, before.second);
     const ClockText time_after = time_text(after.hour, after.minute, after.second);
-    const bool seconds_only = time_before[7] != time_after[7] &&
-                              std::equal(time_before.begin(), time_before.begin() + 7, time_after.begin()) &&
+    constexpr std::ptrdiff_t kSecondsField = 6;  // "hh:mm:" before it
+    const bool seconds_only = std::equal(time_before.begin(), time_before.begin() + kSecondsField, time_after.begin()) &&
                               before.year == after.year && before.month == after.month && before.day == after.day &&
                               before.date_style == after.date_style && before.twelve_hour == after.twelve_hour &&
                               (before.second + 1) % FastLayerTools::kSecondPlaces == after.second;
@@ -557,10 +557,14 @@ QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before
     };
     QRegion* kept = seconds_only ? &tools.steady_change[static_cast<std::size_t>(second(after))] : nullptr;
     second_hand_at(dial, second(after), ratio, tools);  // resets what was kept at a new ratio
+    if (const qreal width = line_width(tools, time_after); width != tools.steady_line_width) {
+        tools.steady_change = {};  // the seconds' digits stand elsewhere on a line of another width
+        tools.steady_line_width = width;
+    }
     if (kept != nullptr && !kept->isEmpty()) return *kept;
     QRegion r = changed_time_characters(dial, tools, time_before, time_after) + hub_box(dial) +
-                row_spans(covered(second_hand_at(dial, second(before), ratio, tools), ratio) +
-                          covered(second_hand_at(dial, second(after), ratio, tools), ratio));
+                second_hands_wedge(second_hand_at(dial, second(before), ratio, tools),
+                                   second_hand_at(dial, second(after), ratio, tools), ratio);
     if (before.year != after.year || before.month != after.month || before.day != after.day ||
         before.date_style != after.date_style)
         r += text_line_box(dial, tools, 0);

@@ -139,9 +139,11 @@ struct FastLayerTools {
     };
     std::array<SecondHand, kSecondPlaces> second_hands;
     qreal second_hands_ratio = 0;
-    // The repaint of a second that changes the time line's last digit alone, from the second
-    // before: kept, so that most seconds make no region.
+    // The repaint of a second that changes the time line's seconds alone, from the second
+    // before: kept, so that a second makes no region but at the turn of a minute. It holds
+    // for a time line of this width.
     std::array<QRegion, kSecondPlaces> steady_change;
+    qreal steady_line_width = 0;
 };
 
 // "yy/mm/dd" (or the fields in the order and with the separator of `style`) and
