@@ -309,7 +309,7 @@ void TForm1::showEvent(QShowEvent*) {
         });
     }
 }
-void TForm1::paintEvent(QPaintEvent*) { FormPaint(); }
+void TForm1::paintEvent(QPaintEvent* e) { FormPaint(e->rect()); }
 
 void TForm1::mousePressEvent(QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
@@ -421,14 +421,15 @@ void TForm1::match_pixel_ratio() {
     update();
 }
 
-void TForm1::FormPaint() {
+void TForm1::FormPaint(const QRect& dirty) {
     if (destroyed) return;
     if (!fast_tools) fast_tools.emplace(pixels_per_inch());
     QPainter p(this);
     p.scale(face_scale, face_scale);  // the face is drawn in its own units
     p.drawPixmap(0, 0, face_bitmap);
     const FastLayerInput in = fast_layer_input();
-    face::draw_fast_layer(p, kDial, in, *fast_tools);
+    const QRect face_dirty = dirty.isNull() ? QRect() : p.transform().inverted().mapRect(QRectF(dirty)).toAlignedRect();
+    face::draw_fast_layer(p, kDial, in, *fast_tools, face_dirty);
     fast_layer_drawn = in;
 }
 

@@ -44,7 +44,7 @@ public:
 
     // Handlers, named after the control and the event.
     void FormShow();
-    void FormPaint();
+    void FormPaint(const QRect& dirty = {});  // the window's part that changed; a null one: all
     void FormDestroy();
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void FormMouseMove(int x, int y);

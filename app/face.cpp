@@ -342,7 +342,9 @@ FastLayerTools::FastLayerTools(double pixels_per_inch)
       minute_shadow(round_pen(Qt::black, 2)),
       minute_red(round_pen(kRed, 2)),
       second_shadow(round_pen(Qt::black, 1)),
-      second_red(round_pen(kRed, 1)) {
+      second_red(round_pen(kRed, 1)),
+      second_shadow_fill(second_shadow.color()),
+      second_red_fill(second_red.color()) {
     font.setFamily(QStringLiteral("Arial"));
     font.setBold(true);
     font.setPointSize(clock_font_points(pixels_per_inch));
@@ -611,34 +613,49 @@ void draw_layer(QPainter& p, FastLayerTools::Layer& layer, int key, const QRect&
     p.setTransform(logical);
 }
 
+// The second hand's pixels, filled in device pixels as its stroke set them (the painter's
+// scale to the device is the face's size times the pixel ratio, which lies outside its
+// world transform): the shadow's spans, then the hand's, each colour in one call.
+void draw_second_hand(QPainter& p, const DialGeometry& dial, int second, FastLayerTools& tools) {
+    const qreal ratio = device_pixels_per_unit(p);
+    const FastLayerTools::SecondHand& hand = second_hand_at(dial, (second % 60 + 60) % 60, ratio, tools);
+    std::vector<QRect>& rects = tools.span_rects;
+    rects.clear();
+    for (const FastLayerTools::Span& s : hand.spans) rects.push_back(span_rect(s));
+    const QTransform logical = p.transform();
+    p.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
+    p.setPen(Qt::NoPen);
+    const int shadow = static_cast<int>(hand.shadow_spans);
+    p.setBrush(tools.second_shadow_fill);
+    p.drawRects(rects.data(), shadow);
+    p.setBrush(tools.second_red_fill);
+    p.drawRects(rects.data() + shadow, static_cast<int>(rects.size()) - shadow);
+    p.setTransform(logical);
+}
+
 }  // namespace
 
-void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools) {
+void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools,
+                     const QRect& dirty) {
     p.setRenderHint(QPainter::Antialiasing, false);
     const int cx = dial.centre_x, cy = dial.centre_y;
+    const auto touched = [&dirty](const QRect& r) { return dirty.isNull() || dirty.intersects(r); };
 
     p.setPen(tools.text_pen);
     p.setBrush(Qt::NoBrush);
-    draw_clock_text(p, tools, tools.date_line, date_text(in.year, in.month, in.day, in.date_style),
-                    text_line_top(dial, tools, 0), 2 * cx);
-    draw_clock_text(p, tools, tools.time_line, time_text(in.hour, in.minute, in.second),
-                    text_line_top(dial, tools, 1), 2 * cx);
+    if (touched(text_line_box(dial, tools, 0)))
+        draw_clock_text(p, tools, tools.date_line, date_text(in.year, in.month, in.day, in.date_style),
+                        text_line_top(dial, tools, 0), 2 * cx);
+    if (touched(text_line_box(dial, tools, 1)))
+        draw_clock_text(p, tools, tools.time_line, time_text(in.hour, in.minute, in.second),
+                        text_line_top(dial, tools, 1), 2 * cx);
 
     const int minute_key = ((in.twelve_hour ? 24 : 0) + in.hour) * 60 + in.minute;
-    draw_layer(p, tools.minute_hands, minute_key, hour_and_minute_box(dial, in, tools), [&](QPainter& q) {
-        each_hour_and_minute_hand(dial, in, tools, [&](const Hand& h) { draw_hand(q, cx, cy, h); });
-    });
-    // The second hand's pixels, filled in device pixels as its stroke set them (the painter's
-    // scale to the device is the face's size times the pixel ratio, which lies outside its
-    // world transform).
-    const qreal ratio = device_pixels_per_unit(p);
-    const FastLayerTools::SecondHand& hand = second_hand_at(dial, (in.second % 60 + 60) % 60, ratio, tools);
-    const QTransform logical = p.transform();
-    p.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
-    for (std::size_t i = 0; i < hand.spans.size(); ++i)
-        p.fillRect(span_rect(hand.spans[i]), i < hand.shadow_spans ? tools.second_shadow.color()
-                                                                   : tools.second_red.color());
-    p.setTransform(logical);
+    if (const QRect hands = hour_and_minute_box(dial, in, tools); touched(hands))
+        draw_layer(p, tools.minute_hands, minute_key, hands, [&](QPainter& q) {
+            each_hour_and_minute_hand(dial, in, tools, [&](const Hand& h) { draw_hand(q, cx, cy, h); });
+        });
+    draw_second_hand(p, dial, in.second, tools);
     draw_layer(p, tools.hub, 0, hub_box(dial), [&](QPainter& q) {
         q.setPen(tools.hub_outer);
         ellipse(q, box(cx, cy, cx + kHubRadius, cy + kHubRadius));

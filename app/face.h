@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGlyphRun>
+#include <QBrush>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -108,6 +109,7 @@ struct FastLayerTools {
     QPen minute_shadow, minute_red;         // 2 px
     QPen second_shadow, second_red;         // 1 px
     QPen hub_outer{Qt::black, 3}, hub_inner{Qt::white, 3};
+    QBrush second_shadow_fill, second_red_fill;  // the second hand's pens' colours
 
     // The hour and minute hands of one minute, and the hub, each drawn once onto a
     // transparent picture: a second's paint copies them rather than stroking their round
@@ -138,6 +140,7 @@ struct FastLayerTools {
         bool made = false;
     };
     std::array<SecondHand, kSecondPlaces> second_hands;
+    std::vector<QRect> span_rects;  // a paint's spans as rectangles, kept: no allocation once grown
     qreal second_hands_ratio = 0;
     // The repaint of a second that changes the time line's seconds alone, from the second
     // before: kept, so that a second makes no region but at the turn of a minute. It holds
@@ -154,7 +157,10 @@ ClockText time_text(int hour, int minute, int second);
 
 // The fast layer in the face's units: a painter scaled for a larger face (and the device's
 // pixel ratio) draws it at that size, from pictures made at that many device pixels a unit.
-void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools);
+// A paint that changes only `dirty` (face units; a null rectangle: all of it) skips what
+// lies outside.
+void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools,
+                     const QRect& dirty = {});
 // The device pixels a face unit takes on the painter: its pixel ratio times its scale.
 qreal device_pixels_per_unit(const QPainter& p);
 // The second hand and its shadow stroked with their round-capped pens, as its pictures are
