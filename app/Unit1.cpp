@@ -57,9 +57,12 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
           [this] {
               read_clock();
               if (clock_second >= 0 && clock_second / 60 != minute_passed) {
-                  // The minute's work in the second's wake-up, as the minute turns.
+                  // The minute's work in the second's wake-up, as the minute turns: the
+                  // whole face is new, and painted now in one pass.
                   Timer1Timer();
                   Timer1.start();
+                  repaint();
+                  return;
               }
               repaint_second();
           },
@@ -112,6 +115,10 @@ TForm1::TForm1(std::string settings_file, WallClock wall_clock, QWidget* parent)
     apply_settings_to_engine();
 
     Timer1.setInterval(kMinuteMs);
+    // Precise: restarted by the minute's work, it comes due just after the next minute's
+    // tick, which restarts it again. Qt rounds a coarse timer of a minute to a whole second,
+    // the very instant of that tick: it woke the clock apart and did the minute's work first.
+    Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     Timer1.start();
     tick.start();
