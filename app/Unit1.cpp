@@ -607,7 +607,10 @@ void TForm1::StartAtLoginClick() {
 // for a clock whose second does not tick. The window system reports every move on X11; a
 // compositor through Xwayland may not, and is asked.
 void TForm1::Timer1Timer() {
-    if (zone_watch.changed()) clock_second = -1;
+    if (zone_watch.changed()) {
+        clock_second = -1;
+        almanac.computer_zone_changed();
+    }
     if (isVisible() && compositor_places) note_position();
     update_face();
     minute_passed = clock_second / 60;

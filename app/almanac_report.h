@@ -38,6 +38,8 @@ public:
     // beyond the coming day once a day, when an eclipse has passed, or when the day gains
     // or loses a rise or a set).
     void advance(std::time_t utc);
+    // The computer's zone changed (a trip): its standard offset is found again.
+    void computer_zone_changed() { zone.forget_computer_zone(); }
     // The place's name and how it was chosen: a first start's place is said until the user
     // chooses one.
     void set_naming(PlaceNaming n) { naming = std::move(n); }

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "zone_rules.h"
@@ -43,8 +44,11 @@ public:
     double offset_hours(std::time_t t) const;
     double operator()(std::time_t t) const { return offset_hours(t); }
     double standard_hours(std::time_t t) const;
-    // Whether the place's times at t are the computer's.
+    // Whether the place's times at t are the computer's. The computer's standard offset is
+    // sampled once a year (two dozen conversions, and an almanac asks for each of its times)
+    // and kept until the computer's zone changes: say so by forget_computer_zone().
     bool computers(std::time_t t) const;
+    void forget_computer_zone() { computer_standard = {}; }
     // "America/New_York", the computer's zone's name ("local" where it has none) or "UTC+9".
     std::string name(std::time_t t) const;
 
@@ -53,4 +57,9 @@ private:
     bool follows_computer;
     std::string zone_name;
     std::shared_ptr<const ZoneRules> rules;
+    struct YearsOffset {
+        int year;  // UTC
+        long seconds;
+    };
+    mutable std::optional<YearsOffset> computer_standard;
 };

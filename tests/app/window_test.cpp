@@ -723,14 +723,18 @@ TEST(WindowTime, FollowsAZoneChangeAndKeepsTheDial) {
     fs::create_symlink("/usr/share/zoneinfo/Europe/Berlin", link);
     ZoneScope scope(link.c_str());
     write_place(1, false);
+    fs::remove("orbalis.conf");  // no place chosen by name, with a zone of its own
     timespec now{utc(2027, 1, 15, 12, 0), 0};
     {
         TForm1 form(kSettingsFile, [&now] { return now; });
         EXPECT_EQ(form.hour, 13);
+        EXPECT_TRUE(form.almanac.clock().zone.computers(now.tv_sec));  // +1 is Berlin's standard offset
         fs::remove(link);
         fs::create_symlink("/usr/share/zoneinfo/Asia/Tokyo", link);
         form.Timer1Timer();
         EXPECT_EQ(form.hour, 21);
+        // The place's +1 is no longer the computer's: its times are its own again.
+        EXPECT_FALSE(form.almanac.clock().zone.computers(now.tv_sec));
         form.Clock24hClick();
     }
     EXPECT_TRUE(TForm1(kSettingsFile).Clock24h->isChecked());
