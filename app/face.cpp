@@ -165,7 +165,8 @@ void draw_labels(QPainter& p, const DialGeometry& dial, const SlowLayerInput& in
     const char* twentyfour[] = {"0", "6", "12", "18"};
     const double r = kLabelRadius * dial.disc_radius;
     for (int k = 0; k < 4; ++k) {
-        const QList<quint32> glyphs = raw.glyphIndexesForString(QString::fromLatin1(in.twelve_hour ? twelve[k] : twentyfour[k]));
+        const QList<quint32> glyphs =
+            raw.glyphIndexesForString(QString::fromLatin1(in.twelve_hour ? twelve[k] : twentyfour[k]));
         const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
         QList<QPointF> positions;
         qreal width = 0;
@@ -549,7 +550,8 @@ QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before
     const ClockText time_before = time_text(before.hour, before.minute, before.second);
     const ClockText time_after = time_text(after.hour, after.minute, after.second);
     constexpr std::ptrdiff_t kSecondsField = 6;  // "hh:mm:" before it
-    const bool seconds_only = std::equal(time_before.begin(), time_before.begin() + kSecondsField, time_after.begin()) &&
+    const bool seconds_only = std::equal(time_before.begin(), time_before.begin() + kSecondsField,
+                                         time_after.begin()) &&
                               before.year == after.year && before.month == after.month && before.day == after.day &&
                               before.date_style == after.date_style && before.twelve_hour == after.twelve_hour &&
                               (before.second + 1) % FastLayerTools::kSecondPlaces == after.second;

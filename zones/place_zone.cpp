@@ -90,7 +90,8 @@ bool PlaceZone::computers(std::time_t t) const {
     }
     if (!follows_computer) return false;
     std::tm utc{};
-    if (gmtime_r(&t, &utc) == nullptr) return zone_seconds(computer_standard_offset_hours(t)) == zone_seconds(fixed_hours);
+    if (gmtime_r(&t, &utc) == nullptr)
+        return zone_seconds(computer_standard_offset_hours(t)) == zone_seconds(fixed_hours);
     if (!computer_standard || computer_standard->year != utc.tm_year)
         computer_standard = YearsOffset{utc.tm_year, zone_seconds(computer_standard_offset_hours(t))};
     return computer_standard->seconds == zone_seconds(fixed_hours);
