@@ -545,6 +545,29 @@ QRegion fast_layer_region(const DialGeometry& dial, const FastLayerInput& in, co
            hour_and_minute_hands(dial, in, tools) + second_hand_and_hub(dial, in, tools);
 }
 
+namespace {
+
+QRegion change_between(const DialGeometry& dial, const FastLayerInput& before, const FastLayerInput& after,
+                       FastLayerTools& tools, qreal ratio) {
+    const auto second = [](const FastLayerInput& in) {
+        return (in.second % FastLayerTools::kSecondPlaces + FastLayerTools::kSecondPlaces) %
+               FastLayerTools::kSecondPlaces;
+    };
+    QRegion r = changed_time_characters(dial, tools, time_text(before.hour, before.minute, before.second),
+                                        time_text(after.hour, after.minute, after.second)) +
+                hub_box(dial) +
+                second_hands_wedge(second_hand_at(dial, second(before), ratio, tools),
+                                   second_hand_at(dial, second(after), ratio, tools), ratio);
+    if (before.year != after.year || before.month != after.month || before.day != after.day ||
+        before.date_style != after.date_style)
+        r += text_line_box(dial, tools, 0);
+    if (before.hour != after.hour || before.minute != after.minute || before.twelve_hour != after.twelve_hour)
+        r += hour_and_minute_hands(dial, before, tools) + hour_and_minute_hands(dial, after, tools);
+    return r;
+}
+
+}  // namespace
+
 QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before, const FastLayerInput& after,
                           FastLayerTools& tools, qreal ratio) {
     const ClockText time_before = time_text(before.hour, before.minute, before.second);
@@ -554,28 +577,24 @@ QRegion fast_layer_change(const DialGeometry& dial, const FastLayerInput& before
                                          time_after.begin()) &&
                               before.year == after.year && before.month == after.month && before.day == after.day &&
                               before.date_style == after.date_style && before.twelve_hour == after.twelve_hour &&
-                              (before.second + 1) % FastLayerTools::kSecondPlaces == after.second;
-    const auto second = [](const FastLayerInput& in) {
-        return (in.second % FastLayerTools::kSecondPlaces + FastLayerTools::kSecondPlaces) %
-               FastLayerTools::kSecondPlaces;
-    };
-    QRegion* kept = seconds_only ? &tools.steady_change[static_cast<std::size_t>(second(after))] : nullptr;
-    second_hand_at(dial, second(after), ratio, tools);  // resets what was kept at a new ratio
+                              after.second > 0 && after.second < FastLayerTools::kSecondPlaces &&
+                              before.second + 1 == after.second;
+    if (!seconds_only) return change_between(dial, before, after, tools, ratio);
+    second_hand_at(dial, after.second, ratio, tools);  // drops what was kept at a new ratio
     if (const qreal width = line_width(tools, time_after); width != tools.steady_line_width) {
         tools.steady_change = {};  // the seconds' digits stand elsewhere on a line of another width
         tools.steady_line_width = width;
     }
-    if (kept != nullptr && !kept->isEmpty()) return *kept;
-    QRegion r = changed_time_characters(dial, tools, time_before, time_after) + hub_box(dial) +
-                second_hands_wedge(second_hand_at(dial, second(before), ratio, tools),
-                                   second_hand_at(dial, second(after), ratio, tools), ratio);
-    if (before.year != after.year || before.month != after.month || before.day != after.day ||
-        before.date_style != after.date_style)
-        r += text_line_box(dial, tools, 0);
-    if (before.hour != after.hour || before.minute != after.minute || before.twelve_hour != after.twelve_hour)
-        r += hour_and_minute_hands(dial, before, tools) + hour_and_minute_hands(dial, after, tools);
-    if (kept != nullptr) *kept = r;
-    return r;
+    QRegion& kept = tools.steady_change[static_cast<std::size_t>(after.second)];
+    if (kept.isEmpty()) {  // all of a minute's at once, before the clock runs on
+        for (int s = 1; s < FastLayerTools::kSecondPlaces; ++s) {
+            FastLayerInput from = after, to = after;
+            from.second = s - 1;
+            to.second = s;
+            tools.steady_change[static_cast<std::size_t>(s)] = change_between(dial, from, to, tools, ratio);
+        }
+    }
+    return kept;
 }
 
 namespace {
