@@ -1182,6 +1182,9 @@ protected:
                                          << " position 0,0\n"
                                          << "exec sh -c 'echo \"$DISPLAY $WAYLAND_DISPLAY $SWAYSOCK\" > "
                                          << (dir / "env").string() << "'\n";
+        // The pointer runs as the session's user, who may not reach into the build folder
+        // (a checkout in a private temporary folder): a copy of it in the session's.
+        fs::copy_file(VPOINTER_BINARY, dir / "vpointer");
         if (geteuid() == 0) {
             ASSERT_EQ(std::system(("chown -R " + std::to_string(kUnprivileged) + " " + dir.string()).c_str()), 0);
             as_user = {"setpriv", "--reuid=" + std::to_string(kUnprivileged),
@@ -1239,7 +1242,7 @@ protected:
         return std::nullopt;
     }
     void pointer(const std::string& steps) {
-        session(std::string(VPOINTER_BINARY) + " " + std::to_string(kWidth) + " " + std::to_string(kHeight) + " " +
+        session((dir / "vpointer").string() + " " + std::to_string(kWidth) + " " + std::to_string(kHeight) + " " +
                 steps);
     }
     void drag(int button, int dx, int dy) {
