@@ -435,7 +435,8 @@ void TForm1::FormPaint(const QRect& dirty) {
     p.scale(face_scale, face_scale);  // the face is drawn in its own units
     p.drawPixmap(0, 0, face_bitmap);
     const FastLayerInput in = fast_layer_input();
-    const QRect face_dirty = dirty.isNull() ? QRect() : p.transform().inverted().mapRect(QRectF(dirty)).toAlignedRect();
+    const QRect face_dirty =
+        dirty.isNull() ? QRect() : p.transform().inverted().mapRect(QRectF(dirty)).toAlignedRect();
     face::draw_fast_layer(p, kDial, in, *fast_tools, face_dirty);
     fast_layer_drawn = in;
 }

@@ -271,6 +271,11 @@ void each_hour_and_minute_hand(const DialGeometry& dial, const FastLayerInput& i
     if (in.twelve_hour) visit(Hand{0.75 * R, 6.0 * in.minute, 1, tools.minute_shadow, tools.minute_red});
 }
 
+// The second hand's place, 0-59, of any second.
+int second_place(int second) {
+    return (second % FastLayerTools::kSecondPlaces + FastLayerTools::kSecondPlaces) % FastLayerTools::kSecondPlaces;
+}
+
 Hand second_hand(const DialGeometry& dial, const FastLayerInput& in, const FastLayerTools& tools) {
     return {0.95 * dial.disc_radius, 6.0 * in.second, 1, tools.second_shadow, tools.second_red};
 }
@@ -549,10 +554,7 @@ namespace {
 
 QRegion change_between(const DialGeometry& dial, const FastLayerInput& before, const FastLayerInput& after,
                        FastLayerTools& tools, qreal ratio) {
-    const auto second = [](const FastLayerInput& in) {
-        return (in.second % FastLayerTools::kSecondPlaces + FastLayerTools::kSecondPlaces) %
-               FastLayerTools::kSecondPlaces;
-    };
+    const auto second = [](const FastLayerInput& in) { return second_place(in.second); };
     QRegion r = changed_time_characters(dial, tools, time_text(before.hour, before.minute, before.second),
                                         time_text(after.hour, after.minute, after.second)) +
                 hub_box(dial) +
@@ -639,7 +641,7 @@ void draw_layer(QPainter& p, FastLayerTools::Layer& layer, int key, const QRect&
 // world transform): the shadow's spans, then the hand's, each colour in one call.
 void draw_second_hand(QPainter& p, const DialGeometry& dial, int second, FastLayerTools& tools) {
     const qreal ratio = device_pixels_per_unit(p);
-    const FastLayerTools::SecondHand& hand = second_hand_at(dial, (second % 60 + 60) % 60, ratio, tools);
+    const FastLayerTools::SecondHand& hand = second_hand_at(dial, second_place(second), ratio, tools);
     std::vector<QRect>& rects = tools.span_rects;
     rects.clear();
     for (const FastLayerTools::Span& s : hand.spans) rects.push_back(span_rect(s));
