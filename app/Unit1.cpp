@@ -433,7 +433,7 @@ void TForm1::FormPaint(const QRect& dirty) {
     if (!fast_tools) fast_tools.emplace(pixels_per_inch());
     QPainter p(this);
     p.scale(face_scale, face_scale);  // the face is drawn in its own units
-    p.drawPixmap(0, 0, face_bitmap);
+    face::draw_face_picture(p, face_bitmap);
     const FastLayerInput in = fast_layer_input();
     const QRect face_dirty =
         dirty.isNull() ? QRect() : p.transform().inverted().mapRect(QRectF(dirty)).toAlignedRect();

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "context.h"
+#include "direct_pixels.h"
 #include "observer.h"
 
 namespace face {
@@ -614,7 +615,8 @@ QRect device_cover(const QRect& logical, qreal ratio) {
 // device pixels the box covers, once for each `key`, then copied. The picture's origin is a
 // whole device pixel, so the stroke sets the pixels it would on a picture of the window.
 template <class Draw>
-void draw_layer(QPainter& p, FastLayerTools::Layer& layer, int key, const QRect& box, const Draw& draw) {
+void draw_layer(QPainter& p, std::optional<DirectPixels>& direct, FastLayerTools::Layer& layer, int key,
+                const QRect& box, const Draw& draw) {
     const qreal ratio = device_pixels_per_unit(p);
     if (layer.key != key || layer.ratio != ratio || layer.box != box) {
         const QRect device = device_cover(box, ratio);
@@ -630,6 +632,7 @@ void draw_layer(QPainter& p, FastLayerTools::Layer& layer, int key, const QRect&
         layer.ratio = ratio;
         layer.key = key;
     }
+    if (direct && direct->copy_over(layer.image, layer.at)) return;
     const QTransform logical = p.transform();
     p.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
     p.drawImage(layer.at, layer.image);
@@ -639,9 +642,16 @@ void draw_layer(QPainter& p, FastLayerTools::Layer& layer, int key, const QRect&
 // The second hand's pixels, filled in device pixels as its stroke set them (the painter's
 // scale to the device is the face's size times the pixel ratio, which lies outside its
 // world transform): the shadow's spans, then the hand's, each colour in one call.
-void draw_second_hand(QPainter& p, const DialGeometry& dial, int second, FastLayerTools& tools) {
+void draw_second_hand(QPainter& p, std::optional<DirectPixels>& direct, const DialGeometry& dial, int second,
+                      FastLayerTools& tools) {
     const qreal ratio = device_pixels_per_unit(p);
     const FastLayerTools::SecondHand& hand = second_hand_at(dial, second_place(second), ratio, tools);
+    if (direct) {  // both colours are opaque
+        const QRgb shadow = tools.second_shadow_fill.color().rgba(), red = tools.second_red_fill.color().rgba();
+        for (std::size_t k = 0; k < hand.spans.size(); ++k)
+            direct->fill(span_rect(hand.spans[k]), k < hand.shadow_spans ? shadow : red);
+        return;
+    }
     std::vector<QRect>& rects = tools.span_rects;
     rects.clear();
     for (const FastLayerTools::Span& s : hand.spans) rects.push_back(span_rect(s));
@@ -658,11 +668,23 @@ void draw_second_hand(QPainter& p, const DialGeometry& dial, int second, FastLay
 
 }  // namespace
 
+void draw_face_picture(QPainter& p, const QPixmap& picture) {
+    if (picture.devicePixelRatio() == device_pixels_per_unit(p))
+        if (std::optional<DirectPixels> direct = DirectPixels::of(p);
+            direct && direct->copy_over(picture.toImage(), {}))
+            return;
+    p.drawPixmap(0, 0, picture);
+}
+
 void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools,
                      const QRect& dirty) {
     p.setRenderHint(QPainter::Antialiasing, false);
     const int cx = dial.centre_x, cy = dial.centre_y;
-    const auto touched = [&dirty](const QRect& r) { return dirty.isNull() || dirty.intersects(r); };
+    std::optional<DirectPixels> direct = DirectPixels::of(p);
+    const qreal ratio = device_pixels_per_unit(p);
+    const auto touched = [&](const QRect& r) {
+        return (dirty.isNull() || dirty.intersects(r)) && (!direct || direct->touches(device_cover(r, ratio)));
+    };
 
     p.setPen(tools.text_pen);
     p.setBrush(Qt::NoBrush);
@@ -675,11 +697,11 @@ void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput
 
     const int minute_key = ((in.twelve_hour ? 24 : 0) + in.hour) * 60 + in.minute;
     if (const QRect hands = hour_and_minute_box(dial, in, tools); touched(hands))
-        draw_layer(p, tools.minute_hands, minute_key, hands, [&](QPainter& q) {
+        draw_layer(p, direct, tools.minute_hands, minute_key, hands, [&](QPainter& q) {
             each_hour_and_minute_hand(dial, in, tools, [&](const Hand& h) { draw_hand(q, cx, cy, h); });
         });
-    draw_second_hand(p, dial, in.second, tools);
-    draw_layer(p, tools.hub, 0, hub_box(dial), [&](QPainter& q) {
+    draw_second_hand(p, direct, dial, in.second, tools);
+    draw_layer(p, direct, tools.hub, 0, hub_box(dial), [&](QPainter& q) {
         q.setPen(tools.hub_outer);
         ellipse(q, box(cx, cy, cx + kHubRadius, cy + kHubRadius));
         q.setPen(tools.hub_inner);

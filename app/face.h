@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <QPen>
+#include <QPixmap>
 #include <QPointF>
 #include <QRawFont>
 #include <array>
@@ -76,6 +77,8 @@ inline const QColor kRed{255, 0, 0};
 int clock_font_points(double pixels_per_inch);
 
 void draw_slow_layer(QPainter& p, const DialGeometry& dial, const SlowLayerInput& in);
+// The face's picture of the slow layer at the painter's origin, at its own size.
+void draw_face_picture(QPainter& p, const QPixmap& picture);
 
 // The fonts, glyphs and pens of the fast layer, set up once. The date and the time use
 // only the characters of kClockCharacters: their glyphs and advances are looked up here,

@@ -1,0 +1,98 @@
+#include "direct_pixels.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Each 8-bit channel of `x` times a/255, rounded as the raster engine rounds it (both
+// channel pairs at once: x·a + (x·a >> 8) + 128, over 256).
+QRgb times_alpha(QRgb x, unsigned a) {
+    unsigned red_blue = (x & 0xff00ffu) * a;
+    red_blue = ((red_blue + ((red_blue >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
+    unsigned alpha_green = ((x >> 8) & 0xff00ffu) * a;
+    alpha_green = (alpha_green + ((alpha_green >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
+    return alpha_green | red_blue;
+}
+
+// A whole number of device pixels, or none.
+std::optional<int> whole(qreal v) {
+    if (!std::isfinite(v) || std::abs(v) > 1 << 20) return std::nullopt;
+    const qreal r = std::round(v);
+    if (r != v) return std::nullopt;
+    return static_cast<int>(r);
+}
+
+}  // namespace
+
+DirectPixels::DirectPixels(uchar* bits, qsizetype bytes_per_line, QPoint origin, QRegion clip)
+    : bits_(bits), bytes_per_line_(bytes_per_line), origin_(origin), clip_(std::move(clip)) {}
+
+std::optional<DirectPixels> DirectPixels::of(QPainter& p) {
+    QPaintEngine* engine = p.paintEngine();
+    if (!p.isActive() || engine == nullptr || engine->type() != QPaintEngine::Raster || p.hasClipping() ||
+        p.compositionMode() != QPainter::CompositionMode_SourceOver || p.opacity() != 1.0)
+        return std::nullopt;
+    QPaintDevice* device = engine->paintDevice();
+    if (device == nullptr || device->devType() != QInternal::Image) return std::nullopt;
+    auto* image = static_cast<QImage*>(device);
+    // Detached, the image's bits are the ones its painter writes: taking them copies nothing.
+    if (!image->isDetached() ||
+        (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32_Premultiplied))
+        return std::nullopt;
+    const QTransform& t = p.deviceTransform();
+    const std::optional<int> dx = whole(t.dx()), dy = whole(t.dy());
+    if (t.type() > QTransform::TxScale || !dx || !dy) return std::nullopt;
+    const QRegion system = engine->systemClip();
+    QRegion clip = system.isEmpty() ? QRegion(image->rect()) : system & image->rect();
+    return DirectPixels(image->bits(), image->bytesPerLine(), QPoint(*dx, *dy), std::move(clip));
+}
+
+// A region's rectangles lie in bands from the top down, each band's left to right, so the
+// bands a rectangle crosses are found by halving: a one-row span meets one band, not all.
+template <class Visit>
+void DirectPixels::each_clipped(const QRect& r, const Visit& visit) const {
+    const QRect placed = r.translated(origin_);
+    const QRect* end = clip_.end();
+    const QRect* c =
+        std::partition_point(clip_.begin(), end, [&](const QRect& c) { return c.bottom() < placed.top(); });
+    for (; c != end && c->top() <= placed.bottom(); ++c)
+        if (const QRect part = placed & *c; !part.isEmpty()) visit(part);
+}
+
+bool DirectPixels::touches(const QRect& r) const { return clip_.intersects(r.translated(origin_)); }
+
+void DirectPixels::fill(const QRect& r, QRgb opaque) {
+    each_clipped(r, [&](const QRect& part) {
+        for (int y = part.top(); y <= part.bottom(); ++y) std::fill_n(row(y) + part.left(), part.width(), opaque);
+    });
+}
+
+bool DirectPixels::copy_over(const QImage& picture, QPoint at) {
+    const bool opaque = picture.format() == QImage::Format_RGB32;
+    if (!opaque && picture.format() != QImage::Format_ARGB32_Premultiplied) return false;
+    const QPoint from = at + origin_;  // the picture's top left in the image
+    each_clipped(QRect(at, picture.size()), [&](const QRect& part) {
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            const auto* source =
+                reinterpret_cast<const QRgb*>(picture.constScanLine(y - from.y())) + (part.left() - from.x());
+            QRgb* target = row(y) + part.left();
+            if (opaque) {
+                std::transform(source, source + part.width(), target, [](QRgb s) { return s | 0xff000000u; });
+                continue;
+            }
+            for (int x = 0; x < part.width(); ++x) {
+                const QRgb s = source[x];
+                const unsigned alpha = qAlpha(s);
+                if (alpha == 255)
+                    target[x] = s;
+                else if (alpha != 0)
+                    target[x] = s + times_alpha(target[x], 255 - alpha);
+            }
+        }
+    });
+    return true;
+}
