@@ -28,8 +28,19 @@ std::optional<int> whole(qreal v) {
 
 }  // namespace
 
-DirectPixels::DirectPixels(uchar* bits, qsizetype bytes_per_line, QPoint origin, QRegion clip)
-    : bits_(bits), bytes_per_line_(bytes_per_line), origin_(origin), clip_(std::move(clip)) {}
+DirectPixels::DirectPixels(QImage& image, QPoint origin, QRegion clip)
+    : bits_(image.bits()), bytes_per_line_(image.bytesPerLine()), origin_(origin), clip_(std::move(clip)) {}
+
+// Detached, an image's bits are the ones its painter writes: taking them copies nothing.
+bool DirectPixels::written_here(const QImage& image) {
+    return image.isDetached() &&
+           (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied);
+}
+
+std::optional<DirectPixels> DirectPixels::on(QImage& image, QPoint origin) {
+    if (!written_here(image)) return std::nullopt;
+    return DirectPixels(image, origin, QRegion(image.rect()));
+}
 
 std::optional<DirectPixels> DirectPixels::of(QPainter& p) {
     QPaintEngine* engine = p.paintEngine();
@@ -39,16 +50,13 @@ std::optional<DirectPixels> DirectPixels::of(QPainter& p) {
     QPaintDevice* device = engine->paintDevice();
     if (device == nullptr || device->devType() != QInternal::Image) return std::nullopt;
     auto* image = static_cast<QImage*>(device);
-    // Detached, the image's bits are the ones its painter writes: taking them copies nothing.
-    if (!image->isDetached() ||
-        (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32_Premultiplied))
-        return std::nullopt;
+    if (!written_here(*image)) return std::nullopt;
     const QTransform& t = p.deviceTransform();
     const std::optional<int> dx = whole(t.dx()), dy = whole(t.dy());
     if (t.type() > QTransform::TxScale || !dx || !dy) return std::nullopt;
     const QRegion system = engine->systemClip();
     QRegion clip = system.isEmpty() ? QRegion(image->rect()) : system & image->rect();
-    return DirectPixels(image->bits(), image->bytesPerLine(), QPoint(*dx, *dy), std::move(clip));
+    return DirectPixels(*image, QPoint(*dx, *dy), std::move(clip));
 }
 
 // A region's rectangles lie in bands from the top down, each band's left to right, so the
@@ -95,4 +103,28 @@ bool DirectPixels::copy_over(const QImage& picture, QPoint at) {
         }
     });
     return true;
+}
+
+void DirectPixels::blend_coverage(const std::uint8_t* levels, QSize size, QPoint at, QRgb colour) {
+    const QPoint from = at + origin_;
+    each_clipped(QRect(at, size), [&](const QRect& part) {
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            const std::uint8_t* level = levels + (y - from.y()) * size.width() + (part.left() - from.x());
+            QRgb* target = row(y) + part.left();
+            for (int x = 0; x < part.width(); ++x) {
+                if (level[x] == 0) continue;
+                const QRgb s = times_alpha(colour, level[x]);
+                target[x] = s + times_alpha(target[x], 255 - qAlpha(s));
+            }
+        }
+    });
+}
+
+bool DirectPixels::covers(const QRect& r) const { return (QRegion(r.translated(origin_)) - clip_).isEmpty(); }
+
+void DirectPixels::read(const QRect& r, std::vector<QRgb>& out) const {
+    out.clear();
+    const QRect placed = r.translated(origin_);
+    for (int y = placed.top(); y <= placed.bottom(); ++y)
+        out.insert(out.end(), row(y) + placed.left(), row(y) + placed.left() + placed.width());
 }

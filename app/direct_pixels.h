@@ -10,7 +10,9 @@
 #include <QRect>
 #include <QRegion>
 #include <QRgb>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -20,6 +22,8 @@ public:
     // painted source-over at full opacity, with no clip of the painter's own and a transform
     // that only scales and moves by whole device pixels; else none, and the painter draws.
     static std::optional<DirectPixels> of(QPainter& p);
+    // All of a 32-bit `image` (as above), with no painter: `origin` stands for its (0, 0).
+    static std::optional<DirectPixels> on(QImage& image, QPoint origin = {});
 
     // Rectangles and points are in device pixels from the painter's origin (its (0, 0)).
     bool touches(const QRect& r) const;
@@ -27,9 +31,16 @@ public:
     // A picture in premultiplied ARGB32 or in RGB32; false for any other, which the painter
     // must draw.
     bool copy_over(const QImage& picture, QPoint at);
+    // A glyph's coverage levels (0-255, `size` of them row after row) at `at`, blending in the
+    // premultiplied `colour` as a pen's glyph does.
+    void blend_coverage(const std::uint8_t* levels, QSize size, QPoint at, QRgb colour);
+    // Whether every pixel of `r` lies in the clip; the pixels of such an `r`, row after row.
+    bool covers(const QRect& r) const;
+    void read(const QRect& r, std::vector<QRgb>& out) const;
 
 private:
-    DirectPixels(uchar* bits, qsizetype bytes_per_line, QPoint origin, QRegion clip);
+    DirectPixels(QImage& image, QPoint origin, QRegion clip);
+    static bool written_here(const QImage& image);
     template <class Visit>
     void each_clipped(const QRect& r, const Visit& visit) const;
     QRgb* row(int y) const { return reinterpret_cast<QRgb*>(bits_ + y * bytes_per_line_); }

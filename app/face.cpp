@@ -309,9 +309,10 @@ std::size_t glyph_slot(char c) {
     return k == std::string_view::npos ? 0 : k;
 }
 
-// One line of the date or time, centred across the window with its top at `top`.
-void draw_clock_text(QPainter& p, const FastLayerTools& tools, FastLayerTools::Line& line,
-                     const ClockText& text, int top, int width) {
+// One line of the date or time laid out centred across the window with its top at `top`:
+// its glyph run's origin.
+QPointF lay_out_line(const FastLayerTools& tools, FastLayerTools::Line& line, const ClockText& text, int top,
+                     int width) {
     qreal x = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const std::size_t k = glyph_slot(text[i]);
@@ -319,7 +320,7 @@ void draw_clock_text(QPainter& p, const FastLayerTools& tools, FastLayerTools::L
         line.positions[i] = QPointF(x, 0);
         x += tools.advances[k];
     }
-    p.drawGlyphRun(QPointF((width - x) / 2, top + tools.ascent), line.run);
+    return QPointF((width - x) / 2, top + tools.ascent);
 }
 
 QPen round_pen(const QColor& colour, int width) { return QPen(colour, width, Qt::SolidLine, Qt::RoundCap); }
@@ -367,6 +368,7 @@ FastLayerTools::FastLayerTools(double pixels_per_inch)
     for (Line* line : {&date_line, &time_line}) {
         line->run.setRawFont(raw_font);
         line->run.setRawData(line->glyphs.data(), line->positions.data(), static_cast<int>(kLineLength));
+        line->mask_keys.fill(Line::kNoMask);
     }
 }
 
@@ -666,6 +668,141 @@ void draw_second_hand(QPainter& p, std::optional<DirectPixels>& direct, const Di
     p.setTransform(logical);
 }
 
+// A glyph pen's place in device pixels from the painter's origin, in the 64ths a glyph run
+// keeps and truncated as it truncates them: its whole pixel and the fraction. None far off
+// any window.
+struct PenPlace {
+    QPoint pixel;
+    int x64 = 0, y64 = 0;
+};
+std::optional<PenPlace> pen_place(QPointF logical, qreal ratio) {
+    constexpr qreal kReach = 1 << 20;  // device pixels, far past any window
+    const qreal x = logical.x() * ratio, y = logical.y() * ratio;
+    if (!(std::abs(x) < kReach && std::abs(y) < kReach)) return std::nullopt;
+    const auto x64 = static_cast<std::int64_t>(x * 64), y64 = static_cast<std::int64_t>(y * 64);
+    return PenPlace{QPoint(static_cast<int>(x64 >> 6), static_cast<int>(y64 >> 6)), static_cast<int>(x64 & 63),
+                    static_cast<int>(y64 & 63)};
+}
+
+// A clock character's mask for a pen at `place`: drawn alone in opaque white onto a
+// transparent picture, at the window's scale and with its pen at the same fraction of a
+// pixel, the picture's alpha is the glyph's coverage. None where its ink reached the
+// picture's edge.
+std::optional<FastLayerTools::GlyphMask> make_glyph_mask(const FastLayerTools& tools, std::size_t slot,
+                                                         const PenPlace& place, qreal ratio) {
+    const int reach_x = static_cast<int>(std::ceil(tools.advances[slot] * ratio)) + 8;  // ink may pass the advance
+    const int reach_y = static_cast<int>(std::ceil(tools.text_height * ratio)) + 8;
+    QImage picture(2 * reach_x, 2 * reach_y, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter q(&picture);
+        q.setTransform(QTransform(ratio, 0, 0, ratio, reach_x + place.x64 / 64.0, reach_y + place.y64 / 64.0));
+        q.setPen(Qt::white);
+        const quint32 glyph = tools.glyphs[slot];
+        const QPointF at(0, 0);
+        QGlyphRun run;
+        run.setRawFont(tools.raw_font);
+        run.setRawData(&glyph, &at, 1);
+        q.drawGlyphRun(at, run);
+    }
+    int left = picture.width(), top = picture.height(), right = -1, bottom = -1;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            if (qAlpha(row[x]) == 0) continue;
+            left = std::min(left, x), right = std::max(right, x);
+            top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    }
+    FastLayerTools::GlyphMask mask{slot, place.x64, place.y64, {}, {}, {}};
+    if (right < 0) return mask;  // no ink
+    if (left == 0 || top == 0 || right == picture.width() - 1 || bottom == picture.height() - 1) return std::nullopt;
+    mask.offset = QPoint(left - reach_x, top - reach_y);
+    mask.size = QSize(right - left + 1, bottom - top + 1);
+    for (int y = top; y <= bottom; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = left; x <= right; ++x) mask.levels.push_back(static_cast<std::uint8_t>(qAlpha(row[x])));
+    }
+    return mask;
+}
+
+// The index of the mask of a clock character for a pen at `place`, made on first use.
+std::optional<std::size_t> glyph_mask(FastLayerTools& tools, std::size_t slot, const PenPlace& place, qreal ratio) {
+    for (std::size_t m = 0; m < tools.glyph_masks.size(); ++m) {
+        const FastLayerTools::GlyphMask& mask = tools.glyph_masks[m];
+        if (mask.slot == slot && mask.x64 == place.x64 && mask.y64 == place.y64) return m;
+    }
+    std::optional<FastLayerTools::GlyphMask> made = make_glyph_mask(tools, slot, place, ratio);
+    if (!made) return std::nullopt;
+    tools.glyph_masks.push_back(std::move(*made));
+    return tools.glyph_masks.size() - 1;
+}
+
+// A line's glyphs blended in from their masks in the glyph run's order; false, with nothing
+// drawn, where a mask cannot be had.
+bool blend_line(DirectPixels& direct, FastLayerTools& tools, FastLayerTools::Line& line, const ClockText& text,
+                QPointF origin, qreal ratio) {
+    std::array<QPoint, FastLayerTools::kLineLength> pens{};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::optional<PenPlace> place = pen_place(origin + line.positions[i], ratio);
+        if (!place) return false;
+        const std::size_t slot = glyph_slot(text[i]);
+        const auto key = static_cast<std::uint32_t>((slot << 12) | (place->x64 << 6) | place->y64);
+        if (line.mask_keys[i] != key) {
+            const std::optional<std::size_t> mask = glyph_mask(tools, slot, *place, ratio);
+            if (!mask) return false;
+            line.mask_keys[i] = key;
+            line.masks[i] = *mask;
+        }
+        pens[i] = place->pixel;
+    }
+    const QRgb colour = qPremultiply(tools.text_pen.color().rgba());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const FastLayerTools::GlyphMask& mask = tools.glyph_masks[line.masks[i]];
+        direct.blend_coverage(mask.levels.data(), mask.size, pens[i] + mask.offset, colour);
+    }
+    return true;
+}
+
+// Whether the masks, blended over the pixels of `device` as they were before the glyph run
+// (`before`), give what it set.
+bool glyph_run_matches(const DirectPixels& direct, FastLayerTools& tools, FastLayerTools::Line& line,
+                       const ClockText& text, QPointF origin, qreal ratio, const QRect& device,
+                       std::vector<QRgb>& before) {
+    QImage expected(reinterpret_cast<uchar*>(before.data()), device.width(), device.height(),
+                    device.width() * static_cast<qsizetype>(sizeof(QRgb)), QImage::Format_ARGB32_Premultiplied);
+    std::optional<DirectPixels> blended = DirectPixels::on(expected, -device.topLeft());
+    if (!blended || !blend_line(*blended, tools, line, text, origin, ratio)) return false;
+    std::vector<QRgb> after;
+    direct.read(device, after);
+    return after == before;
+}
+
+// A line of the date or time within `box`: blended from the glyph masks once they are
+// trusted, else by the glyph run; the first such run wholly in a paint checks the masks.
+void draw_clock_text(QPainter& p, std::optional<DirectPixels>& direct, FastLayerTools& tools,
+                     FastLayerTools::Line& line, const ClockText& text, const QRect& box, int width) {
+    const QPointF origin = lay_out_line(tools, line, text, box.top() + kTextMargin, width);
+    const qreal ratio = device_pixels_per_unit(p);
+    if (direct && tools.glyph_masks_ratio != ratio) {
+        tools.glyph_masks.clear();
+        for (FastLayerTools::Line* each : {&tools.date_line, &tools.time_line})
+            each->mask_keys.fill(FastLayerTools::Line::kNoMask);
+        tools.glyph_masks_ratio = ratio;
+        tools.mask_check = FastLayerTools::MaskCheck::Unchecked;
+    }
+    using Check = FastLayerTools::MaskCheck;
+    if (direct && tools.mask_check == Check::Equal && blend_line(*direct, tools, line, text, origin, ratio)) return;
+    const QRect device = device_cover(box, ratio);
+    const bool check = direct && tools.mask_check == Check::Unchecked && direct->covers(device);
+    std::vector<QRgb> before;
+    if (check) direct->read(device, before);
+    p.drawGlyphRun(origin, line.run);
+    if (check)
+        tools.mask_check =
+            glyph_run_matches(*direct, tools, line, text, origin, ratio, device, before) ? Check::Equal : Check::Differ;
+}
+
 }  // namespace
 
 void draw_face_picture(QPainter& p, const QPixmap& picture) {
@@ -688,12 +825,11 @@ void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput
 
     p.setPen(tools.text_pen);
     p.setBrush(Qt::NoBrush);
-    if (touched(text_line_box(dial, tools, 0)))
-        draw_clock_text(p, tools, tools.date_line, date_text(in.year, in.month, in.day, in.date_style),
-                        text_line_top(dial, tools, 0), 2 * cx);
-    if (touched(text_line_box(dial, tools, 1)))
-        draw_clock_text(p, tools, tools.time_line, time_text(in.hour, in.minute, in.second),
-                        text_line_top(dial, tools, 1), 2 * cx);
+    if (const QRect box = text_line_box(dial, tools, 0); touched(box))
+        draw_clock_text(p, direct, tools, tools.date_line, date_text(in.year, in.month, in.day, in.date_style), box,
+                        2 * cx);
+    if (const QRect box = text_line_box(dial, tools, 1); touched(box))
+        draw_clock_text(p, direct, tools, tools.time_line, time_text(in.hour, in.minute, in.second), box, 2 * cx);
 
     const int minute_key = ((in.twelve_hour ? 24 : 0) + in.hour) * 60 + in.minute;
     if (const QRect hands = hour_and_minute_box(dial, in, tools); touched(hands))

@@ -93,6 +93,11 @@ struct FastLayerTools {
         std::array<quint32, kLineLength> glyphs{};
         std::array<QPointF, kLineLength> positions{};
         QGlyphRun run;
+        // Each place's glyph mask (below) as last blended, found again while its character and
+        // its pen's fraction of a pixel stay.
+        static constexpr std::uint32_t kNoMask = ~0u;
+        std::array<std::uint32_t, kLineLength> mask_keys{};  // kNoMask until a mask is found
+        std::array<std::size_t, kLineLength> masks{};
     };
 
     explicit FastLayerTools(double pixels_per_inch);
@@ -150,6 +155,23 @@ struct FastLayerTools {
     // for a time line of this width.
     std::array<QRegion, kSecondPlaces> steady_change;
     qreal steady_line_width = 0;
+
+    // A clock character as a glyph run sets it with its pen at one place within a device
+    // pixel: its coverage levels, which a paint blends in itself as the raster engine does.
+    // Made at the window's pixel ratio as characters come; trusted once a full paint's glyph
+    // runs set exactly what the levels give (on a desktop that renders text for its screen's
+    // subpixels they do not, and the painter draws every line).
+    struct GlyphMask {
+        std::size_t slot = 0;  // of kClockCharacters
+        int x64 = 0, y64 = 0;  // the pen's place in its device pixel, 64ths (the glyph runs' own steps)
+        QPoint offset;         // the levels' top left from that pixel
+        QSize size;
+        std::vector<std::uint8_t> levels;
+    };
+    enum class MaskCheck { Unchecked, Equal, Differ };
+    std::vector<GlyphMask> glyph_masks;
+    qreal glyph_masks_ratio = 0;
+    MaskCheck mask_check = MaskCheck::Unchecked;
 };
 
 // "yy/mm/dd" (or the fields in the order and with the separator of `style`) and

@@ -167,6 +167,37 @@ TEST(Golden, SecondRepaintEqualsAFullOne) {
     }
 }
 
+// Written straight into the image (the second hand's spans, the pictures, the glyph masks
+// once a first full paint has checked them), the fast layer is what the painter draws,
+// pixel for pixel: every place of the second hand and every digit in each place of both
+// lines, at 1, 1.5 and 2 device pixels to the pixel.
+TEST(Golden, WrittenDirectlyAsThePainterDrawsIt) {
+    for (const double dpr : {1.0, 1.5, 2.0}) {
+        face::FastLayerTools tools(96);
+        QImage face(static_cast<int>(120 * dpr), static_cast<int>(120 * dpr), QImage::Format_RGB32);
+        face.setDevicePixelRatio(dpr);
+        {
+            QPainter fp(&face);
+            face::draw_slow_layer(fp, kDial, slow_input(7, 30, true, 40, false));
+        }
+        for (int step = 0; step < 70; ++step) {
+            FastLayerInput in = fast_input(step % 24, step * 7 % 60, step % 60, step % 2 == 0);
+            in.month = 1 + step % 12;
+            in.day = 1 + step % 31;
+            const auto paint = [&](bool by_painter) {
+                QImage image = face.copy();
+                QPainter p(&image);
+                if (by_painter) p.setClipRect(QRect(0, 0, 120, 120));  // a clip of its own: the painter draws
+                face::draw_fast_layer(p, kDial, in, tools);
+                return image;
+            };
+            const QImage direct = paint(false);
+            ASSERT_EQ(tools.mask_check, face::FastLayerTools::MaskCheck::Equal) << "x" << dpr;
+            EXPECT_EQ(direct, paint(true)) << "x" << dpr << " step " << step;
+        }
+    }
+}
+
 // The second hand's filled pixels are its stroke's, at every place and at 1, 1.5 and 2
 // device pixels to the pixel: stroking it again over a paint changes nothing but under the
 // hub, which is drawn over the hand.
