@@ -29,7 +29,11 @@ std::optional<int> whole(qreal v) {
 }  // namespace
 
 DirectPixels::DirectPixels(QImage& image, QPoint origin, QRegion clip)
-    : bits_(image.bits()), bytes_per_line_(image.bytesPerLine()), origin_(origin), clip_(std::move(clip)) {}
+    : bits_(image.bits()),
+      bytes_per_line_(image.bytesPerLine()),
+      origin_(origin),
+      bounds_(image.rect()),
+      clip_(std::move(clip)) {}
 
 // Detached, an image's bits are the ones its painter writes: taking them copies nothing.
 bool DirectPixels::written_here(const QImage& image) {
@@ -39,7 +43,7 @@ bool DirectPixels::written_here(const QImage& image) {
 
 std::optional<DirectPixels> DirectPixels::on(QImage& image, QPoint origin) {
     if (!written_here(image)) return std::nullopt;
-    return DirectPixels(image, origin, QRegion(image.rect()));
+    return DirectPixels(image, origin, {});
 }
 
 std::optional<DirectPixels> DirectPixels::of(QPainter& p) {
@@ -54,16 +58,19 @@ std::optional<DirectPixels> DirectPixels::of(QPainter& p) {
     const QTransform& t = p.deviceTransform();
     const std::optional<int> dx = whole(t.dx()), dy = whole(t.dy());
     if (t.type() > QTransform::TxScale || !dx || !dy) return std::nullopt;
-    const QRegion system = engine->systemClip();
-    QRegion clip = system.isEmpty() ? QRegion(image->rect()) : system & image->rect();
-    return DirectPixels(*image, QPoint(*dx, *dy), std::move(clip));
+    return DirectPixels(*image, QPoint(*dx, *dy), engine->systemClip());
 }
 
 // A region's rectangles lie in bands from the top down, each band's left to right, so the
 // bands a rectangle crosses are found by halving: a one-row span meets one band, not all.
 template <class Visit>
 void DirectPixels::each_clipped(const QRect& r, const Visit& visit) const {
-    const QRect placed = r.translated(origin_);
+    const QRect placed = r.translated(origin_) & bounds_;
+    if (placed.isEmpty()) return;
+    if (clip_.isEmpty()) {
+        visit(placed);
+        return;
+    }
     const QRect* end = clip_.end();
     const QRect* c =
         std::partition_point(clip_.begin(), end, [&](const QRect& c) { return c.bottom() < placed.top(); });
@@ -71,7 +78,10 @@ void DirectPixels::each_clipped(const QRect& r, const Visit& visit) const {
         if (const QRect part = placed & *c; !part.isEmpty()) visit(part);
 }
 
-bool DirectPixels::touches(const QRect& r) const { return clip_.intersects(r.translated(origin_)); }
+bool DirectPixels::touches(const QRect& r) const {
+    const QRect placed = r.translated(origin_) & bounds_;
+    return !placed.isEmpty() && (clip_.isEmpty() || clip_.intersects(placed));
+}
 
 void DirectPixels::fill(const QRect& r, QRgb opaque) {
     each_clipped(r, [&](const QRect& part) {
@@ -93,6 +103,11 @@ bool DirectPixels::copy_over(const QImage& picture, QPoint at) {
                 continue;
             }
             for (int x = 0; x < part.width(); ++x) {
+                // The hands' pictures are mostly transparent (0): passed over four at a time.
+                if (x + 4 <= part.width() && (source[x] | source[x + 1] | source[x + 2] | source[x + 3]) == 0) {
+                    x += 3;
+                    continue;
+                }
                 const QRgb s = source[x];
                 const unsigned alpha = qAlpha(s);
                 if (alpha == 255)
@@ -107,12 +122,17 @@ bool DirectPixels::copy_over(const QImage& picture, QPoint at) {
 
 void DirectPixels::blend_coverage(const std::uint8_t* levels, QSize size, QPoint at, QRgb colour) {
     const QPoint from = at + origin_;
+    const bool opaque = qAlpha(colour) == 255;
     each_clipped(QRect(at, size), [&](const QRect& part) {
         for (int y = part.top(); y <= part.bottom(); ++y) {
             const std::uint8_t* level = levels + (y - from.y()) * size.width() + (part.left() - from.x());
             QRgb* target = row(y) + part.left();
             for (int x = 0; x < part.width(); ++x) {
                 if (level[x] == 0) continue;
+                if (level[x] == 255 && opaque) {  // a glyph's inside: the pen's colour
+                    target[x] = colour;
+                    continue;
+                }
                 const QRgb s = times_alpha(colour, level[x]);
                 target[x] = s + times_alpha(target[x], 255 - qAlpha(s));
             }
@@ -120,7 +140,10 @@ void DirectPixels::blend_coverage(const std::uint8_t* levels, QSize size, QPoint
     });
 }
 
-bool DirectPixels::covers(const QRect& r) const { return (QRegion(r.translated(origin_)) - clip_).isEmpty(); }
+bool DirectPixels::covers(const QRect& r) const {
+    const QRect placed = r.translated(origin_);
+    return bounds_.contains(placed) && (clip_.isEmpty() || (QRegion(placed) - clip_).isEmpty());
+}
 
 void DirectPixels::read(const QRect& r, std::vector<QRgb>& out) const {
     out.clear();

@@ -25,6 +25,11 @@ public:
     // All of a 32-bit `image` (as above), with no painter: `origin` stands for its (0, 0).
     static std::optional<DirectPixels> on(QImage& image, QPoint origin = {});
 
+    // Whether the paint is clipped to more than one rectangle. Within one (a whole window's
+    // paint) the engine's own fills and copies run on their fastest path, and writing here
+    // gains nothing; in a second's repaint, clipped to many, it costs a fraction.
+    bool clipped_to_many() const { return clip_.rectCount() > 1; }
+
     // Rectangles and points are in device pixels from the painter's origin (its (0, 0)).
     bool touches(const QRect& r) const;
     void fill(const QRect& r, QRgb opaque);
@@ -48,5 +53,6 @@ private:
     uchar* bits_;
     qsizetype bytes_per_line_;
     QPoint origin_;  // the painter's (0, 0) in the image's pixels
-    QRegion clip_;   // the image's pixels the paint may set
+    QRect bounds_;   // the image's
+    QRegion clip_;   // the image's pixels the paint may set, as the engine clips; empty: all
 };

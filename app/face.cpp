@@ -634,7 +634,7 @@ void draw_layer(QPainter& p, std::optional<DirectPixels>& direct, FastLayerTools
         layer.ratio = ratio;
         layer.key = key;
     }
-    if (direct && direct->copy_over(layer.image, layer.at)) return;
+    if (direct && direct->clipped_to_many() && direct->copy_over(layer.image, layer.at)) return;
     const QTransform logical = p.transform();
     p.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
     p.drawImage(layer.at, layer.image);
@@ -648,7 +648,7 @@ void draw_second_hand(QPainter& p, std::optional<DirectPixels>& direct, const Di
                       FastLayerTools& tools) {
     const qreal ratio = device_pixels_per_unit(p);
     const FastLayerTools::SecondHand& hand = second_hand_at(dial, second_place(second), ratio, tools);
-    if (direct) {  // both colours are opaque
+    if (direct && direct->clipped_to_many()) {  // both colours are opaque
         const QRgb shadow = tools.second_shadow_fill.color().rgba(), red = tools.second_red_fill.color().rgba();
         for (std::size_t k = 0; k < hand.spans.size(); ++k)
             direct->fill(span_rect(hand.spans[k]), k < hand.shadow_spans ? shadow : red);
@@ -792,7 +792,9 @@ void draw_clock_text(QPainter& p, std::optional<DirectPixels>& direct, FastLayer
         tools.mask_check = FastLayerTools::MaskCheck::Unchecked;
     }
     using Check = FastLayerTools::MaskCheck;
-    if (direct && tools.mask_check == Check::Equal && blend_line(*direct, tools, line, text, origin, ratio)) return;
+    if (direct && direct->clipped_to_many() && tools.mask_check == Check::Equal &&
+        blend_line(*direct, tools, line, text, origin, ratio))
+        return;
     const QRect device = device_cover(box, ratio);
     const bool check = direct && tools.mask_check == Check::Unchecked && direct->covers(device);
     std::vector<QRgb> before;
@@ -808,7 +810,7 @@ void draw_clock_text(QPainter& p, std::optional<DirectPixels>& direct, FastLayer
 void draw_face_picture(QPainter& p, const QPixmap& picture) {
     if (picture.devicePixelRatio() == device_pixels_per_unit(p))
         if (std::optional<DirectPixels> direct = DirectPixels::of(p);
-            direct && direct->copy_over(picture.toImage(), {}))
+            direct && direct->clipped_to_many() && direct->copy_over(picture.toImage(), {}))
             return;
     p.drawPixmap(0, 0, picture);
 }
