@@ -1,27 +1,27 @@
 #include "Unit1.h"
 
-#include <algorithm>
-
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionMenuItem>
 #include <QPainterPath>
 #include <QRegion>
 #include <QScreen>
+#include <QStyleOptionMenuItem>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <utility>
 
 #include "Unit2.h"
-#include "translations.h"
+#include "desktop.h"
+#include "direct_pixels.h"
 #include "first_start.h"
 #include "moon_angles.h"
-#include "desktop.h"
+#include "translations.h"
 
 namespace {
 
@@ -431,14 +431,28 @@ void TForm1::match_pixel_ratio() {
 void TForm1::FormPaint(const QRect& dirty) {
     if (destroyed) return;
     if (!fast_tools) fast_tools.emplace(pixels_per_inch());
+    const FastLayerInput in = fast_layer_input();
+    if (write_without_painter(in)) {
+        fast_layer_drawn = in;
+        return;
+    }
     QPainter p(this);
     p.scale(face_scale, face_scale);  // the face is drawn in its own units
     face::draw_face_picture(p, face_bitmap);
-    const FastLayerInput in = fast_layer_input();
     const QRect face_dirty =
         dirty.isNull() ? QRect() : p.transform().inverted().mapRect(QRectF(dirty)).toAlignedRect();
     face::draw_fast_layer(p, kDial, in, *fast_tools, face_dirty);
     fast_layer_drawn = in;
+}
+
+// A second's repaint written into the window's image as the painter would paint it, with no
+// painter opened: it would cost its state and pens at every second.
+bool TForm1::write_without_painter(const FastLayerInput& in) {
+    QPoint offset;
+    QPaintDevice* device = redirected(&offset);
+    if (device == nullptr || !offset.isNull() || sharedPainter() != nullptr) return false;
+    std::optional<DirectPixels> direct = DirectPixels::in_paint(*device);
+    return direct && face::write_second(*direct, face_ratio(), face_bitmap, kDial, in, *fast_tools);
 }
 
 // A second's paint, in the wake-up that read the clock: only where the hands were and are

@@ -154,6 +154,7 @@ private:
     astro::Twilight chosen_twilight() const;
     void store_position();
     void repaint_second();
+    bool write_without_painter(const FastLayerInput& in);
     void note_position();  // where the window system has the shown window
     void save_moved_position();
     void warn_if_unsaveable();

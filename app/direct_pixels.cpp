@@ -46,6 +46,16 @@ std::optional<DirectPixels> DirectPixels::on(QImage& image, QPoint origin) {
     return DirectPixels(image, origin, {});
 }
 
+// The window system's paint gives the image's engine the paint's clip before the event, in
+// device pixels; a painter opened on it (one shared with a parent's paint) would add its own.
+std::optional<DirectPixels> DirectPixels::in_paint(QPaintDevice& device) {
+    if (device.devType() != QInternal::Image) return std::nullopt;
+    auto& image = static_cast<QImage&>(device);
+    QPaintEngine* engine = image.paintEngine();
+    if (!written_here(image) || engine == nullptr || engine->isActive()) return std::nullopt;
+    return DirectPixels(image, {}, engine->systemClip());
+}
+
 std::optional<DirectPixels> DirectPixels::of(QPainter& p) {
     QPaintEngine* engine = p.paintEngine();
     if (!p.isActive() || engine == nullptr || engine->type() != QPaintEngine::Raster || p.hasClipping() ||

@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+class QPaintDevice;
 class QPainter;
 
 class DirectPixels {
@@ -22,6 +23,10 @@ public:
     // painted source-over at full opacity, with no clip of the painter's own and a transform
     // that only scales and moves by whole device pixels; else none, and the painter draws.
     static std::optional<DirectPixels> of(QPainter& p);
+    // A widget's paint event with no painter: the image its painter would paint on, `device`
+    // (with the widget's (0, 0) at the device's), where that is a 32-bit image as above,
+    // within the clip the paint is given; else none.
+    static std::optional<DirectPixels> in_paint(QPaintDevice& device);
     // All of a 32-bit `image` (as above), with no painter: `origin` stands for its (0, 0).
     static std::optional<DirectPixels> on(QImage& image, QPoint origin = {});
 

@@ -614,12 +614,11 @@ QRect device_cover(const QRect& logical, qreal ratio) {
 }
 
 // A layer drawn by `draw` (in face units, within `box`) onto a transparent picture of the
-// device pixels the box covers, once for each `key`, then copied. The picture's origin is a
+// device pixels the box covers at `ratio`, once for each `key`. The picture's origin is a
 // whole device pixel, so the stroke sets the pixels it would on a picture of the window.
 template <class Draw>
-void draw_layer(QPainter& p, std::optional<DirectPixels>& direct, FastLayerTools::Layer& layer, int key,
-                const QRect& box, const Draw& draw) {
-    const qreal ratio = device_pixels_per_unit(p);
+const FastLayerTools::Layer& prepared_layer(FastLayerTools::Layer& layer, int key, const QRect& box, qreal ratio,
+                                            const Draw& draw) {
     if (layer.key != key || layer.ratio != ratio || layer.box != box) {
         const QRect device = device_cover(box, ratio);
         layer.image = QImage(device.size(), QImage::Format_ARGB32_Premultiplied);
@@ -634,11 +633,41 @@ void draw_layer(QPainter& p, std::optional<DirectPixels>& direct, FastLayerTools
         layer.ratio = ratio;
         layer.key = key;
     }
+    return layer;
+}
+
+// A prepared layer's picture copied onto the paint.
+template <class Draw>
+void draw_layer(QPainter& p, std::optional<DirectPixels>& direct, FastLayerTools::Layer& layer, int key,
+                const QRect& box, const Draw& draw) {
+    const qreal ratio = device_pixels_per_unit(p);
+    prepared_layer(layer, key, box, ratio, draw);
     if (direct && direct->clipped_to_many() && direct->copy_over(layer.image, layer.at)) return;
     const QTransform logical = p.transform();
     p.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
     p.drawImage(layer.at, layer.image);
     p.setTransform(logical);
+}
+
+// What the hands' and the hub's layers show.
+int minute_key(const FastLayerInput& in) { return ((in.twelve_hour ? 24 : 0) + in.hour) * 60 + in.minute; }
+void draw_hour_and_minute_hands(QPainter& q, const DialGeometry& dial, const FastLayerInput& in,
+                                const FastLayerTools& tools) {
+    each_hour_and_minute_hand(dial, in, tools, [&](const Hand& h) { draw_hand(q, dial.centre_x, dial.centre_y, h); });
+}
+void draw_hub(QPainter& q, const DialGeometry& dial, const FastLayerTools& tools) {
+    const int cx = dial.centre_x, cy = dial.centre_y;
+    q.setPen(tools.hub_outer);
+    ellipse(q, box(cx, cy, cx + kHubRadius, cy + kHubRadius));
+    q.setPen(tools.hub_inner);
+    ellipse(q, box(cx - 1, cy - 1, cx + 1, cy + 1));
+}
+
+// The second hand's spans written straight in (both colours are opaque).
+void fill_second_hand(DirectPixels& direct, const FastLayerTools::SecondHand& hand, const FastLayerTools& tools) {
+    const QRgb shadow = tools.second_shadow_fill.color().rgba(), red = tools.second_red_fill.color().rgba();
+    for (std::size_t k = 0; k < hand.spans.size(); ++k)
+        direct.fill(span_rect(hand.spans[k]), k < hand.shadow_spans ? shadow : red);
 }
 
 // The second hand's pixels, filled in device pixels as its stroke set them (the painter's
@@ -648,10 +677,8 @@ void draw_second_hand(QPainter& p, std::optional<DirectPixels>& direct, const Di
                       FastLayerTools& tools) {
     const qreal ratio = device_pixels_per_unit(p);
     const FastLayerTools::SecondHand& hand = second_hand_at(dial, second_place(second), ratio, tools);
-    if (direct && direct->clipped_to_many()) {  // both colours are opaque
-        const QRgb shadow = tools.second_shadow_fill.color().rgba(), red = tools.second_red_fill.color().rgba();
-        for (std::size_t k = 0; k < hand.spans.size(); ++k)
-            direct->fill(span_rect(hand.spans[k]), k < hand.shadow_spans ? shadow : red);
+    if (direct && direct->clipped_to_many()) {
+        fill_second_hand(*direct, hand, tools);
         return;
     }
     std::vector<QRect>& rects = tools.span_rects;
@@ -818,7 +845,7 @@ void draw_face_picture(QPainter& p, const QPixmap& picture) {
 void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools,
                      const QRect& dirty) {
     p.setRenderHint(QPainter::Antialiasing, false);
-    const int cx = dial.centre_x, cy = dial.centre_y;
+    const int cx = dial.centre_x;
     std::optional<DirectPixels> direct = DirectPixels::of(p);
     const qreal ratio = device_pixels_per_unit(p);
     const auto touched = [&](const QRect& r) {
@@ -833,18 +860,40 @@ void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput
     if (const QRect box = text_line_box(dial, tools, 1); touched(box))
         draw_clock_text(p, direct, tools, tools.time_line, time_text(in.hour, in.minute, in.second), box, 2 * cx);
 
-    const int minute_key = ((in.twelve_hour ? 24 : 0) + in.hour) * 60 + in.minute;
     if (const QRect hands = hour_and_minute_box(dial, in, tools); touched(hands))
-        draw_layer(p, direct, tools.minute_hands, minute_key, hands, [&](QPainter& q) {
-            each_hour_and_minute_hand(dial, in, tools, [&](const Hand& h) { draw_hand(q, cx, cy, h); });
-        });
+        draw_layer(p, direct, tools.minute_hands, minute_key(in), hands,
+                   [&](QPainter& q) { draw_hour_and_minute_hands(q, dial, in, tools); });
     draw_second_hand(p, direct, dial, in.second, tools);
-    draw_layer(p, direct, tools.hub, 0, hub_box(dial), [&](QPainter& q) {
-        q.setPen(tools.hub_outer);
-        ellipse(q, box(cx, cy, cx + kHubRadius, cy + kHubRadius));
-        q.setPen(tools.hub_inner);
-        ellipse(q, box(cx - 1, cy - 1, cx + 1, cy + 1));
-    });
+    draw_layer(p, direct, tools.hub, 0, hub_box(dial), [&](QPainter& q) { draw_hub(q, dial, tools); });
+}
+
+bool write_second(DirectPixels& direct, qreal ratio, const QPixmap& picture, const DialGeometry& dial,
+                  const FastLayerInput& in, FastLayerTools& tools) {
+    const auto touched = [&](const QRect& r) { return direct.touches(device_cover(r, ratio)); };
+    const QRect date_box = text_line_box(dial, tools, 0), time_box = text_line_box(dial, tools, 1);
+    const bool masks_trusted = tools.mask_check == FastLayerTools::MaskCheck::Equal && tools.glyph_masks_ratio == ratio;
+    if (!direct.clipped_to_many() || picture.devicePixelRatio() != ratio ||
+        (!masks_trusted && (touched(date_box) || touched(time_box))) || !direct.copy_over(picture.toImage(), {}))
+        return false;
+    const int width = 2 * dial.centre_x;
+    const auto line = [&](FastLayerTools::Line& line, const ClockText& text, const QRect& box) {
+        return !touched(box) || blend_line(direct, tools, line, text,
+                                           lay_out_line(tools, line, text, box.top() + kTextMargin, width), ratio);
+    };
+    if (!line(tools.date_line, date_text(in.year, in.month, in.day, in.date_style), date_box) ||
+        !line(tools.time_line, time_text(in.hour, in.minute, in.second), time_box))
+        return false;
+    if (const QRect hands = hour_and_minute_box(dial, in, tools); touched(hands)) {
+        const FastLayerTools::Layer& layer =
+            prepared_layer(tools.minute_hands, minute_key(in), hands, ratio,
+                           [&](QPainter& q) { draw_hour_and_minute_hands(q, dial, in, tools); });
+        direct.copy_over(layer.image, layer.at);
+    }
+    fill_second_hand(direct, second_hand_at(dial, second_place(in.second), ratio, tools), tools);
+    const FastLayerTools::Layer& hub =
+        prepared_layer(tools.hub, 0, hub_box(dial), ratio, [&](QPainter& q) { draw_hub(q, dial, tools); });
+    direct.copy_over(hub.image, hub.at);
+    return true;
 }
 
 }  // namespace face

@@ -20,6 +20,8 @@
 
 #include "context.h"
 
+class DirectPixels;
+
 // Where the dial lies in the window: its centre and the radius of its disc, px. The window
 // is a square of twice kFaceRadius around the centre.
 struct DialGeometry {
@@ -186,6 +188,14 @@ ClockText time_text(int hour, int minute, int second);
 // lies outside.
 void draw_fast_layer(QPainter& p, const DialGeometry& dial, const FastLayerInput& in, FastLayerTools& tools,
                      const QRect& dirty = {});
+// A second's repaint with no painter, written straight into `direct` (the window's image,
+// clipped to the repaint) at `ratio` device pixels a unit: the face `picture`, the lines
+// from their glyph masks, the hands' pictures and the second hand's spans, as
+// draw_fast_layer sets them. False where the painter must draw (the masks not checked or
+// not trusted, a picture at another ratio, a clip of one rectangle); what was written by
+// then lies within what its paint sets again.
+bool write_second(DirectPixels& direct, qreal ratio, const QPixmap& picture, const DialGeometry& dial,
+                  const FastLayerInput& in, FastLayerTools& tools);
 // The device pixels a face unit takes on the painter: its pixel ratio times its scale.
 qreal device_pixels_per_unit(const QPainter& p);
 // The second hand and its shadow stroked with their round-capped pens, as its pictures are

@@ -4,6 +4,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPixmap>
 #include <functional>
 
 namespace {
@@ -92,8 +93,15 @@ TEST(DirectPixels, LeavesToThePainterWhatItCannotMatch) {
         row.set(p);
         EXPECT_FALSE(DirectPixels::of(p)) << row.name;
     }
+    // A paint event with no painter: not on a pixmap, nor an image a painter has open.
+    QPixmap pixmap(8, 8);
+    EXPECT_FALSE(DirectPixels::in_paint(pixmap)) << "a pixmap";
+    QImage rgb16(8, 8, QImage::Format_RGB16);
+    EXPECT_FALSE(DirectPixels::in_paint(rgb16)) << "a 16-bit image";
     QImage image(8, 8, QImage::Format_RGB32);
+    EXPECT_TRUE(DirectPixels::in_paint(image));
     QPainter p(&image);
+    EXPECT_FALSE(DirectPixels::in_paint(image)) << "a painter open on the image";
     std::optional<DirectPixels> pixels = DirectPixels::of(p);
     ASSERT_TRUE(pixels);
     EXPECT_FALSE(pixels->copy_over(QImage(2, 2, QImage::Format_ARGB32), {})) << "an unpremultiplied picture";

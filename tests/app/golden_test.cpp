@@ -170,7 +170,7 @@ TEST(Golden, SecondRepaintEqualsAFullOne) {
 // Written straight into the image (the second hand's spans, the pictures, the glyph masks
 // once a first full paint has checked them), the fast layer is what the painter draws,
 // pixel for pixel: every place of the second hand and every digit in each place of both
-// lines, at 1, 1.5 and 2 device pixels to the pixel.
+// lines, at 1, 1.5 and 2 device pixels to the pixel; with a painter and without one.
 TEST(Golden, WrittenDirectlyAsThePainterDrawsIt) {
     for (const double dpr : {1.0, 1.5, 2.0}) {
         face::FastLayerTools tools(96);
@@ -194,9 +194,19 @@ TEST(Golden, WrittenDirectlyAsThePainterDrawsIt) {
                 face::draw_fast_layer(p, kDial, in, tools);
                 return image;
             };
-            const QImage direct = paint(false);
+            const QImage direct = paint(false), by_painter = paint(true);
             ASSERT_EQ(tools.mask_check, face::FastLayerTools::MaskCheck::Equal) << "x" << dpr;
-            EXPECT_EQ(direct, paint(true)) << "x" << dpr << " step " << step;
+            EXPECT_EQ(direct, by_painter) << "x" << dpr << " step " << step;
+            // With no painter at all, the face picture first, over whatever the image held.
+            QImage written(face.size(), QImage::Format_RGB32);
+            written.fill(Qt::magenta);
+            written.setPixel(0, 0, face.pixel(0, 0));
+            written.paintEngine()->setSystemClip(QRegion(written.rect()) - QRegion(0, 0, 1, 1));
+            std::optional<DirectPixels> pixels = DirectPixels::in_paint(written);
+            ASSERT_TRUE(pixels);
+            EXPECT_TRUE(face::write_second(*pixels, dpr, QPixmap::fromImage(face), kDial, in, tools));
+            written.setDevicePixelRatio(dpr);
+            EXPECT_EQ(written, by_painter) << "x" << dpr << " step " << step << " without a painter";
         }
     }
 }

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
+#include <QBackingStore>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QApplication>
 #include <QEventLoop>
 #include <QImage>
 #include <QMessageBox>
@@ -13,24 +14,24 @@
 #include <QStyleOptionMenuItem>
 #include <QTimer>
 #include <QWindow>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <string>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <limits>
 #include <optional>
+#include <string>
 #include <tuple>
-#include <cmath>
 #include <vector>
 
 #include "Unit1.h"
-#include "almanac_report.h"
 #include "Unit2.h"
 #include "almanac.h"
+#include "almanac_report.h"
 #include "test_time.h"
 
 TEST(Window, ShapeMenuAndTexts) {
@@ -188,6 +189,31 @@ TEST(Window, RunningClockPaintsOncePerSecond) {
     form.removeEventFilter(&counter);
     EXPECT_GE(counter.paints, 3);
     EXPECT_LE(counter.paints, 5);
+}
+
+// What a second's repaint leaves in the window's image (written there without a painter
+// once the glyph masks are checked) is what a full paint draws, at a size of 150 % and
+// across a minute's change.
+TEST(Window, ASecondsRepaintShowsWhatAFullPaintDraws) {
+    std::filesystem::remove(kCompanionFile);
+    timespec now{utc(2027, 3, 1, 11, 59) + 57, 120'000'000};
+    TForm1 form(kSettingsFile, [&now] { return now; });
+    form.SizeChoice[1]->trigger();
+    form.show();
+    QCoreApplication::processEvents();
+    form.tick.stop();
+    const auto shown = [&form] {
+        const QPaintDevice* device = form.backingStore()->paintDevice();
+        EXPECT_EQ(device->devType(), QInternal::Image);
+        return static_cast<const QImage*>(device)->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    for (int step = 0; step < 5; ++step) {
+        ++now.tv_sec;
+        form.tick.Timer2Timer();
+        const QImage second = shown();
+        EXPECT_EQ(second, form.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied)) << step;
+    }
+    std::filesystem::remove(kCompanionFile);
 }
 
 TEST(Window, ExitWritesPositionAndOffScreenIsBroughtBack) {
